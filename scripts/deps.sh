@@ -1,0 +1,29 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the project needs, only
+# when one is missing, so a warm machine starts in seconds.
+TRQ_PACKAGES=(build-essential cmake ninja-build ccache pkg-config
+              qt6-base-dev libgtest-dev libgmock-dev
+              libsnmp-dev snmp xvfb xauth imagemagick)
+
+trq_install_deps() {
+    local missing=()
+    for p in "${TRQ_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "installing: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# Configures (once) and builds one build tree. $1 = build dir, rest = extra cmake args.
+trq_build() {
+    local dir=$1; shift
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
+    fi
+    cmake --build "$dir"
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole suite twice: a normal build and an
+# AddressSanitizer + UndefinedBehaviorSanitizer build. Fails on any test failure or
+# sanitizer report.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+trq_install_deps
+
+jobs=$(nproc)
+
+echo "== normal build"
+trq_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 300
+
+echo "== sanitizer build"
+trq_build build-asan -DCMAKE_BUILD_TYPE=Debug -DTRQ_SANITIZE=ON
+log=$(mktemp)
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+status=0
+ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 600 2>&1 | tee "$log" || status=$?
+if grep -qE "ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:" "$log"; then
+    echo "sanitizer reports found"
+    status=1
+fi
+rm -f "$log"
+exit $status

@@ -1,0 +1,61 @@
+#pragma once
+// Starts a private trq3100-sim on 127.0.0.1 (port 0), reads "READY port=N", talks to it
+// over its control channel, and stops it (SIGTERM + waitpid). Implemented next to the
+// simulator; every integration test uses it.
+#include <string>
+#include <vector>
+
+namespace trqtest {
+
+struct SimOptions {
+    std::string profile;               // empty: the shipped sim/trq3100.profile
+    std::string conf;                  // empty: the shipped sim/trq3100-sim.conf
+    std::vector<std::string> extraArgs;
+};
+
+struct PduLogEntry {
+    std::string type;                  // "get", "getnext", "getbulk", "set", ...
+    int version = 0;                   // 0 v1, 1 v2c, 3 v3
+    std::string securityName;          // community or USM user
+    struct Varbind { std::string oid, type, value; };
+    std::vector<Varbind> varbinds;     // as received
+    int errorStatus = 0;               // of the response sent (or that would have been)
+    int errorIndex = 0;
+};
+
+class SimProcess {
+public:
+    explicit SimProcess(SimOptions options = {});
+    ~SimProcess();                     // stops the simulator
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    bool start(std::string* error = nullptr);
+    void stop();
+    bool running() const;
+    int port() const;                  // the UDP port the agent answers on
+
+    // Control channel. Each returns false (and fills lastError) when the simulator refused.
+    bool mute(bool on);                          // drop every reply
+    bool delay(int milliseconds);                // delay every reply
+    bool failNextSet(int errorStatus, int errorIndex = 1);
+    bool setValue(const std::string& oid, const std::string& tag, const std::string& value);
+    bool removeValue(const std::string& oid);
+    bool insertModule(int unit, const std::string& model);
+    bool removeModule(int unit);
+    bool setLeds(int unit, const std::string& hexOctets);
+    std::vector<PduLogEntry> pduLog();
+    bool clearLog();
+    std::string command(const std::string& line); // raw control line, raw answer
+    std::string lastError;
+
+private:
+    struct Impl;
+    Impl* d;
+};
+
+// Paths of the shipped simulator files and binary (from TRQ_SOURCE_DIR / TRQ_BINARY_DIR).
+std::string simBinary();
+std::string simFile(const std::string& name); // sim/<name>
+
+} // namespace trqtest

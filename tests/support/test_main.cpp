@@ -1,0 +1,11 @@
+// GoogleTest main for tests that need no widgets. A QCoreApplication exists so that
+// timers, queued calls and socket notifiers work.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
