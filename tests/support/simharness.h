@@ -2,15 +2,18 @@
 // Starts a private trq3100-sim on 127.0.0.1 (port 0), reads "READY port=N", talks to it
 // over its control channel, and stops it (SIGTERM + waitpid). Implemented next to the
 // simulator; every integration test uses it.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 namespace trqtest {
 
 struct SimOptions {
-    std::string profile;               // empty: the shipped sim/trq3100.profile
-    std::string conf;                  // empty: the shipped sim/trq3100-sim.conf
+    std::string profile;               // empty: the shipped sim/trq3100.profile; a bare file name: sim/<name>
+    std::string conf;                  // empty: the shipped sim/trq3100-sim.conf; a bare file name: sim/<name>
     std::vector<std::string> extraArgs;
+    std::string confText = {};         // when set: written to the private directory and used instead of conf
 };
 
 struct PduLogEntry {
@@ -31,6 +34,9 @@ public:
     SimProcess& operator=(const SimProcess&) = delete;
 
     bool start(std::string* error = nullptr);
+    // Uses a simulator started elsewhere (trq3100-sim --detach FILE, e.g. the CTest fixture form);
+    // stop() then only disconnects.
+    bool attach(const std::string& detachFile, std::string* error = nullptr);
     void stop();
     bool running() const;
     int port() const;                  // the UDP port the agent answers on
@@ -50,12 +56,33 @@ public:
     std::string lastError;
 
 private:
+    bool connectControl(std::string& error);
     struct Impl;
     Impl* d;
 };
 
-// Paths of the shipped simulator files and binary (from TRQ_SOURCE_DIR / TRQ_BINARY_DIR).
+// Paths of the shipped simulator files and binary (from TRQ_SOURCE_DIR / TRQ_BINARY_DIR,
+// falling back to the build tree the harness was built in).
 std::string simBinary();
 std::string simFile(const std::string& name); // sim/<name>
 
+// The private simulator of one test binary (shipped profile and users), started on first
+// use and stopped at exit or by SimEnvironment::TearDown; with TRQ_SIM_FILE set (a test that
+// requires a trq_sim_fixture) it is the fixture's simulator instead. Tests that change its
+// state (mute, delay, modules, values) restore what they changed.
+SimProcess& sharedSim();
+
+// GoogleTest environment that starts sharedSim() before the first test (a start failure
+// fails the run) and stops it after the last. Register it with TRQ_SIM_ENVIRONMENT() at
+// namespace scope in one source file of the test binary.
+class SimEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 } // namespace trqtest
+
+#define TRQ_SIM_ENVIRONMENT()                                                                      \
+    static ::testing::Environment* const trq_sim_environment_ [[maybe_unused]] =                   \
+        ::testing::AddGlobalTestEnvironment(new ::trqtest::SimEnvironment)

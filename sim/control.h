@@ -1,0 +1,48 @@
+#pragma once
+// The simulator's line-based control protocol (sim/README.md): command execution and the
+// field escaping shared with the test harness.
+#include "sim/profile.h"
+
+#include <string>
+#include <vector>
+
+namespace trqsim {
+
+// A field on a protocol line: bytes outside '!'..'~' and '%' become %XX; the empty text is "-"
+// (and a lone "-" is "%2D").
+std::string escapeField(const std::string& text);
+std::string unescapeField(const std::string& field);
+
+struct LogVarbind {
+    std::string oid, tag, value;
+};
+
+struct LogEntry {
+    std::string type;         // get, getnext, getbulk, set, other
+    int version = 0;          // 0 v1, 1 v2c, 3 v3
+    std::string securityName; // community or USM user
+    std::vector<LogVarbind> varbinds;
+    int errorStatus = 0;
+    int errorIndex = 0;
+    long requestId = 0;
+    bool answered = false;
+};
+
+// Protocol text of one entry: "PDU type version name status index count" and one
+// "VB oid tag value" line per varbind.
+std::string formatLogEntry(const LogEntry& e);
+
+// Everything the control commands act on.
+struct SimState {
+    Profile profile;
+    bool mute = false;
+    int delayMs = 0;
+    int failStatus = 0;       // error-status for the next set (0: none)
+    int failIndex = 1;
+    std::vector<LogEntry> log;
+};
+
+// Runs one command line; returns the answer without the terminating "." line.
+std::string runControlCommand(SimState& state, const std::string& line);
+
+} // namespace trqsim
