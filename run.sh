@@ -1,14 +1,105 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the device simulator on loopback and the
 # element manager on it, the way the host platform starts the program.
+#
+# The demo plays an HP OpenView host: a private registry file names the help folder (so
+# the message files come from errmsg/ of this tree) and the folder of the per-device
+# settings files. The settings file of 127.0.0.1, in the form the SNMP settings window
+# writes, selects SNMPv2c and the simulator's UDP port; the command line carries the
+# address, the communities and the version, as the host passes them:
+#     trq3100 /I127.0.0.1 /Rmardle /Wquillon /v1
+# The simulator stops when the program exits. Without a display, the program runs under
+# xvfb-run. Extra arguments of run.sh are passed to the program after these.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 trq_install_deps
 trq_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-program=build/mainwin/trq3100
-if [ ! -x "$program" ]; then
-    echo "run.sh: the main window is not built yet ($program does not exist); nothing to start."
+program=$PWD/build/mainwin/trq3100
+simulator=$PWD/build/sim/trq3100-sim
+for binary in "$program" "$simulator"; do
+    if [ ! -x "$binary" ]; then
+        echo "run.sh: $binary is not built; nothing to start."
+        exit 1
+    fi
+done
+
+rundir=$(mktemp -d /tmp/trq3100-run.XXXXXX)
+sim_pid=
+cleanup() {
+    if [ -n "$sim_pid" ] && kill -0 "$sim_pid" 2>/dev/null; then
+        kill -TERM "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+    fi
+    rm -rf "$rundir"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# The simulator on a free loopback port; it prints "READY port=N" once it answers.
+"$simulator" --listen udp:127.0.0.1:0 --profile sim/trq3100.profile --conf sim/trq3100-sim.conf \
+    >"$rundir/sim.out" 2>"$rundir/sim.err" &
+sim_pid=$!
+port=
+for _ in $(seq 1 100); do
+    port=$(sed -n 's/^READY port=\([0-9]*\).*/\1/p' "$rundir/sim.out" | head -n 1)
+    [ -n "$port" ] && break
+    if ! kill -0 "$sim_pid" 2>/dev/null; then
+        echo "run.sh: the simulator did not start:"
+        cat "$rundir/sim.err"
+        exit 1
+    fi
+    sleep 0.1
+done
+if [ -z "$port" ]; then
+    echo "run.sh: the simulator did not report its port."
     exit 1
 fi
+echo "run.sh: simulator answering on udp:127.0.0.1:$port"
+
+# The host's registry: help path (a 12-character file name in the folder that holds
+# errmsg/) and the settings folder.
+mkdir -p "$rundir/conf"
+cat >"$rundir/registry.ini" <<EOF
+[\\SOFTWARE\\Varnholt\\Modules\\HelpPath]
+1.3.6.1.4.1.32473.10.61.1=$PWD/module12.hlp
+[\\SOFTWARE\\Varnholt\\Pelmora5.1\\MibFile]
+Path=$rundir/conf/
+EOF
+export TRQ3100_REGISTRY=$rundir/registry.ini
+
+# The settings file of the device, byte for byte as the settings window writes it.
+{
+    printf '[Program Information]\0'
+    printf '\r\nAgentIP=127.0.0.1\0'
+    printf '\r\nAgentPort=%s\0' "$port"
+    printf '\r\nVersion=1\0'
+    printf '\r\nSecurityName='
+    printf '\r\nAuthPassword=\0'
+    printf '\r\nPrivPassword=\0'
+    printf '\r\nAuthProtocol=-1\0'
+    printf '\r\nPrivProtocol=-1\0'
+    printf '\r\nContextEngineID=\0'
+    printf '\r\nSecurityLevel=-1\0'
+    printf '\r\nContextName=mardle\0'
+    printf '\r\nGetCommStr=mardle\0'
+    printf '\r\nSetCommStr=quillon\0'
+    printf '\r\nUpdateDate=%s\0' "$(date +%-m/%-d/%Y)"
+    printf '\r\nUpdateTime=%s\0' "$(LC_ALL=C date '+%-I:%M:%S %p')"
+    printf '\r\nSecurityModel=3'
+} >"$rundir/conf/127.0.0.1.cfg"
+chmod 600 "$rundir/conf/127.0.0.1.cfg"
+
+# The program's current folder holds its engine-boots counter file.
+cd "$rundir"
+args=(/I127.0.0.1 /Rmardle /Wquillon /v1 "$@")
+echo "run.sh: trq3100 ${args[*]}"
+status=0
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "run.sh: no display; running under xvfb-run"
+    xvfb-run -a "$program" "${args[@]}" || status=$?
+else
+    "$program" "${args[@]}" || status=$?
+fi
+exit $status

@@ -1,0 +1,26 @@
+// The program entry: the host platform starts the module with the switch's address and
+// SNMP credentials on the command line.
+#include <string>
+#include <vector>
+
+#include "mainwin/mainunit.h"
+#include "platform/application.h"
+
+int main(int argc, char** argv)
+{
+    TApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("trq3100"));
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    try {
+        TMainForm::Create(arguments);
+        if (!application.Terminated())
+            MainForm->show();
+        application.Run();
+    } catch (const std::exception& e) {
+        ShowException(e);
+    }
+    delete MainForm;
+    return 0;
+}

@@ -1,0 +1,317 @@
+#include "mainwin/mainunit.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "mainwin/about.h"
+#include "mainwin/formstyle.h"
+#include "mainwin/frmconfigsnmp.h"
+#include "mainwin/mainrequest.h"
+#include "mainwin/menutable.h"
+#include "mainwin/snmpstart.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/screen.h"
+#include "platform/sysutils.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 790;
+constexpr int kClientHeight = 555;
+constexpr int kPollInterval = 30000;
+
+QFrame* panel(const char* name, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    return frame;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) : QMainWindow(owner)
+{
+    MainForm = this;
+    try {
+        BuildLayout();
+
+        LargeFonts = ScreenHasLargeFonts();
+        ScaleFactor = ScaleFactorFor(LargeFonts);
+
+        StartSnmpLibrary();
+        DetectPlatform();
+        VhSNMPDefaults.Security.Version = 0;
+        LoadMessageFiles(HelpPathBase());
+        SettingsFolder = OpenViewSettingsFolder();
+        SnmpV3OptionSet = TSnmpV3OptionSet();
+
+        TCommandLineInput input;
+        input.Arguments = arguments;
+        input.PlatformKind = PlatformKind;
+        input.ExeFolder = ExecutableFolder();
+        input.SettingsFolder = SettingsFolder;
+        switch (ReadCommandLine(input, {*this, VhSNMPDefaults, CfgFileFound, SnmpV3OptionSet})) {
+        case TCommandLineResult::Done: setWindowTitle(toQt(DeviceAddress)); break;
+        case TCommandLineResult::NoArguments:
+            MessageBoxA(nullptr, MSG_NO_PARAMETER, ExecutableFileName(), MB_OK);
+            StopStartup();
+            break;
+        case TCommandLineResult::BadAddress:
+            for (const std::string& argument : arguments)
+                if (argument.rfind("/I", 0) == 0 && !IsValidDeviceAddress(argument.substr(2))) {
+                    MessageBoxA(nullptr, BadAddressMessage(argument.substr(2)), ExecutableFileName(),
+                                MB_OK | MB_ICONSTOP);
+                    break;
+                }
+            StopStartup();
+            return;
+        case TCommandLineResult::UnknownPlatform:
+            MessageBoxA(nullptr, MSG_UNKNOWN_PLATFORM, ExecutableFileName(), MB_OK);
+            StopStartup();
+            return;
+        }
+
+        // authPriv costs the agent more: poll half as often.
+        if (StrToIntDef(SecurityLevel, -1) == 3)
+            Timer1->setInterval(Timer1->interval() * 2);
+        SetMenuLayout();
+        if (!startupStopped_)
+            Timer1->start();
+    } catch (...) {
+        if (MainForm == this)
+            MainForm = nullptr;
+        throw;
+    }
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainRequest) {
+        DeleteMainRequest(MainRequest);
+        MainRequest = nullptr;
+    }
+    while (SlotList) {
+        SlotEntry* next = SlotList->Next;
+        delete SlotList;
+        SlotList = next;
+    }
+    SlotListTail = nullptr;
+    if (MainForm == this)
+        MainForm = nullptr;
+}
+
+TMainForm* TMainForm::Create(const std::vector<std::string>& arguments)
+{
+    auto* form = new TMainForm(nullptr, arguments);
+    form->FormCreate();
+    return form;
+}
+
+void TMainForm::StopStartup()
+{
+    startupStopped_ = true;
+    Timer1->stop();
+    if (auto* application = dynamic_cast<TApplication*>(QCoreApplication::instance()))
+        application->Terminate();
+}
+
+void TMainForm::BuildLayout()
+{
+    setObjectName(QLatin1String("MainForm"));
+    setWindowTitle(QLatin1String("MainForm"));
+    UseFormFont(this);
+
+    menuBar()->setObjectName(QLatin1String("MainMenu1"));
+    // The ten menus fit the window's width in one row.
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
+    BuildMenuBar(menuBar(), MainMenuItems, this);
+    PortInfoPopupMenu = new QMenu(this);
+    PortInfoPopupMenu->setObjectName(QLatin1String("PortInfoPopupMenu"));
+    BuildPopupMenu(PortInfoPopupMenu, PortInfoPopupMenuItems, this);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QLatin1String("ClientArea"));
+    auto* clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+
+    // The chassis picture above, the shown module's front panel below it.
+    TopPanel = panel("TopPanel", client);
+    auto* topLayout = new QVBoxLayout(TopPanel);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    ShowPanel = panel("ShowPanel", TopPanel);
+    topLayout->addWidget(ShowPanel);
+    auto* showLayout = new QVBoxLayout(ShowPanel);
+    showLayout->setContentsMargins(0, 0, 0, 0);
+    showLayout->setSpacing(0);
+    auto* chassisRow = new QHBoxLayout;
+    chassisRow->setSpacing(0);
+    NamePanel = panel("NamePanel", ShowPanel);
+    NamePanel->setFixedWidth(128);
+    DevicePanel = panel("DevicePanel", ShowPanel);
+    DevicePanel->setFrameShadow(QFrame::Sunken);
+    chassisRow->addWidget(NamePanel);
+    chassisRow->addWidget(DevicePanel, 1);
+    showLayout->addLayout(chassisRow, 1);
+    PowerPanel = panel("PowerPanel", ShowPanel);
+    PowerPanel->setFixedHeight(69);
+    showLayout->addWidget(PowerPanel);
+    clientLayout->addWidget(TopPanel, 1);
+
+    ButtonPanel = panel("ButtonPanel", client);
+    ButtonPanel->setFixedHeight(93);
+    clientLayout->addWidget(ButtonPanel);
+    setCentralWidget(client);
+
+    Indicator = new QLabel(DevicePanel);
+    Indicator->setObjectName(QLatin1String("Indicator"));
+    Indicator->setGeometry(639, 48, 16, 16);
+    Indicator->hide();
+    ST_RmonState = new QLabel(this);
+    ST_RmonState->setObjectName(QLatin1String("ST_RmonState"));
+    ST_RmonState->hide();
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QLatin1String("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    statusPanel0_ = new QLabel(bar);
+    statusPanel0_->setObjectName(QLatin1String("StatusBarPanel0"));
+    statusPanel0_->setMinimumWidth(50);
+    bar->addWidget(statusPanel0_, 1);
+    setStatusBar(bar);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QLatin1String("Timer1"));
+    Timer1->setInterval(kPollInterval);
+
+    // Single border: the client area keeps its size; the menu bar lies above it.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+std::string TMainForm::StatusText() const { return fromQt(statusPanel0_->text()); }
+
+void TMainForm::SetStatusText(const std::string& text) { statusPanel0_->setText(toQt(text)); }
+
+QAction* TMainForm::MenuItem(const std::string& name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name.c_str()));
+}
+
+void TMainForm::DetectPlatform()
+{
+    PlatformKind = PLATFORM_UNKNOWN;
+    PlatformKind = DetectPlatformKind(ExecutableFolder());
+    // Both host platforms configure SNMP themselves: the settings entry stays hidden.
+    if (PlatformKind == PLATFORM_PELMORA || PlatformKind == PLATFORM_OPENVIEW)
+        if (QAction* item = MenuItem("mmisnmp_Config"))
+            item->setVisible(false);
+}
+
+void TMainForm::SetMenuLayout()
+{
+    SetStpMenuMode(2);
+    Set8021dPortMenu(2);
+}
+
+void TMainForm::SetStpMenuMode(int mode)
+{
+    // Mode 2: the multiple-spanning-tree items instead of the classic port table.
+    const bool mstp = mode == 2;
+    const struct {
+        const char* name;
+        bool visible;
+    } items[] = {
+        {"mmiSTPCtrl", true},    {"mmiSTPPortTbl", !mstp},     {"mmiCfgID", mstp},
+        {"mmiInstInf", mstp},    {"mmiMSTPPortStaInf", mstp},  {"mmiMSTPPortInf", mstp},
+    };
+    for (const auto& item : items)
+        if (QAction* action = MenuItem(item.name))
+            action->setVisible(item.visible);
+}
+
+void TMainForm::Set8021dPortMenu(int mode)
+{
+    if (QAction* action = MenuItem("mmi8021dPortTable"))
+        action->setVisible(mode != 2);
+}
+
+void TMainForm::UpdateRmonMenus()
+{
+    QAction* entries[] = {MenuItem("Statistics1"), MenuItem("History1"), MenuItem("AlarmEvent1")};
+    const auto enable = [&](bool on) {
+        for (QAction* entry : entries)
+            if (entry)
+                entry->setEnabled(on);
+    };
+    try {
+        if (!MainRequest)
+            return;
+        GetMainRequest(MainRequest);
+        const QString state = ST_RmonState->text();
+        if (state == QLatin1String("disabled"))
+            enable(false);
+        else if (state == QLatin1String("enabled"))
+            enable(true);
+    } catch (const Exception& e) {
+        SetStatusText(e.Message);
+        enable(false);
+    }
+}
+
+void TMainForm::FormCreate()
+{
+    SlotList = nullptr;
+    SlotListTail = nullptr;
+    try {
+        FirstChassisBuild = true;
+        PortButtons = std::make_unique<QList<QAbstractButton*>>();
+        SlotForms = std::make_unique<QList<QWidget*>>();
+        Indicator->hide();
+        ModuleTypeNames = {"TRQ-3111", "TRQ-3112", "TRQ-3113", "TRQ-3114", "TRQ-3115", "TRQ-3116",
+                           "TRQ-3117", "TRQ-3118", "TRQ-3119", "TRQ-3120", "TRQ-3122"};
+        // Nothing is read from a device that start-up did not name.
+        if (startupStopped_)
+            return;
+        MainRequest = CreateMainRequest(this, ST_RmonState);
+        InitChassis();
+    } catch (const Exception& e) {
+        SetStatusText(e.Message);
+    }
+}
+
+void TMainForm::InitChassis() {}
+
+void TMainForm::About1Click()
+{
+    AboutForm = new TAboutForm(nullptr);
+    AboutForm->exec();
+    delete AboutForm;
+    AboutForm = nullptr;
+}
+
+void TMainForm::mmisnmp_ConfigClick()
+{
+    frmConfigSNMP = new TfrmConfigSNMP(nullptr);
+    frmConfigSNMP->exec();
+    delete frmConfigSNMP;
+    frmConfigSNMP = nullptr;
+    if (SnmpSettingsChanged &&
+        MessageDlg("SNMP Version has been modified!\r\nIf you want to run the module in new version, please reopen "
+                   "it again.\r\n\nSwitch to new version?",
+                   mtConfirmation, mbYes | mbNo) == mrYes)
+        close();
+}

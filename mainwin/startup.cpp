@@ -1,0 +1,324 @@
+#include "mainwin/startup.h"
+
+#include <arpa/inet.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/dialogs.h"
+#include "platform/registry.h"
+#include "platform/sysutils.h"
+#include "snmplib/snmperror.h"
+#include "snmplib/utils.h"
+
+int PlatformKind = PLATFORM_UNKNOWN;
+bool CfgFileFound = false;
+TSnmpV3OptionSet SnmpV3OptionSet;
+
+namespace {
+
+std::string& executableFolderOverride()
+{
+    static std::string folder;
+    return folder;
+}
+
+bool fileExists(const std::string& name)
+{
+    std::error_code ec;
+    return !name.empty() && std::filesystem::is_regular_file(name, ec);
+}
+
+bool startsWith(const std::string& text, const char* prefix)
+{
+    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+bool isIpAddress(const std::string& text)
+{
+    unsigned char buffer[16];
+    if (inet_pton(AF_INET, text.c_str(), buffer) == 1)
+        return true;
+    // An IPv6 address, possibly with a zone ("fe80::1%eth0").
+    const size_t zone = text.find('%');
+    const std::string address = text.substr(0, zone);
+    if (inet_pton(AF_INET6, address.c_str(), buffer) != 1)
+        return false;
+    if (zone == std::string::npos)
+        return true;
+    const std::string name = text.substr(zone + 1);
+    return !name.empty() &&
+           std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_' || c == '-' || c == '.'; });
+}
+
+bool isHostName(const std::string& text)
+{
+    if (text.empty() || text.size() > 253 || text.front() == '.' || text.front() == '-')
+        return false;
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+               c == '.';
+    });
+}
+
+} // namespace
+
+// ---- Folders ----
+
+std::string ExecutableFolder()
+{
+    if (!executableFolderOverride().empty())
+        return executableFolderOverride();
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return std::string();
+    std::string folder = exe.parent_path().string();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+void SetExecutableFolder(const std::string& folder) { executableFolderOverride() = folder; }
+
+int LengthAfterLast(const std::string& text, const std::string& pattern)
+{
+    if (pattern.empty())
+        return static_cast<int>(text.size());
+    size_t rest = 0; // start of the text after the last occurrence found so far
+    for (size_t at = text.find(pattern); at != std::string::npos; at = text.find(pattern, rest))
+        rest = at + pattern.size();
+    return static_cast<int>(text.size() - rest);
+}
+
+int DetectPlatformKind(const std::string& exeFolder)
+{
+    const int after = LengthAfterLast(exeFolder, "/varnholt_ems/");
+    const std::string tail = exeFolder.substr(exeFolder.size() - static_cast<size_t>(after));
+    const auto slashes = std::count(tail.begin(), tail.end(), '/');
+    if (slashes == 1 && fileExists(exeFolder + "../TRQ3100.dat"))
+        return PLATFORM_PELMORA;
+    return PLATFORM_OPENVIEW;
+}
+
+std::string HelpPathBase()
+{
+    std::string value;
+    TRegistry registry;
+    registry.RootKey = HKEY_LOCAL_MACHINE;
+    if (registry.OpenKey("\\SOFTWARE\\Varnholt\\Modules\\HelpPath", true)) {
+        value = registry.ReadString("1.3.6.1.4.1.32473.10.61.1");
+        registry.CloseKey();
+    }
+    // The value names a help file of twelve characters inside the folder.
+    return value.size() > 12 ? value.substr(0, value.size() - 12) : std::string();
+}
+
+std::string OpenViewSettingsFolder()
+{
+    std::string folder;
+    TRegistry registry;
+    registry.RootKey = HKEY_LOCAL_MACHINE;
+    if (registry.OpenKey("\\SOFTWARE\\Varnholt\\Pelmora5.1\\ExePath", false)) {
+        folder = registry.ReadString("Path") + "../Conf/MBF/";
+        registry.CloseKey();
+    }
+    if (registry.OpenKey("\\SOFTWARE\\Varnholt\\Pelmora5.1\\MibFile", false)) {
+        folder = registry.ReadString("Path");
+        registry.CloseKey();
+    }
+    return folder;
+}
+
+void LoadMessageFiles(const std::string& base)
+{
+    for (const VhMessageFile& file : VhMessageFiles)
+        LoadTextLines(*file.Table, base + "errmsg/" + file.FileName);
+}
+
+// ---- Command line and settings file ----
+
+bool IsValidDeviceAddress(const std::string& text) { return isIpAddress(text) || isHostName(text); }
+
+std::string BadAddressMessage(const std::string& address) { return "Invalid device address: " + address; }
+
+std::string SettingsFileName(int platformKind, const std::string& exeFolder, const std::string& settingsFolder,
+                             const std::string& deviceAddress)
+{
+    if (!IsValidDeviceAddress(deviceAddress))
+        return std::string();
+    switch (platformKind) {
+    case PLATFORM_OPENVIEW: return settingsFolder + deviceAddress + ".cfg";
+    case PLATFORM_PELMORA: return exeFolder + deviceAddress + ".cfg";
+    default: return std::string();
+    }
+}
+
+void ReadSettingsFile(const std::string& fileName, const TCommandLineTargets& targets, std::set<std::string>* reported)
+{
+    const VhIni ini(fileName);
+    TDeviceSettingsTexts& texts = targets.Texts;
+    VhSNMPDefaultsRecord& defaults = targets.Defaults;
+    TSnmpV3OptionSet& flags = targets.Flags;
+
+    const auto read = [&](const char* key) { return ini.ReadString(SETTINGS_SECTION, key, ""); };
+    // A key that must hold a number and does not is named once and left out.
+    const auto number = [&](const char* key, const std::string& text, int& value) {
+        try {
+            value = StrToInt(text);
+            return true;
+        } catch (const EConvertError&) {
+            if (!reported || reported->insert(fileName + '\n' + key).second)
+                MessageBoxA(nullptr,
+                            "Settings file " + fileName + ": the key " + key + " holds \"" + text +
+                                "\", which is not a number; the key is ignored.",
+                            ExecutableFileName(), MB_OK | MB_ICONWARNING);
+            return false;
+        }
+    };
+    // The file holds 0-based list indexes; the library counts from 1.
+    const auto indexPlusOne = [](int index) { return static_cast<int32_t>(static_cast<int64_t>(index) + 1); };
+
+    int n = 0;
+    std::string text = read("AgentPort");
+    if (number("AgentPort", text, n)) {
+        defaults.Device.Port = static_cast<uint16_t>(n);
+        texts.AgentPort = IntToStr(defaults.Device.Port);
+    }
+    text = read("Version");
+    if (number("Version", text, n)) {
+        defaults.Security.Version = static_cast<uint8_t>(n);
+        texts.Version = IntToStr(static_cast<int8_t>(defaults.Security.Version));
+    }
+    // A text that counts only when it is not empty.
+    const auto readGiven = [&](const char* key, std::string& field, std::string& fieldText, bool& flag) {
+        const std::string value = read(key);
+        if (!value.empty()) {
+            field = value;
+            fieldText = value;
+            flag = true;
+        }
+    };
+    readGiven("ContextName", defaults.Scope.ContextName, texts.ContextName, flags.ContextName);
+    text = read("ContextEngineID");
+    defaults.Scope.ContextEngineID = text;
+    texts.ContextEngineID = text;
+    text = read("SecurityModel");
+    if (number("SecurityModel", text, n)) {
+        defaults.Security.SecurityModel = n;
+        texts.SecurityModel = IntToStr(n);
+    }
+    // A list index other than "0" (none) is taken, counted from 1.
+    const auto readIndex = [&](const char* key, int32_t& field, std::string& fieldText, bool& flag) {
+        const std::string value = read(key);
+        if (value != "0" && number(key, value, n)) {
+            field = indexPlusOne(n);
+            fieldText = IntToStr(field);
+            flag = true;
+        }
+    };
+    readIndex("SecurityLevel", defaults.Security.SecurityLevel, texts.SecurityLevel, flags.SecurityLevel);
+    text = read("SecurityName");
+    defaults.Security.SecurityName = text;
+    texts.SecurityName = text;
+    readIndex("AuthProtocol", defaults.Security.AuthProtocol, texts.AuthProtocol, flags.AuthProtocol);
+    readIndex("PrivProtocol", defaults.Security.PrivProtocol, texts.PrivProtocol, flags.PrivProtocol);
+    readGiven("AuthPassword", defaults.Security.AuthPassword, texts.AuthPassword, flags.AuthPassword);
+    readGiven("PrivPassword", defaults.Security.PrivPassword, texts.PrivPassword, flags.PrivPassword);
+}
+
+TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TCommandLineTargets& targets)
+{
+    if (input.Arguments.empty())
+        return TCommandLineResult::NoArguments;
+
+    TDeviceSettingsTexts& texts = targets.Texts;
+    VhSNMPDefaultsRecord& defaults = targets.Defaults;
+    TSnmpV3OptionSet& flags = targets.Flags;
+    std::set<std::string> reported;
+
+    // A context name or pass phrase counts as given when it is not empty; a protocol when
+    // it is not 0.
+    const auto given = [](const std::string& value, std::string& field, std::string& fieldText, bool& flag) {
+        field = value;
+        if (!value.empty()) {
+            fieldText = value;
+            flag = true;
+        }
+    };
+    const auto protocol = [](const std::string& value, int32_t& field, std::string& fieldText, bool& flag) {
+        field = StrToInt(value);
+        if (field != 0) {
+            fieldText = IntToStr(field);
+            flag = true;
+        }
+    };
+
+    for (const std::string& argument : input.Arguments) {
+        // One option per argument: its two characters lead the argument, the value is
+        // the rest of it (possibly empty).
+        const std::string value = argument.size() > 2 ? argument.substr(2) : std::string();
+
+        if (startsWith(argument, "/I")) {
+            if (!IsValidDeviceAddress(value))
+                return TCommandLineResult::BadAddress;
+            texts.DeviceAddress = value;
+            defaults.Device.Address = value;
+            continue;
+        }
+
+        // The settings file is read anew before every other argument.
+        if (input.PlatformKind != PLATFORM_PELMORA && input.PlatformKind != PLATFORM_OPENVIEW)
+            return TCommandLineResult::UnknownPlatform;
+        const std::string file =
+            SettingsFileName(input.PlatformKind, input.ExeFolder, input.SettingsFolder, texts.DeviceAddress);
+        targets.CfgFileFound = fileExists(file);
+        if (targets.CfgFileFound)
+            ReadSettingsFile(file, targets, &reported);
+
+        if (startsWith(argument, "/R")) {
+            defaults.Security.ReadCommunity = value;
+            texts.ReadCommunity = value;
+        } else if (startsWith(argument, "/W")) {
+            defaults.Security.WriteCommunity = value;
+            texts.WriteCommunity = value;
+        } else if (startsWith(argument, "/v")) {
+            defaults.Security.Version = static_cast<uint8_t>(StrToInt(value));
+            texts.Version = IntToStr(static_cast<int8_t>(defaults.Security.Version));
+        } else if (texts.Version == "3" || defaults.Security.Version == 3) {
+            if (startsWith(argument, "/t")) {
+                defaults.Device.Port = static_cast<uint16_t>(StrToInt(value));
+                texts.AgentPort = IntToStr(defaults.Device.Port);
+            } else if (startsWith(argument, "/c")) {
+                given(value, defaults.Scope.ContextName, texts.ContextName, flags.ContextName);
+            } else if (startsWith(argument, "/d")) {
+                defaults.Scope.ContextEngineID = value;
+                texts.ContextEngineID = value;
+            } else if (startsWith(argument, "/m")) {
+                defaults.Security.SecurityModel = StrToInt(value);
+                texts.SecurityModel = IntToStr(defaults.Security.SecurityModel);
+            } else if (startsWith(argument, "/l")) {
+                defaults.Security.SecurityLevel = StrToInt(value);
+                if (defaults.Security.SecurityLevel != 0) {
+                    flags.SecurityLevel = true;
+                    texts.SecurityLevel = IntToStr(defaults.Security.SecurityLevel);
+                }
+            } else if (startsWith(argument, "/n")) {
+                defaults.Security.SecurityName = value;
+                texts.SecurityName = value;
+            } else if (startsWith(argument, "/A")) {
+                given(value, defaults.Security.AuthPassword, texts.AuthPassword, flags.AuthPassword);
+            } else if (startsWith(argument, "/P")) {
+                given(value, defaults.Security.PrivPassword, texts.PrivPassword, flags.PrivPassword);
+            } else if (startsWith(argument, "/a")) {
+                protocol(value, defaults.Security.AuthProtocol, texts.AuthProtocol, flags.AuthProtocol);
+            } else if (startsWith(argument, "/p")) {
+                protocol(value, defaults.Security.PrivProtocol, texts.PrivProtocol, flags.PrivProtocol);
+            }
+        }
+    }
+    return TCommandLineResult::Done;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// A private world for start-up tests: a temporary folder holding the registry file, the
+// executable's folder and the current directory, and the program-wide start-up state
+// reset before and after each test.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <string>
+
+class StartupWorld : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // root + relative path.
+    std::string path(const std::string& relative) const;
+    // Writes bytes to root + relative, creating folders.
+    void writeFile(const std::string& relative, const std::string& bytes) const;
+    std::string readFile(const std::string& relative) const;
+    // The registry file's text.
+    void writeRegistry(const std::string& text) const;
+    // Makes the executable's folder root + relative (ending with "/"), creating it.
+    std::string setExeFolder(const std::string& relative) const;
+
+    QTemporaryDir dir;
+    std::string root; // ends with "/"
+
+private:
+    std::string savedCwd_;
+};
+
+// A settings file as the settings window writes it, from key/value pairs (each value
+// ended by a NUL, lines by CR LF).
+std::string settingsFile(std::initializer_list<std::pair<const char*, const char*>> keys);

@@ -1,0 +1,62 @@
+// The program as the host platform starts it: without arguments it says so and ends
+// without entering the message loop.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+namespace {
+
+QString programPath()
+{
+    const QByteArray build = qgetenv("TRQ_BINARY_DIR");
+    return QString::fromLocal8Bit(build) + QStringLiteral("/mainwin/trq3100");
+}
+
+struct ProgramRun {
+    bool finished = false;
+    int exitCode = -1;
+    QString output;
+};
+
+ProgramRun runProgram(const QStringList& arguments)
+{
+    QTemporaryDir dir;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TRQ3100_REGISTRY"), dir.filePath(QStringLiteral("registry.ini")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(programPath(), arguments);
+    ProgramRun run;
+    run.finished = process.waitForFinished(20000);
+    if (!run.finished)
+        process.kill();
+    run.exitCode = process.exitCode();
+    run.output = QString::fromLocal8Bit(process.readAll());
+    return run;
+}
+
+TEST(Program, EndsAtOnceWhenThereIsNothingToManage)
+{
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{}, "No parameter input"},
+        {{QStringLiteral("/I../../tmp/x"), QStringLiteral("/Rpublic")}, "Invalid device address: ../../tmp/x"},
+        {{QStringLiteral("/I10.1.1.7"), QStringLiteral("/vx")}, "'x' is not a valid integer value."},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runProgram(c.arguments);
+        ASSERT_TRUE(run.finished) << c.message;
+        EXPECT_EQ(run.exitCode, 0) << c.message;
+        EXPECT_TRUE(run.output.contains(QLatin1String(c.message))) << run.output.toStdString();
+    }
+}
+
+} // namespace
