@@ -22,7 +22,7 @@ const char* const kSysObjectId = "1.3.6.1.2.1.1.2.0";
 const char* const kSysName = "1.3.6.1.2.1.1.5.0";
 const char* const kSysContact = "1.3.6.1.2.1.1.4.0";
 const char* const kUnitEntry = "1.3.6.1.4.1.32473.12.11.1.9.5.1";
-const char* const kRowEntry = "1.3.6.1.4.1.32473.99.2.1"; // RowStatus table of the test profile
+const char* const kRowEntry = "1.3.6.1.4.1.32473.99.2.1"; // RowStatus table of engine.profile
 const char* const kAuthPass = "authpass123";
 const char* const kPrivPass = "privpass123";
 
@@ -32,9 +32,8 @@ class SimEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        const char* profile = std::getenv("TRQ_ENGINE_TEST_PROFILE"); // TEMPORARY
         trqtest::SimOptions options;
-        options.profile = profile ? profile : "test.profile";
+        options.profile = TRQ_ENGINE_TEST_DIR "/engine.profile";
         sim_ = std::make_unique<trqtest::SimProcess>(options);
         std::string error;
         ASSERT_TRUE(sim_->start(&error)) << error;
