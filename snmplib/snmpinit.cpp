@@ -1,0 +1,158 @@
+#include "snmplib/snmpinit.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
+#include <sched.h>
+
+#include "snmplib/engine/bootcounter.h"
+#include "snmplib/engine/snmp.h"
+#include "snmplib/engine/snmperrs.h"
+#include "snmplib/request.h"
+#include "snmplib/snmperror.h"
+#include "snmplib/utils.h"
+
+// The defaults record first, so that it outlives the event processor.
+VhSNMPDefaultsRecord VhSNMPDefaults;
+_SnmpEventProcessor SnmpEventProcessor;
+
+namespace {
+
+constexpr int ErrCreateSession = -506;
+constexpr int ErrLoadBoots = -507;
+constexpr int ErrSaveBoots = -508;
+
+const char* const EngineIdText = "VhSNMP_PP_Application";
+const char* const BootCounterFileName = "VhSNMP_PP_BootCounter";
+
+// Never deleted: replies may still be owed to requests that live as long as the program.
+Snmp* Engine = nullptr;
+
+} // namespace
+
+Snmp* VhSNMPSession() { return Engine; }
+
+void VhSNMPProcessEvents()
+{
+    if (Engine)
+        SNMPProcessPendingEvents();
+}
+
+void VhSNMPInit(const std::string& directory)
+{
+    if (!Engine) {
+        int status = SNMP_CLASS_ERROR;
+        auto* engine = new Snmp(status, 0);
+        if (status != SNMP_CLASS_SUCCESS) {
+            delete engine;
+            RaiseSnmpError(ErrCreateSession);
+        }
+        Engine = engine;
+    }
+
+    const OctetStr engineId(EngineIdText);
+    const std::string file = MakeFilePath(directory, BootCounterFileName);
+    unsigned int boots = 0;
+    // Found, no line for this engine, or no file: all start from what was read (0 if nothing).
+    if (getBootCounter(file.c_str(), engineId, boots) < SNMPv3_FILEOPEN_ERROR)
+        RaiseSnmpError(ErrLoadBoots);
+    ++boots;
+    if (saveBootCounter(file.c_str(), engineId, boots) != SNMPv3_OK)
+        RaiseSnmpError(ErrSaveBoots);
+    mpInit(*Engine, engineId, boots);
+
+    VhSNMPDefaults = VhSNMPDefaultsRecord{};
+    SnmpEventProcessor.Start();
+}
+
+// ---- Event processor ------------------------------------------------------------------
+
+_SnmpEventProcessor::~_SnmpEventProcessor()
+{
+    // Normally gone with the application object already.
+    if (Timer) {
+        Timer->stop();
+        delete Timer.data();
+    }
+}
+
+void _SnmpEventProcessor::Start()
+{
+    Running = true;
+    if (!Timer) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return;
+        Timer = new QTimer(app);
+        Timer->setInterval(Interval);
+        QObject::connect(Timer.data(), &QTimer::timeout, Timer.data(), [this] { OnTimer(); });
+    }
+    Timer->start();
+}
+
+void _SnmpEventProcessor::Stop()
+{
+    Running = false;
+    if (Timer)
+        Timer->stop();
+}
+
+bool _SnmpEventProcessor::Active() const { return Timer && Timer->isActive(); }
+
+void _SnmpEventProcessor::OnTimer()
+{
+    if (!Timer)
+        return;
+    QPointer<QTimer> timer = Timer;
+    timer->stop();
+    // Enabled again however the completions end (an exception goes on to the message loop).
+    struct Restart {
+        QPointer<QTimer>& T;
+        const bool& Wanted;
+        ~Restart()
+        {
+            if (T && Wanted)
+                T->start();
+        }
+    } restart{timer, Running};
+    VhSNMPProcessEvents();
+}
+
+void _SnmpEventProcessor::ExpectReply()
+{
+    if (!Timer || !Running || WatchQueued)
+        return;
+    WatchQueued = true;
+    QMetaObject::invokeMethod(Timer.data(), [this] { Watch(); }, Qt::QueuedConnection);
+}
+
+void _SnmpEventProcessor::Watch()
+{
+    WatchQueued = false;
+    const unsigned long before = Deliveries;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::microseconds(WatchMicroseconds);
+    while (Running && Deliveries == before && std::chrono::steady_clock::now() < end) {
+        VhSNMPProcessEvents();
+        sched_yield(); // the agent may share this processor
+    }
+}
+
+// ---- Reply delivery -------------------------------------------------------------------
+
+void SnmpAsyncCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data)
+{
+    // The block is freed first: nothing of it is needed once the handler runs, and the
+    // handler's completion may delete the request.
+    std::unique_ptr<VhSNMPReplyBlock> block(static_cast<VhSNMPReplyBlock*>(data));
+    if (!block)
+        return;
+    SnmpEventProcessor.NoteDelivery();
+    VhSNMPRequest* request = block->Request;
+    const auto handler = block->Handler;
+    const uint8_t operation = block->Operation;
+    const VhSNMPCompletion completion = std::move(block->Completion);
+    block.reset();
+    if (request && handler)
+        (request->*handler)(reason, pdu, target, operation, completion);
+}

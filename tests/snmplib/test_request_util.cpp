@@ -1,0 +1,150 @@
+#include "test_request_util.h"
+
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "snmplib/snmpinit.h"
+
+namespace reqtest {
+
+namespace {
+
+std::unique_ptr<trqtest::SimProcess> g_sim;
+std::unique_ptr<QTemporaryDir> g_bootDir;
+
+class Environment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        std::ifstream shipped(trqtest::simFile("trq3100-sim.conf"));
+        std::stringstream conf;
+        conf << shipped.rdbuf() << "\nrocommunity tblonly 127.0.0.1 .1.3.6.1.4.1.32473.99.2.1\n";
+        trqtest::SimOptions options;
+        options.profile = "test.profile";
+        options.confText = conf.str();
+        g_sim = std::make_unique<trqtest::SimProcess>(options);
+        std::string error;
+        ASSERT_TRUE(g_sim->start(&error)) << error;
+
+        g_bootDir = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(g_bootDir->isValid());
+        VhSNMPInit(g_bootDir->path().toStdString());
+    }
+    void TearDown() override
+    {
+        g_sim.reset();
+        g_bootDir.reset();
+    }
+};
+
+[[maybe_unused]] ::testing::Environment* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new Environment);
+
+} // namespace
+
+trqtest::SimProcess& sim() { return *g_sim; }
+
+bool waitUntil(const std::function<bool()>& done, int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+void runFor(int milliseconds)
+{
+    waitUntil([] { return false; }, milliseconds);
+}
+
+const Credentials V1 = {"v1", 0, "mardle", 1, 1, 1};
+
+void aim(VhSNMPRequest& request, const Credentials& c)
+{
+    request.Device.Address = "127.0.0.1";
+    request.Device.Port = static_cast<uint16_t>(sim().port());
+    request.Security.Version = c.Version;
+    if (c.Version != 3) {
+        request.Security.ReadCommunity = c.Name;
+        request.Security.WriteCommunity = std::string(c.Name) == "mardle" ? "quillon" : c.Name;
+        return;
+    }
+    request.Security.SecurityModel = 3;
+    request.Security.SecurityName = c.Name;
+    request.Security.SecurityLevel = c.Level;
+    request.Security.AuthProtocol = c.Auth;
+    request.Security.PrivProtocol = c.Priv;
+    request.Security.AuthPassword = c.Auth != 1 ? "authpass123" : "";
+    request.Security.PrivPassword = c.Priv != 1 ? "privpass123" : "";
+}
+
+std::vector<std::string> values(const VhSNMPVarList& list)
+{
+    std::vector<std::string> v;
+    for (const auto& item : list.Items)
+        v.push_back(item->Value);
+    return v;
+}
+
+namespace {
+
+VhSNMPError failure(const Exception& e)
+{
+    VhSNMPError error;
+    error.Code = e.HelpContext;
+    error.Message = e.Message;
+    error.EndOfData = 1;
+    return error;
+}
+
+} // namespace
+
+VhSNMPError Exchange::Run(const std::function<bool()>& sync, const std::function<void(const VhSNMPCompletion&)>& async)
+{
+    if (!Async) {
+        try {
+            VhSNMPError result;
+            result.EndOfData = sync() ? 0 : 1;
+            return result;
+        } catch (const Exception& e) {
+            return failure(e);
+        }
+    }
+    Completions = 0;
+    VhSNMPError result;
+    async(VhSNMPCompletion([this, &result](const VhSNMPError& e, VhSNMPVarList&) {
+        ++Completions;
+        result = e;
+    }));
+    EXPECT_TRUE(waitUntil([this] { return Completions > 0; })) << "no completion";
+    return result;
+}
+
+VhSNMPError Exchange::Read(bool first)
+{
+    return Run([&] { return Request.Get(first); },
+               [&](const VhSNMPCompletion& done) { Request.GetAsync(done, first); });
+}
+
+VhSNMPError Exchange::Write(const std::string& itemList)
+{
+    return Run([&] { return Request.Set(false, itemList, nullptr); },
+               [&](const VhSNMPCompletion& done) { Request.SetAsync(done, false, itemList, nullptr); });
+}
+
+std::vector<std::vector<std::string>> Exchange::Walk()
+{
+    std::vector<std::vector<std::string>> rows;
+    LastError = Read(true);
+    while (LastError.Code == 0 && LastError.EndOfData == 0 && rows.size() < 10000) {
+        rows.push_back(values(Request.VarList));
+        LastError = Read(false);
+    }
+    return rows;
+}
+
+} // namespace reqtest
