@@ -12,7 +12,7 @@
 // Usage: trq_walk_bench [rounds]   (best of rounds, default 3)
 #include "snmplib/engine/snmp.h"
 #include "snmplib/engine/snmperrs.h"
-#include "simharness.h"
+#include "bench_tools.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,12 +20,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -99,48 +95,16 @@ double engineWalk(Snmp& snmp, int port, int& rows)
     return seconds;
 }
 
-// Runs a command with its output thrown away; the wall time in seconds, or -1.
-double timed(const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", 0x1 /* O_WRONLY */, 0);
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        posix_spawn_file_actions_destroy(&actions);
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return clock.nsecsElapsed() / 1e9;
-}
-
-double best(double a, double b) { return a < 0 ? b : (b < 0 ? a : std::min(a, b)); }
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-
-    trqtest::SimOptions options;
-    options.profile = "bench.profile";
-    trqtest::SimProcess sim(options);
-    std::string error;
-    if (!sim.start(&error)) {
-        std::fprintf(stderr, "cannot start the simulator: %s\n", error.c_str());
+    const int rounds = benchtools::rounds(argc, argv);
+    const auto simulator = benchtools::startBenchSim();
+    if (!simulator)
         return 1;
-    }
+    trqtest::SimProcess& sim = *simulator;
     int status = 0;
     Snmp snmp(status);
     if (status != SNMP_CLASS_SUCCESS) {
@@ -149,9 +113,8 @@ int main(int argc, char** argv)
     }
     // The tools load no MIB files (the engine has set MIBS and MIBDIRS empty for this
     // process), so their start-up costs no more than ours.
-    const std::string agent = "127.0.0.1:" + std::to_string(sim.port());
-    const std::vector<std::string> column = {"snmpwalk", "-v2c", "-c", "mardle", "-On", "-Oq", agent, std::string(kEntry) + ".2"};
-    const std::vector<std::string> table = {"snmpwalk", "-v2c", "-c", "mardle", "-On", "-Oq", agent, kEntry};
+    const auto column = benchtools::snmpwalkV2c(sim.port(), "mardle", std::string(kEntry) + ".2");
+    const auto table = benchtools::snmpwalkV2c(sim.port(), "mardle", kEntry);
 
     double engine = -1, walkColumn = -1, walkTable = -1;
     for (int round = 0; round < rounds; ++round) {
@@ -161,9 +124,9 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "engine walk: %d rows instead of %d\n", rows, kRows);
             return 1;
         }
-        engine = best(engine, e);
-        walkColumn = best(walkColumn, timed(column));
-        walkTable = best(walkTable, timed(table));
+        engine = benchtools::best(engine, e);
+        walkColumn = benchtools::best(walkColumn, benchtools::timed(column));
+        walkTable = benchtools::best(walkTable, benchtools::timed(table));
         std::printf("round %d: engine %.3f s, snmpwalk column %.3f s, snmpwalk table %.3f s\n", round + 1, e,
                     walkColumn, walkTable);
     }

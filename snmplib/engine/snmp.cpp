@@ -698,9 +698,13 @@ Session* Snmp::Impl::openSession(const std::string& key, netsnmp_session& settin
         Session* raw = s.get();
         QSocketNotifier* notifier = s->notifier;
         QObject::connect(notifier, &QSocketNotifier::activated, notifier, [this, raw, notifier] {
+            // Erased on every way out, also when a completion throws.
+            struct Emitting {
+                QSocketNotifier* n;
+                ~Emitting() { g_emitting.erase(n); }
+            } emitting{notifier};
             g_emitting.insert(notifier);
             readSession(raw);
-            g_emitting.erase(notifier);
         });
     }
     Session* raw = s.get();
