@@ -16,7 +16,7 @@
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
-#include "mainwin/snmpstart.h"
+#include "snmplib/snmpinit.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/screen.h"
@@ -50,7 +50,7 @@ TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) 
         LargeFonts = ScreenHasLargeFonts();
         ScaleFactor = ScaleFactorFor(LargeFonts);
 
-        StartSnmpLibrary();
+        VhSNMPInit(""); // boots counter file in the current directory
         DetectPlatform();
         VhSNMPDefaults.Security.Version = 0;
         LoadMessageFiles(HelpPathBase());
