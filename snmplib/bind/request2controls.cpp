@@ -1,0 +1,424 @@
+#include "snmplib/bind/request2controls.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/exception.h"
+#include "platform/sysutils.h"
+#include "snmplib/expression.h"
+#include "snmplib/snmperror.h"
+#include "snmplib/snmpinit.h"
+#include "snmplib/subfield.h"
+#include "snmplib/textforms.h"
+
+namespace {
+
+const char* const TimeFormat = "hh:nn:ss ampm";
+
+std::string OkText() { return VhSnmpMsgTable.Text(0); }
+
+// The code and text of whatever a handler raised; a failure never reads as code 0 (the
+// class library's conversion error carries none).
+void Describe(const std::exception& e, VhSNMPError& error)
+{
+    const auto* library = dynamic_cast<const Exception*>(&e);
+    error.Code = library && library->HelpContext != VHSNMP_OK ? library->HelpContext : VHSNMP_ERR_UNKNOWN;
+    error.Message = e.what();
+    error.EndOfData = 1;
+}
+
+// Runs fn from the message loop, after the current handler has returned.
+void Later(std::function<void()> fn)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        fn();
+        return;
+    }
+    QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
+}
+
+} // namespace
+
+void PostMessageBox(QWidget* owner, const std::string& text)
+{
+    Later([owner = QPointer<QWidget>(owner), text] { MessageBoxA(owner, text, ExecutableFileName(), MB_OK); });
+}
+
+void PostException(const std::string& message)
+{
+    Later([message] { ShowException(message); });
+}
+
+bool PumpWhile(const std::function<bool()>& condition, int timeoutMs)
+{
+    if (!condition())
+        return true;
+    if (!QCoreApplication::instance())
+        return false;
+    // Inside a completion the library's event timer and the reply notifier that is being
+    // served are idle: this timer keeps the engine going and wakes the loop.
+    QTimer pump;
+    QObject::connect(&pump, &QTimer::timeout, [] { VhSNMPProcessEvents(); });
+    pump.start(_SnmpEventProcessor::Interval);
+    QElapsedTimer clock;
+    clock.start();
+    while (condition() && (timeoutMs < 0 || clock.elapsed() < timeoutMs))
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return !condition();
+}
+
+// ---- Construction ---------------------------------------------------------------------
+
+VhSNMPRequest2Controls::VhSNMPRequest2Controls(QWidget* owner) : Owner(owner) {}
+
+VhSNMPRequest2Controls::~VhSNMPRequest2Controls()
+{
+    Busy = 0;
+    Alive.reset();
+    Request.Enabled = 0;
+}
+
+void VhSNMPRequest2Controls::SetMessageTarget(QPlainTextEdit* memo) { MessageTarget = memo; }
+void VhSNMPRequest2Controls::SetMessageTarget(QStatusBar* statusBar) { MessageTarget = statusBar; }
+void VhSNMPRequest2Controls::SetMessageTarget(QLabel* statusPanel) { MessageTarget = statusPanel; }
+
+OctetStr VhSNMPRequest2Controls::TextToOctets(const std::string& text, unsigned code)
+{
+    return ::TextToOctets(text, code);
+}
+
+OctetStr VhSNMPRequest2Controls::SubField(const OctetStr& octets, int32_t offset, unsigned code)
+{
+    return ::SubField(octets, offset, code);
+}
+
+std::string VhSNMPRequest2Controls::OctetsToText(const OctetStr& octets, unsigned code)
+{
+    return ::OctetsToText(octets, code);
+}
+
+bool VhSNMPRequest2Controls::IsTableList() const
+{
+    return Request.VarList.ListType == MVT_FMV || Request.VarList.ListType == MVT_UMV;
+}
+
+// ---- Result lines ---------------------------------------------------------------------
+
+void VhSNMPRequest2Controls::ShowMessage(const std::string& text)
+{
+    QObject* target = MessageTarget;
+    if (!target)
+        return;
+    std::string line = ResultMsgTable.Text(LastOp);
+    const std::size_t e = line.find("[ERROR]");
+    const std::size_t v = line.find("[VARLIST]");
+    const std::string& caption = Request.VarList.Caption;
+    if (caption.empty()) {
+        // Without a caption the part from behind "[ERROR]" up to "[VARLIST]" goes.
+        if (e != std::string::npos && v != std::string::npos && e <= v)
+            line.erase(e + 7, v - e + 2);
+    } else {
+        line = ReplaceAll(line, "[VARLIST]", caption);
+    }
+    line = ReplaceAll(line, "[ERROR]", text);
+    line = ReplaceAll(line, "[TIME]", FormatDateTime(TimeFormat, Now()));
+
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
+        memo->appendPlainText(toQt(line));
+    else if (auto* bar = qobject_cast<QStatusBar*>(target))
+        bar->showMessage(toQt(line));
+    else if (auto* panel = qobject_cast<QLabel*>(target))
+        panel->setText(toQt(line));
+}
+
+void VhSNMPRequest2Controls::Report(const std::string& message)
+{
+    if (MessageTarget)
+        ShowMessage(message);
+    else
+        PostMessageBox(Owner, message);
+}
+
+void VhSNMPRequest2Controls::OnGetError(VhSNMPError* error)
+{
+    LastOp = 0;
+    Report(error->Message);
+}
+
+void VhSNMPRequest2Controls::OnSetError(VhSNMPError* error)
+{
+    LastOp = 1;
+    Report(error->Message);
+}
+
+// ---- Items left out of a set ----------------------------------------------------------
+
+void VhSNMPRequest2Controls::LeaveOut(int item)
+{
+    VhSNMPVarItem* it = Request.VarList.GetItem(item);
+    if (it->Access & SNMP_ACCESS_INVALID)
+        return;
+    it->Access |= SNMP_ACCESS_INVALID;
+    LeftOut.push_back(item);
+}
+
+void VhSNMPRequest2Controls::RestoreLeftOut()
+{
+    for (int item : LeftOut)
+        if (item < Request.VarList.Count())
+            Request.VarList.GetItem(item)->Access &= ~SNMP_ACCESS_INVALID;
+    LeftOut.clear();
+}
+
+// ---- Row test -------------------------------------------------------------------------
+
+std::string VhSNMPRequest2Controls::RowFilterText()
+{
+    if (!FilterSource || RowFilter.empty())
+        return {};
+    return FilterSource->ExpandExpression(RowFilter, true, "#");
+}
+
+bool VhSNMPRequest2Controls::RowAccepted(const std::string& filter)
+{
+    return Request.Evaluate(filter) && Request.MatchFilter();
+}
+
+// ---- Get ------------------------------------------------------------------------------
+
+VhSNMPCompletion VhSNMPRequest2Controls::Completion(void (VhSNMPRequest2Controls::*reply)(const VhSNMPError&))
+{
+    // The request is a member: once this object goes, no reply calls it.
+    return VhSNMPCompletion([this, reply](const VhSNMPError& error, VhSNMPVarList&) { (this->*reply)(error); });
+}
+
+bool VhSNMPRequest2Controls::Conclude(int op)
+{
+    const std::weak_ptr<int> alive = Alive;
+    if (op == 0)
+        AfterGet();
+    else
+        AfterSet();
+    if (alive.expired())
+        return false;
+    Busy = 0;
+    LastOp = op;
+    if (MessageTarget)
+        ShowMessage(OkText());
+    return true;
+}
+
+bool VhSNMPRequest2Controls::RunSync(int op, const std::function<void()>& exchange)
+{
+    const std::weak_ptr<int> alive = Alive;
+    Busy = 1;
+    try {
+        exchange();
+        if (alive.expired() || !Conclude(op))
+            return false;
+    } catch (...) {
+        if (!alive.expired())
+            Busy = 0;
+        throw;
+    }
+    return true;
+}
+
+void VhSNMPRequest2Controls::StartAsync(const std::function<void()>& send)
+{
+    Busy = 1;
+    if (!Request.Enabled) {
+        Busy = 0;
+        return;
+    }
+    try {
+        send();
+    } catch (...) {
+        Busy = 0;
+        throw;
+    }
+}
+
+void VhSNMPRequest2Controls::Get()
+{
+    const std::weak_ptr<int> alive = Alive;
+    LastOp = 0;
+    RestoreLeftOut();
+    BeforeGet();
+    if (alive.expired())
+        return;
+    const std::string filter = RowFilterText();
+
+    if (Mode == 0) {
+        RunSync(0, [&] {
+            if (!IsTableList()) {
+                Request.Get(true);
+                if (RowAccepted(filter))
+                    ShowRow();
+                return;
+            }
+            // ShowRow lets messages run: a handler may delete this object meanwhile.
+            for (bool first = true; Request.Get(first); first = false) {
+                if (RowAccepted(filter)) {
+                    ShowRow();
+                    if (alive.expired())
+                        return;
+                }
+            }
+        });
+    } else if (Mode == 1) {
+        StartAsync([&] { Request.GetAsync(Completion(&VhSNMPRequest2Controls::GetReply), true); });
+    }
+}
+
+void VhSNMPRequest2Controls::Fire(const TSNMPCompleteEvent& event, VhSNMPError* error)
+{
+    if (!event)
+        return;
+    const TSNMPCompleteEvent handler = event; // the handler may replace the event or delete this
+    try {
+        handler(this, error);
+    } catch (const std::exception& e) {
+        PostException(e.what());
+    }
+}
+
+void VhSNMPRequest2Controls::Failed(int op, VhSNMPError& error)
+{
+    const std::weak_ptr<int> alive = Alive;
+    Busy = 0;
+    try {
+        if (op == 0)
+            OnGetError(&error);
+        else
+            OnSetError(&error);
+    } catch (const std::exception& e) {
+        PostException(e.what());
+    }
+    if (!alive.expired())
+        Fire(op == 0 ? OnGetComplete : OnSetComplete, &error);
+}
+
+void VhSNMPRequest2Controls::Abort(int op, const std::exception& e, VhSNMPError& error)
+{
+    // The exchange ends here; the window hears of it like of any other ending.
+    Busy = 0;
+    LastOp = op;
+    Describe(e, error);
+    Report(error.Message);
+    Fire(op == 0 ? OnGetComplete : OnSetComplete, &error);
+}
+
+bool VhSNMPRequest2Controls::Succeeded(int op, VhSNMPError& error)
+{
+    const std::weak_ptr<int> alive = Alive;
+    try {
+        if (!Conclude(op))
+            return false;
+    } catch (const std::exception& e) {
+        if (!alive.expired())
+            Abort(op, e, error);
+        return false;
+    }
+    Fire(op == 0 ? OnGetComplete : OnSetComplete, &error);
+    return !alive.expired();
+}
+
+void VhSNMPRequest2Controls::GetReply(const VhSNMPError& reply)
+{
+    VhSNMPError error = reply;
+    if (error.Code != VHSNMP_OK) {
+        Failed(0, error);
+        return;
+    }
+    const std::weak_ptr<int> alive = Alive;
+    try {
+        const std::string filter = RowFilterText();
+        const bool row = !IsTableList() || !error.EndOfData;
+        if (row && RowAccepted(filter)) {
+            ShowRow();
+            if (alive.expired())
+                return;
+        }
+        if (IsTableList() && row && Request.Enabled) {
+            Request.GetAsync(Completion(&VhSNMPRequest2Controls::GetReply), false);
+            return; // still busy: the walk goes on
+        }
+    } catch (const std::exception& e) {
+        if (!alive.expired())
+            Abort(0, e, error);
+        return;
+    }
+    Succeeded(0, error);
+}
+
+// ---- Set ------------------------------------------------------------------------------
+
+void VhSNMPRequest2Controls::Set(bool refreshAfterSet, bool fromControls, const std::string& itemList,
+                                 const void* valueSource)
+{
+    const std::weak_ptr<int> alive = Alive;
+    LastOp = 1;
+    RefreshAfterSet = refreshAfterSet;
+    // Items that ControlsToVarList leaves out are back in the list once the set is sent.
+    struct Restore {
+        VhSNMPRequest2Controls* Self;
+        const std::weak_ptr<int>& Alive;
+        ~Restore()
+        {
+            if (!Alive.expired())
+                Self->RestoreLeftOut();
+        }
+    };
+
+    bool refresh = false;
+    {
+        const Restore restore{this, alive};
+        BeforeSet();
+        if (alive.expired())
+            return;
+        if (fromControls)
+            ControlsToVarList();
+        if (alive.expired())
+            return;
+        if (Mode == 0)
+            refresh = RunSync(1, [&] { Request.Set(false, itemList, valueSource); }) && IsTableList() &&
+                      RefreshAfterSet;
+        else if (Mode == 1)
+            StartAsync([&] {
+                Request.SetAsync(Completion(&VhSNMPRequest2Controls::SetReply), false, itemList, valueSource);
+            });
+    }
+    if (refresh)
+        Get();
+}
+
+void VhSNMPRequest2Controls::SetReply(const VhSNMPError& reply)
+{
+    VhSNMPError error = reply;
+    if (error.Code != VHSNMP_OK) {
+        Failed(1, error);
+        return;
+    }
+    if (!Succeeded(1, error) || error.Code != VHSNMP_OK || !IsTableList() || !RefreshAfterSet)
+        return;
+    // The refresh runs inside this reply: a failure to start it cannot reach a caller, so
+    // it ends like a failed get.
+    const std::weak_ptr<int> alive = Alive;
+    try {
+        Get();
+    } catch (const std::exception& e) {
+        if (alive.expired())
+            return;
+        VhSNMPError failed;
+        Describe(e, failed);
+        Failed(0, failed);
+    }
+}
