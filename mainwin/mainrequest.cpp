@@ -1,6 +1,7 @@
 #include "mainwin/mainrequest.h"
 
 #include "configwin/optionlists.h"
+#include "snmplib/bind/request2edits.h"
 
 const VhSNMPObjectDesc RmonStateTable[] = {
     {"1.3.6.1.4.1.32473.11.78.1.2.1.2.4", "RMON State", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE,
@@ -8,9 +9,23 @@ const VhSNMPObjectDesc RmonStateTable[] = {
     {},
 };
 
-// The binding of requests to controls joins here once it is in the library.
-VhSNMPRequest2Edits* CreateMainRequest(QWidget* /*owner*/, QLabel* /*label*/) { return nullptr; }
+VhSNMPRequest2Edits* CreateMainRequest(QWidget* owner, QLabel* label)
+{
+    auto* request = new VhSNMPRequest2Edits(owner);
+    request->Request.VarList = VhSNMPVarList(RmonStateTable, SVT_SV, 0);
+    request->Mode = 0; // synchronous: the label is current when Get returns
+    request->AddControl(0, label);
+    return request;
+}
 
-void GetMainRequest(VhSNMPRequest2Edits* /*request*/) {}
+void GetMainRequest(VhSNMPRequest2Edits* request)
+{
+    request->Get();
+}
 
-void DeleteMainRequest(VhSNMPRequest2Edits* /*request*/) {}
+void DeleteMainRequest(VhSNMPRequest2Edits* request)
+{
+    request->Request.Enabled = 0;
+    WaitWhileBusy(request);
+    delete request;
+}

@@ -10,8 +10,7 @@ class VhSNMPRequest2Edits;
 extern const VhSNMPObjectDesc RmonStateTable[];
 
 // Creates the request owned by owner on RmonStateTable (scalar group, no keys), in
-// synchronous mode, with column 0 shown in label. Null while the control binding is not
-// in the library.
+// synchronous mode, with column 0 shown in label.
 VhSNMPRequest2Edits* CreateMainRequest(QWidget* owner, QLabel* label);
 // Reads the RMON state into the label; raises the library's exception on failure.
 void GetMainRequest(VhSNMPRequest2Edits* request);
