@@ -1,0 +1,480 @@
+// The generic window as a table window, against the simulator: the walk and its row
+// count, the hint, adding with the add label, editing without the add and delete labels,
+// deleting with exactly the delete label, a state-column table, a refresh during a walk,
+// closing during a walk and while an add window is open, and a walk that fails halfway.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <utility>
+
+#include "configwin/configform.h"
+#include "configwin/ctrlbtnpanel.h"
+#include "configwin/editspanel.h"
+#include "configwin/listviewpanel.h"
+#include "configwin/msgpanel.h"
+#include "configwin/optionlists.h"
+#include "configwin/snmplistviewpanel.h"
+#include "configwin_test_util.h"
+#include "platform/dialogs.h"
+#include "platform/exception.h"
+#include "platform/messages.h"
+#include "screenshot.h"
+#include "snmplib/bind/request2edits.h"
+#include "snmplib/snmperror.h"
+
+using namespace cwtest;
+
+namespace {
+
+using Varbinds = std::set<std::pair<std::string, std::string>>;
+
+Varbinds VarbindsOf(const trqtest::PduLogEntry& pdu)
+{
+    Varbinds out;
+    for (const auto& vb : pdu.varbinds)
+        out.insert({vb.oid, vb.value});
+    return out;
+}
+
+std::string Cell(const char* entry, int column, int row)
+{
+    return std::string(entry) + "." + std::to_string(column) + "." + std::to_string(row);
+}
+
+QStringList Items(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+template <class T>
+T* Find(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// A table window built the way a menu handler builds one.
+struct TableWindow {
+    TableWindow(const VhSNMPObjectDesc* table, int status, const char* addLabel, const char* deleteLabel,
+                const QString& title = "Rows")
+    {
+        form = std::make_unique<TConfigForm>(qApp);
+        request = new VhSNMPRequest2Edits(form.get());
+        request->Request.VarList = VhSNMPVarList(table, MVT_FMV, 1);
+        panel = form->SetListViewMode(request, addLabel ? status : -1, addLabel, deleteLabel ? status : -1,
+                                      deleteLabel);
+        form->setWindowTitle(title + ": 127.0.0.1");
+    }
+    ~TableWindow()
+    {
+        if (form->isVisible())
+            form->close();
+        waitUntil([this] { return !form->isVisible(); });
+    }
+    QTreeWidget* view() const { return panel->ListViewPanel->ListView; }
+    QPlainTextEdit* memo() const { return panel->MessagePanel()->Memo; }
+    TCtrlBtnPanel* buttons() const { return panel->ButtonPanel; }
+    TEditsPanel* edits() const { return panel->EditsPanel; }
+    bool showAndRead()
+    {
+        form->show();
+        return waitUntil([this] { return memoLines(memo()).size() >= 1; });
+    }
+    bool readAgain()
+    {
+        const auto lines = memoLines(memo()).size();
+        return waitUntil([this, lines] { return memoLines(memo()).size() > lines && !request->Busy; });
+    }
+    void select(int row)
+    {
+        view()->clearSelection();
+        view()->topLevelItem(row)->setSelected(true);
+    }
+    int rowOf(const QString& index) const
+    {
+        for (int i = 0; i < view()->topLevelItemCount(); ++i)
+            if (view()->topLevelItem(i)->text(0) == index)
+                return i;
+        return -1;
+    }
+
+    std::unique_ptr<TConfigForm> form;
+    VhSNMPRequest2Edits* request;
+    TSNMPListViewPanel* panel;
+};
+
+class TableWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { sim().clearLog(); }
+    void TearDown() override
+    {
+        sim().mute(false);
+        sim().delay(0);
+    }
+};
+
+} // namespace
+
+TEST_F(TableWindowTest, TheWalkFillsTheListTheCountAndTheSelectedRowsValues)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    EXPECT_EQ(w.panel->ListViewPanel->height(), 350);
+    // The list's width rule, then the button column, the splitter and 3.
+    EXPECT_EQ(w.panel->width(), std::min(450, 8 * (5 + 4 + 5 + 7 + 6) + 2 * w.view()->frameWidth()) + 116 + 3 + 3);
+    ASSERT_TRUE(w.showAndRead());
+    ASSERT_EQ(w.view()->topLevelItemCount(), 2);
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), "2");
+    EXPECT_EQ(w.view()->topLevelItem(1)->text(1), "entry 2");
+    EXPECT_EQ(w.view()->topLevelItem(1)->text(4), "active");
+    for (QWidget* b : {static_cast<QWidget*>(w.buttons()->RefreshButton), static_cast<QWidget*>(w.buttons()->EditButton),
+                       static_cast<QWidget*>(w.buttons()->AddButton), static_cast<QWidget*>(w.buttons()->DeleteButton),
+                       static_cast<QWidget*>(w.buttons()->CloseButton)})
+        EXPECT_FALSE(b->isHidden()) << b->objectName().toStdString();
+    EXPECT_TRUE(w.buttons()->SetCheckedButton->isHidden());
+    EXPECT_FALSE(w.buttons()->EditButton->isEnabled());
+    EXPECT_FALSE(w.buttons()->DeleteButton->isEnabled());
+    trqtest::saveScreenshot(w.form.get(), "configform-rowstatus-table");
+
+    w.select(1);
+    EXPECT_TRUE(w.buttons()->EditButton->isEnabled());
+    EXPECT_TRUE(w.buttons()->DeleteButton->isEnabled());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(w.edits()->Rows[rName].ValueControl.data())->text(), "entry 2");
+    w.view()->clearSelection();
+    EXPECT_FALSE(w.buttons()->EditButton->isEnabled());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(w.edits()->Rows[rName].ValueControl.data())->text(), "");
+
+    // The hint of a row: caption, tabs up to the longest caption, two blanks, the cell.
+    const QRect r = w.view()->visualItemRect(w.view()->topLevelItem(0));
+    w.panel->ListViewMouseMove(r.center().x(), r.center().y());
+    EXPECT_EQ(w.view()->toolTip(),
+              "Index\t\t  1\nName\t\t\t  entry 1\nValue\t\t  10\nAddress  10.0.0.1\nStatus\t  active\n");
+    w.panel->ListViewMouseMove(r.center().x(), w.view()->viewport()->height() - 2);
+    EXPECT_EQ(w.view()->toolTip(), "");
+}
+
+TEST_F(TableWindowTest, AddSendsTheAddLabelAtTheTypedIndexWithTheTickedColumns)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    ASSERT_TRUE(w.showAndRead());
+    w.select(0); // whatever was selected, the add window starts empty
+    QString caption;
+    whenShown("AddWindow", [&](QDialog* d) {
+        caption = d->windowTitle();
+        auto* index = Find<QLineEdit>(d, "ValueControl0");
+        auto* name = Find<QLineEdit>(d, "ValueControl1");
+        auto* status = Find<QComboBox>(d, "ValueControl4");
+        if (index && name && status) {
+            EXPECT_EQ(index->text(), "");
+            EXPECT_FALSE(index->isReadOnly());
+            EXPECT_TRUE(Find<QCheckBox>(d, "CheckBox0")->isChecked());
+            EXPECT_FALSE(Find<QCheckBox>(d, "CheckBox0")->isEnabled());
+            EXPECT_EQ(status->currentText(), "createAndGo");
+            EXPECT_FALSE(status->isEnabled());
+            EXPECT_TRUE(Find<QPushButton>(d, "RefreshButton")->isHidden());
+            index->setText("7");
+            name->setText("seven");
+            Find<QCheckBox>(d, "CheckBox1")->setChecked(true);
+            Find<QLineEdit>(d, "ValueControl2")->setText("123"); // not ticked: not sent
+            trqtest::saveScreenshot(d, "configform-add-window");
+            Find<QPushButton>(d, "SetCheckedButton")->click();
+            EXPECT_FALSE(d->isVisible()); // a successful set closes the window
+        }
+        if (d->isVisible())
+            d->reject();
+    });
+    w.buttons()->AddButton->click();
+    EXPECT_EQ(caption, "Rows: 127.0.0.1 (Add)");
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]),
+              (Varbinds{{Cell(RowStatusEntry, 2, 7), "seven"}, {Cell(RowStatusEntry, 5, 7), "4"}}));
+    ASSERT_TRUE(waitUntil([&] { return w.rowOf("7") >= 0 && !w.request->Busy; }));
+    EXPECT_EQ(w.view()->topLevelItem(w.rowOf("7"))->text(4), "active");
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), "3");
+    EXPECT_TRUE(w.edits()->isHidden());
+    EXPECT_EQ(w.edits()->parentWidget(), w.panel->InnerPanel);
+    removeRowStatusRow(7);
+}
+
+TEST_F(TableWindowTest, AFailedAddKeepsTheWindowOpenWithWhatWasTyped)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    ASSERT_TRUE(w.showAndRead());
+    bool stayed = false;
+    whenShown("AddWindow", [&](QDialog* d) {
+        Find<QLineEdit>(d, "ValueControl0")->setText("8");
+        Find<QLineEdit>(d, "ValueControl1")->setText("eight");
+        Find<QCheckBox>(d, "CheckBox1")->setChecked(true);
+        sim().failNextSet(12);
+        Find<QPushButton>(d, "SetCheckedButton")->click();
+        stayed = d->isVisible();
+        EXPECT_EQ(Find<QLineEdit>(d, "ValueControl1")->text(), "eight");
+        trqtest::saveScreenshot(d, "configform-add-window-failed");
+        Find<QPushButton>(d, "CloseButton")->click();
+        if (d->isVisible())
+            d->reject();
+    });
+    w.buttons()->AddButton->click();
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(sets().size(), 1u);
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy; }));
+    bool shown = false;
+    for (const QString& line : memoLines(w.memo()))
+        shown = shown || line.startsWith(QString::fromStdString("Set: " + SnmpErrorText(-112)));
+    EXPECT_TRUE(shown) << w.memo()->toPlainText().toStdString();
+    EXPECT_EQ(w.rowOf("8"), -1);
+}
+
+TEST_F(TableWindowTest, EditOffersNoAddOrDeleteLabelAndPutsThemBackInListOrder)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    ASSERT_TRUE(w.showAndRead());
+    w.select(0);
+    auto* status = qobject_cast<QComboBox*>(w.edits()->Rows[rStatus].ValueControl.data());
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->currentText(), "active");
+    QString caption;
+    whenShown("EditWindow", [&](QDialog* d) {
+        caption = d->windowTitle();
+        EXPECT_EQ(Items(status), (QStringList{"active", "notInService", "notReady", "createAndWait"}));
+        EXPECT_EQ(status->currentText(), "active");
+        EXPECT_TRUE(Find<QLineEdit>(d, "ValueControl0")->isReadOnly());
+        auto* set = Find<QPushButton>(d, "SetCheckedButton");
+        EXPECT_FALSE(set->isEnabled());
+        Find<QCheckBox>(d, "CheckBox2")->setChecked(true);
+        EXPECT_TRUE(set->isEnabled());
+        Find<QLineEdit>(d, "ValueControl2")->setText("55");
+        // Asking again while the window is open opens nothing more.
+        w.buttons()->EditButton->click();
+        int open = 0;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            open += t->objectName() == "EditWindow" && t->isVisible();
+        EXPECT_EQ(open, 1);
+        trqtest::saveScreenshot(d, "configform-edit-window");
+        set->click();
+        if (d->isVisible())
+            d->reject();
+    });
+    w.buttons()->EditButton->click();
+    EXPECT_EQ(caption, "Rows: 127.0.0.1");
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]), (Varbinds{{Cell(RowStatusEntry, 3, 1), "55"}}));
+    // Every label is back where the value-label list has it.
+    QStringList all;
+    for (int i = 0; i < RowStatusList.Count(); ++i)
+        all << QString::fromStdString(RowStatusList.ItemAt(i)->Text);
+    EXPECT_EQ(Items(status), all);
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.rowOf("1") >= 0; }));
+    EXPECT_EQ(w.view()->topLevelItem(w.rowOf("1"))->text(2), "55");
+    restoreRowStatusRow(1);
+}
+
+TEST_F(TableWindowTest, DeleteSendsExactlyTheDeleteLabelAtTheSelectedRowAndReadsAgain)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    ASSERT_TRUE(w.showAndRead());
+    w.select(1);
+    // Whatever the status control shows, the row is destroyed.
+    qobject_cast<QComboBox*>(w.edits()->Rows[rStatus].ValueControl.data())->setCurrentIndex(0);
+    {
+        MessageRecorder cancel(IDCANCEL);
+        w.buttons()->DeleteButton->click();
+        ASSERT_EQ(cancel.Shown.size(), 1u);
+        EXPECT_EQ(cancel.Shown[0].text, "Are you sure to delete it?");
+        EXPECT_EQ(cancel.Shown[0].buttons, (std::vector<int>{IDOK, IDCANCEL}));
+    }
+    EXPECT_TRUE(sets().empty());
+
+    MessageRecorder ok(IDOK);
+    const auto readsBefore = reads().size();
+    w.buttons()->DeleteButton->click();
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]), (Varbinds{{Cell(RowStatusEntry, 5, 2), "6"}}));
+    EXPECT_EQ(sets()[0].errorStatus, 0);
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.view()->topLevelItemCount() == 1; }));
+    EXPECT_GT(reads().size(), readsBefore);
+    EXPECT_EQ(w.rowOf("2"), -1);
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), "1");
+    for (int i = 0; i < w.request->Request.VarList.Count(); ++i)
+        EXPECT_EQ(w.request->Request.VarList.GetItem(i)->Access, RowStatusTable[i].Access);
+    restoreRowStatusRow(2);
+}
+
+TEST_F(TableWindowTest, LabelsThatAreNotInTheStatusListAreRefused)
+{
+    struct Case {
+        int column;
+        const char* add;
+        const char* del;
+        std::string message;
+    };
+    const Case cases[] = {
+        {rStatus, "createAndGoX", "destroy", "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndGoX"},
+        {rStatus, "createAndGo", "gone", "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:gone"},
+        {rName, "createAndGo", nullptr, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndGo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        TConfigForm form(qApp);
+        auto* request = new VhSNMPRequest2Edits(&form);
+        request->Request.VarList = VhSNMPVarList(RowStatusTable, MVT_FMV, 1);
+        try {
+            form.SetListViewMode(request, c.column, c.add, c.column, c.del);
+            ADD_FAILURE() << "no exception";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message, c.message);
+        }
+        EXPECT_EQ(form.Requests.size(), 1u); // the window owns it all the same
+    }
+}
+
+TEST_F(TableWindowTest, AStateColumnTableAddsEditsAndDeletesWithItsOwnLabels)
+{
+    TableWindow w(StateTable, sState, "valid", "invalid", "States");
+    ASSERT_TRUE(w.showAndRead());
+    ASSERT_EQ(w.view()->topLevelItemCount(), 3);
+    EXPECT_EQ(w.view()->topLevelItem(0)->text(3), "valid");
+    trqtest::saveScreenshot(w.form.get(), "configform-state-table");
+
+    whenShown("AddWindow", [&](QDialog* d) {
+        EXPECT_EQ(Find<QComboBox>(d, "ValueControl3")->currentText(), "valid");
+        Find<QLineEdit>(d, "ValueControl0")->setText("9");
+        Find<QPushButton>(d, "SetCheckedButton")->click();
+        if (d->isVisible())
+            d->reject();
+    });
+    w.buttons()->AddButton->click();
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]), (Varbinds{{Cell(StateEntry, 4, 9), "3"}}));
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.rowOf("9") >= 0; }));
+
+    // Both labels of the list are the add and delete labels: the edit window has no
+    // status row, and the row is back afterwards.
+    w.select(w.rowOf("9"));
+    auto* state = qobject_cast<QComboBox*>(w.edits()->Rows[sState].ValueControl.data());
+    whenShown("EditWindow", [&](QDialog* d) {
+        EXPECT_TRUE(state->isHidden());
+        EXPECT_EQ(state->count(), 0);
+        EXPECT_TRUE(w.edits()->Rows[sState].CaptionLabel->isHidden());
+        d->reject();
+    });
+    w.buttons()->EditButton->click();
+    EXPECT_FALSE(state->isHidden());
+    EXPECT_EQ(Items(state), (QStringList{"invalid", "valid"}));
+    EXPECT_FALSE(w.request->Request.VarList.GetItem(sState)->Access & SNMP_ACCESS_HIDDEN);
+
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.rowOf("9") >= 0; }));
+    sim().clearLog();
+    w.select(w.rowOf("9"));
+    MessageRecorder ok(IDOK);
+    w.buttons()->DeleteButton->click();
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]), (Varbinds{{Cell(StateEntry, 4, 9), "2"}}));
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.view()->topLevelItemCount() == 3; }));
+    EXPECT_EQ(w.rowOf("9"), -1);
+    removeStateRow(9);
+}
+
+TEST_F(TableWindowTest, RefreshDuringAWalkIsIgnored)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    sim().delay(60);
+    w.form->show();
+    ASSERT_TRUE(waitUntil([&] { return w.request->Busy != 0; }));
+    w.buttons()->RefreshButton->click();
+    pump(70);
+    w.buttons()->RefreshButton->click();
+    ASSERT_TRUE(waitUntil([&] { return memoLines(w.memo()).size() == 1 && !w.request->Busy; }));
+    pump(100);
+    EXPECT_EQ(memoLines(w.memo()).size(), 1);
+    // One walk: the first step names the columns themselves.
+    int starts = 0;
+    for (const auto& pdu : reads())
+        if (!pdu.varbinds.empty() && pdu.varbinds[0].oid == RowStatusTable[0].Oid)
+            ++starts;
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), "2");
+}
+
+TEST_F(TableWindowTest, ClosingDuringAWalkWaitsForItAndDeletesTheRequestOnce)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    sim().delay(80);
+    w.form->show();
+    ASSERT_TRUE(waitUntil([&] { return w.request->Busy != 0; }));
+    w.form->close();
+    EXPECT_TRUE(w.form->isVisible()); // still busy: the window waits
+    EXPECT_EQ(w.form->Requests.size(), 1u);
+    w.form->close(); // asked twice
+    PostMessageA(w.form.get(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return !w.form->isVisible(); }));
+    EXPECT_TRUE(w.form->Requests.empty());
+    EXPECT_EQ(w.form->ActiveRequest, nullptr);
+    EXPECT_EQ(w.panel->Request, nullptr);
+    // Asking again afterwards deletes nothing more.
+    w.form->FormClose(w.form.get());
+    w.form->close();
+    pump(50);
+    EXPECT_FALSE(w.form->isVisible());
+}
+
+TEST_F(TableWindowTest, ClosingTheTableWindowWhileTheAddWindowIsOpenClosesBoth)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    ASSERT_TRUE(w.showAndRead());
+    bool addClosed = false;
+    whenShown("AddWindow", [&](QDialog* d) {
+        QPointer<QDialog> add(d);
+        w.form->close();
+        addClosed = !add || !add->isVisible();
+        if (add && add->isVisible())
+            add->reject();
+    });
+    w.buttons()->AddButton->click();
+    EXPECT_TRUE(addClosed);
+    EXPECT_FALSE(w.form->isVisible());
+    EXPECT_TRUE(w.form->Requests.empty());
+    EXPECT_EQ(w.edits()->parentWidget(), w.panel->InnerPanel);
+    EXPECT_TRUE(sets().empty());
+}
+
+TEST_F(TableWindowTest, AWalkThatFailsHalfwayKeepsTheRowsThatArrived)
+{
+    static const VhSNMPObjectDesc ports[] = {
+        {"1.3.6.1.4.1.32473.99.5.1.1", "Port", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.5.1.2", "Octets", SNMP_SYNTAX_COUNTER, SNMP_ACCESS_READONLY},
+        {nullptr},
+    };
+    TableWindow w(ports, -1, nullptr, nullptr, "Ports");
+    EXPECT_TRUE(w.buttons()->EditButton->isHidden()); // nothing to edit
+    EXPECT_TRUE(w.buttons()->AddButton->isHidden());
+    EXPECT_TRUE(w.buttons()->DeleteButton->isHidden());
+    w.request->Request.Timeout = 20;
+    sim().delay(20);
+    w.form->show();
+    ASSERT_TRUE(waitUntil([&] { return w.view()->topLevelItemCount() >= 3; }));
+    sim().mute(true);
+    ASSERT_TRUE(waitUntil([&] { return memoLines(w.memo()).size() == 1; }));
+    EXPECT_TRUE(memoLines(w.memo()).last().startsWith(QString::fromStdString("Get: " + SnmpErrorText(-405))))
+        << memoLines(w.memo()).last().toStdString();
+    const int rows = w.view()->topLevelItemCount();
+    EXPECT_GE(rows, 3);
+    EXPECT_LT(rows, 66);
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), QString::number(rows));
+    EXPECT_FALSE(w.request->Busy);
+    trqtest::saveScreenshot(w.form.get(), "configform-walk-failed");
+}
