@@ -8,6 +8,7 @@
 #include "configwin/panel.h"
 #include "configwin/snmpeditorpanel.h"
 #include "configwin/snmplistviewpanel.h"
+#include "platform/formstyle.h"
 #include "platform/application.h"
 #include "platform/exception.h"
 #include "platform/messages.h"
@@ -27,7 +28,7 @@ TConfigForm::TConfigForm(QObject* owner) : QDialog(qobject_cast<QWidget*>(owner)
 {
     setObjectName("ConfigForm");
     setWindowTitle("ConfigForm");
-    UseConfigFormFont(this);
+    UseFormFont(this);
     resize(ClientWidth, ClientHeight);
     ActiveRequest = nullptr;
     SetPositionCentredOn(this);

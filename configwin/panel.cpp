@@ -205,13 +205,6 @@ void SetControlColors(QWidget* control, uint32_t fontColor, uint32_t color)
     control->setPalette(palette);
 }
 
-void UseConfigFormFont(QWidget* form)
-{
-    QFont font = form->font();
-    font.setPixelSize(11);
-    form->setFont(font);
-}
-
 void CentreOn(QWidget* form, QWidget* owner)
 {
     if (!form)

@@ -38,10 +38,6 @@ inline constexpr uint32_t clBtnFace = 0x8000000F;
 // Sets the font colour and the background colour of an edit or combo box.
 void SetControlColors(QWidget* control, uint32_t fontColor, uint32_t color);
 
-// The class library's form font (8 points at 96 pixels per inch) for the generic window
-// and its add and edit windows.
-void UseConfigFormFont(QWidget* form);
-
 // Centres the form on owner's window (on the main window when owner is null: the first
 // visible main window of the application, else the primary screen) each time it is
 // shown, as the class library's form positions do.

@@ -19,6 +19,7 @@
 #include "configwin/editspanel.h"
 #include "configwin/listviewpanel.h"
 #include "configwin/msgpanel.h"
+#include "platform/formstyle.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/exception.h"
@@ -281,7 +282,7 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
     window->setWindowTitle(caption);
     window->setModal(true);
     window->resize(1, 1); // it grows to its panel
-    UseConfigFormFont(window);
+    UseFormFont(window);
     request->Owner = window;
     request->SetConstraintOwner(window);
     auto* panel = new TSNMPPanel(window, MessagePanel(), request);

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "mainwin/formstyle.h"
+#include "platform/formstyle.h"
 #include "mainwin/mainunit.h"
 
 TAboutForm* AboutForm = nullptr;

@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "mainwin/formstyle.h"
+#include "platform/formstyle.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/startup.h"
 #include "platform/dialogs.h"

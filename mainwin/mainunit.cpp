@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "mainwin/about.h"
-#include "mainwin/formstyle.h"
+#include "platform/formstyle.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"

@@ -1,4 +1,4 @@
-#include "mainwin/formstyle.h"
+#include "platform/formstyle.h"
 
 #include <QDialog>
 
