@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdlib>
@@ -12,42 +11,25 @@
 
 #include "configwin/optionlists.h"
 #include "snmplib/defaults.h"
-#include "snmplib/snmpinit.h"
+#include "simlibrary.h"
 
 namespace cwtest {
 
 namespace {
 
-std::unique_ptr<trqtest::SimProcess> g_sim;
-std::unique_ptr<QTemporaryDir> g_bootDir;
+void aimDefaults(trqtest::SimProcess& simulator)
+{
+    // As start-up does from the command line: every request built from now on talks to
+    // the simulator.
+    VhSNMPDefaults.Device.Address = "127.0.0.1";
+    VhSNMPDefaults.Device.Port = static_cast<uint16_t>(simulator.port());
+    VhSNMPDefaults.Security.Version = 1;
+    VhSNMPDefaults.Security.ReadCommunity = "mardle";
+    VhSNMPDefaults.Security.WriteCommunity = "quillon";
+}
 
-class Environment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        g_sim = std::make_unique<trqtest::SimProcess>(trqtest::SimOptions{"test.profile", "", {}});
-        std::string error;
-        ASSERT_TRUE(g_sim->start(&error)) << error;
-        g_bootDir = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(g_bootDir->isValid());
-        VhSNMPInit(g_bootDir->path().toStdString());
-        // As start-up does from the command line: every request built from now on talks
-        // to the simulator.
-        VhSNMPDefaults.Device.Address = "127.0.0.1";
-        VhSNMPDefaults.Device.Port = static_cast<uint16_t>(g_sim->port());
-        VhSNMPDefaults.Security.Version = 1;
-        VhSNMPDefaults.Security.ReadCommunity = "mardle";
-        VhSNMPDefaults.Security.WriteCommunity = "quillon";
-    }
-    void TearDown() override
-    {
-        g_sim.reset();
-        g_bootDir.reset();
-    }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new Environment);
+[[maybe_unused]] const bool g_environment =
+    trqtest::UseSimulatorWithLibrary([] { return trqtest::SimOptions{"test.profile", "", {}}; }, aimDefaults);
 
 constexpr unsigned RW = SNMP_ACCESS_READWRITE;
 constexpr unsigned RO = SNMP_ACCESS_READONLY;
@@ -99,24 +81,9 @@ const VhSNMPObjectDesc StateTable[] = {
     {nullptr},
 };
 
-trqtest::SimProcess& sim() { return *g_sim; }
+trqtest::SimProcess& sim() { return trqtest::LibrarySim(); }
 
-bool waitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
-void pump(int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
-}
 
 void whenShown(const QString& objectName, std::function<void(QDialog*)> action)
 {

@@ -11,7 +11,7 @@
 
 #include <QString>
 
-#include "simharness.h"
+#include "simlibrary.h"
 #include "snmplib/varlist.h"
 
 class QDialog;
@@ -22,10 +22,8 @@ namespace cwtest {
 
 trqtest::SimProcess& sim();
 
-// Runs the message loop until done() or the time is up; the result of done().
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000);
-// Runs the message loop for a while (lets queued events and replies through).
-void pump(int milliseconds = 50);
+using trqtest::waitUntil;
+inline void pump(int milliseconds = 50) { trqtest::pump(milliseconds); }
 
 // Calls action with the visible top-level window of that object name as soon as it is
 // shown (from the message loop; for modal windows opened by a click).

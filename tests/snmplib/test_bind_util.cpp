@@ -1,46 +1,22 @@
 #include "test_bind_util.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <cstdlib>
-#include <memory>
 
-#include "snmplib/snmpinit.h"
+#include "simlibrary.h"
 
 namespace bindtest {
 
 namespace {
 
-std::unique_ptr<trqtest::SimProcess> g_sim;
-std::unique_ptr<QTemporaryDir> g_bootDir;
-
-class Environment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        const char* source = std::getenv("TRQ_SOURCE_DIR");
-        if (!source || !*source)
-            source = TRQ_SOURCE_DIR_DEFAULT;
-        trqtest::SimOptions options;
-        options.profile = std::string(source) + "/tests/snmplib/bind.profile";
-        g_sim = std::make_unique<trqtest::SimProcess>(options);
-        std::string error;
-        ASSERT_TRUE(g_sim->start(&error)) << error;
-        g_bootDir = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(g_bootDir->isValid());
-        VhSNMPInit(g_bootDir->path().toStdString());
-    }
-    void TearDown() override
-    {
-        g_sim.reset();
-        g_bootDir.reset();
-    }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new Environment);
+[[maybe_unused]] const bool g_environment = trqtest::UseSimulatorWithLibrary([] {
+    const char* source = std::getenv("TRQ_SOURCE_DIR");
+    if (!source || !*source)
+        source = TRQ_SOURCE_DIR_DEFAULT;
+    trqtest::SimOptions options;
+    options.profile = std::string(source) + "/tests/snmplib/bind.profile";
+    return options;
+});
 
 const VhOptionPair NwayPairs[] = {{2, "10half"}, {3, "10full"}, {4, "100half"}, {5, "100full"}, {6, "auto"},
                                   {8, "1000full"}, {9, "10Gfull"}, {10, "40Gfull"}, {0, nullptr}};
@@ -82,7 +58,7 @@ const VhSNMPObjectDesc BindScalars[] = {
 
 std::string scalarOid(ScalarItem item) { return std::string(BindScalars[item].Oid) + ".0"; }
 
-trqtest::SimProcess& sim() { return *g_sim; }
+trqtest::SimProcess& sim() { return trqtest::LibrarySim(); }
 
 void aim(VhSNMPRequest& request)
 {
@@ -93,14 +69,6 @@ void aim(VhSNMPRequest& request)
     request.Security.WriteCommunity = "quillon";
 }
 
-bool waitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 std::string simValue(const std::string& oid)
 {

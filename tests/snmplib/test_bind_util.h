@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "simharness.h"
+#include "simlibrary.h"
 #include "snmplib/request.h"
 #include "snmplib/varlist.h"
 
@@ -18,8 +18,7 @@ trqtest::SimProcess& sim();
 // Points the request at the simulator (SNMPv2c, read and write communities).
 void aim(VhSNMPRequest& request);
 
-// Runs the message loop until done() or the time is up; the result of done().
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000);
+using trqtest::waitUntil;
 
 // The simulator's value at oid as "TAG VALUE" (HEX values as "80 40 ...").
 std::string simValue(const std::string& oid);

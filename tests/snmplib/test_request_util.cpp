@@ -1,65 +1,31 @@
 #include "test_request_util.h"
 
-#include <QTemporaryDir>
 
 #include <fstream>
 #include <memory>
 #include <sstream>
 
-#include "snmplib/snmpinit.h"
+#include "simlibrary.h"
 
 namespace reqtest {
 
 namespace {
 
-std::unique_ptr<trqtest::SimProcess> g_sim;
-std::unique_ptr<QTemporaryDir> g_bootDir;
-
-class Environment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        std::ifstream shipped(trqtest::simFile("trq3100-sim.conf"));
-        std::stringstream conf;
-        conf << shipped.rdbuf() << "\nrocommunity tblonly 127.0.0.1 .1.3.6.1.4.1.32473.99.2.1\n";
-        trqtest::SimOptions options;
-        options.profile = "test.profile";
-        options.confText = conf.str();
-        g_sim = std::make_unique<trqtest::SimProcess>(options);
-        std::string error;
-        ASSERT_TRUE(g_sim->start(&error)) << error;
-
-        g_bootDir = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(g_bootDir->isValid());
-        VhSNMPInit(g_bootDir->path().toStdString());
-    }
-    void TearDown() override
-    {
-        g_sim.reset();
-        g_bootDir.reset();
-    }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new Environment);
+[[maybe_unused]] const bool g_environment = trqtest::UseSimulatorWithLibrary([] {
+    std::ifstream shipped(trqtest::simFile("trq3100-sim.conf"));
+    std::stringstream conf;
+    conf << shipped.rdbuf() << "\nrocommunity tblonly 127.0.0.1 .1.3.6.1.4.1.32473.99.2.1\n";
+    trqtest::SimOptions options;
+    options.profile = "test.profile";
+    options.confText = conf.str();
+    return options;
+});
 
 } // namespace
 
-trqtest::SimProcess& sim() { return *g_sim; }
+trqtest::SimProcess& sim() { return trqtest::LibrarySim(); }
 
-bool waitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return done();
-}
 
-void runFor(int milliseconds)
-{
-    waitUntil([] { return false; }, milliseconds);
-}
 
 const Credentials V1 = {"v1", 0, "mardle", 1, 1, 1};
 

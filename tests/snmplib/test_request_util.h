@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/exception.h"
-#include "simharness.h"
+#include "simlibrary.h"
 #include "snmplib/request.h"
 
 namespace reqtest {
@@ -21,10 +21,8 @@ namespace reqtest {
 // noSuchName).
 trqtest::SimProcess& sim();
 
-// Runs the message loop (the library's event timer pumps the engine) until done() or
-// the time is up; the result of done().
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000);
-void runFor(int milliseconds);
+using trqtest::waitUntil;
+inline void runFor(int milliseconds) { trqtest::pump(milliseconds); }
 
 // SNMP credentials of the simulator's users and communities.
 struct Credentials {
