@@ -314,7 +314,9 @@ TEST(LedsPolling, StartReadsAtOnceThenEveryPeriod)
     // The octets change on the switch: the LEDs follow at the next read, not before.
     ASSERT_TRUE(sim().setLeds(Unit, "02020202 0102 8202 0202 0101"));
     runFor(50);
-    EXPECT_EQ(strip.colours()[2], Black);
+    if (ledReads() == 1) { // no read since the change (a loaded machine may already have one)
+        EXPECT_EQ(strip.colours()[2], Black);
+    }
     ASSERT_TRUE(waitUntil([&] { return ledReads() >= 2 && strip.colours()[2] == Lime; }));
     EXPECT_GE(clock.elapsed(), 550);
     EXPECT_EQ(strip.blinking(), (std::vector<int>{0, 1, 0, 0}));
