@@ -444,11 +444,13 @@ TEST_F(EngineEvents, DiscoveryAgainstASilentPortNeverBlocks)
     ticker.start(10);
     Completion c;
     ASSERT_EQ(snmp->get(pdu, target, record, &c), SNMP_CLASS_SUCCESS);
-    EXPECT_LT(clock.elapsed(), 100) << "the send waited";
+    // A blocking engine probe would stall for a whole time-out (500 ms); the margin below
+    // that is for a loaded machine.
+    EXPECT_LT(clock.elapsed(), 250) << "the send waited";
     EXPECT_TRUE(pumpUntil([&] { return c.calls > 0; }, 5000));
     EXPECT_EQ(c.reason, SNMP_CLASS_TIMEOUT);
     EXPECT_GE(clock.elapsed(), 950);
-    EXPECT_LT(worstGap, 100);
+    EXPECT_LT(worstGap, 250);
     ::close(silent);
 }
 
