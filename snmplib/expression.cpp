@@ -16,9 +16,6 @@ const char* const CompareOperators[7] = {"<>", ">=", "<=", ">", "<", "=", nullpt
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-constexpr int ErrBadLogicOperand = -1;
-constexpr int ErrNullInExpression = -512;
-constexpr int ErrBadSyntaxInExpression = -513;
 
 // The ")" that closes the "(" at open, or npos.
 std::size_t MatchingClose(std::string_view s, std::size_t open)
@@ -47,7 +44,7 @@ std::string Substituted(std::string_view s, std::size_t open, std::size_t close,
 bool Logic(std::string_view input, int depth)
 {
     if (depth > ExpressionMaxDepth)
-        RaiseSnmpError(ErrBadLogicOperand);
+        RaiseSnmpError(VHSNMP_ERR_BAD_LOGIC_OPERAND);
     std::string buffer; // the text after a group was replaced by its result
     std::string_view s = input;
     bool negate = false; // the value of the whole text is inverted by leading "!"s
@@ -99,7 +96,7 @@ double Number(std::string_view s)
 double Arithmetic(std::string_view input, int depth)
 {
     if (depth > ExpressionMaxDepth)
-        RaiseSnmpError(ErrBadSyntaxInExpression);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION);
     std::string buffer;
     std::string_view s = input;
     // Every operator splits "left op right" with right evaluated first; the left values
@@ -160,7 +157,7 @@ bool EvalCompare(const std::string& text)
             return true;
         if (AnsiCompareText(text, "false") == 0)
             return false;
-        RaiseSnmpError(ErrBadLogicOperand);
+        RaiseSnmpError(VHSNMP_ERR_BAD_LOGIC_OPERAND);
     }
     left = StripQuotes(Trim(left));
     right = StripQuotes(Trim(right));
@@ -263,11 +260,11 @@ std::string VhSNMPRequest::ExpandExpression(const std::string& expr, bool allowT
 
         // A reference past the list names no item.
         if (n >= static_cast<uint32_t>(VarList.Count()))
-            RaiseSnmpError(ErrBadSyntaxInExpression);
+            RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION);
         const VhSNMPVarItem& item = *VarList.GetItem(static_cast<int>(n));
         const std::string v = item.Options ? item.Options->TextToValue(item.Value) : item.Value;
         if (v == "(NULL)")
-            RaiseSnmpError(ErrNullInExpression);
+            RaiseSnmpError(VHSNMP_ERR_NULL_IN_EXPRESSION);
 
         std::string s;
         switch (item.Syntax) {
@@ -296,7 +293,7 @@ std::string VhSNMPRequest::ExpandExpression(const std::string& expr, bool allowT
             break;
         default:
             if (!allowText)
-                RaiseSnmpError(ErrBadSyntaxInExpression);
+                RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION);
             s = "\"" + v + "\"";
             break;
         }

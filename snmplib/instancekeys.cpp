@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr int ErrBadSyntax = -511;
-constexpr int ErrBadKeyCount = -514;
-constexpr int ErrBadValue = -518;
-
 // Arcs from..from+count-1 (clipped to the arcs there are) as dotted decimal.
 std::string JoinArcs(const std::vector<SmiUINT32>& arcs, std::size_t from, std::size_t count)
 {
@@ -58,7 +54,7 @@ std::string VhSNMPRequest::IndexToKeys(int k, const std::string& rest)
     // Every read below is behind one of these checks: an instance never gets read past.
     const auto need = [&](std::size_t count) {
         if (count > n)
-            RaiseSnmpError(ErrBadKeyCount);
+            RaiseSnmpError(VHSNMP_ERR_BAD_KEY_COUNT);
     };
     const auto octets = [&](std::size_t from, std::size_t count) {
         std::string o;
@@ -164,7 +160,7 @@ std::string VhSNMPRequest::IndexToKeys(int k, const std::string& rest)
         taken = 0;
         break;
     default:
-        RaiseSnmpError(ErrBadSyntax);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
     }
 
     item->Value = item->Options ? item->Options->ValueToText(text) : text;
@@ -209,7 +205,7 @@ std::string VhSNMPRequest::KeyToIndex(int k)
         // Exactly four numbers: a shorter or longer key would address another row.
         unsigned char quad[4];
         if (!ParseDottedQuad(t, quad))
-            RaiseSnmpError(ErrBadValue);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
         AppendOctets(arcs, std::string(reinterpret_cast<const char*>(quad), 4));
         break;
     }
@@ -218,7 +214,7 @@ std::string VhSNMPRequest::KeyToIndex(int k)
         const std::size_t width = item->Syntax == SNMP_SYNTAX_MACADDRESS ? 6 : 16;
         const std::string o = HexToOctets(t);
         if (o.size() < width) // too few octets make an instance without this column
-            RaiseSnmpError(ErrBadValue);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
         AppendOctets(arcs, o.substr(0, width));
         break;
     }
@@ -238,7 +234,7 @@ std::string VhSNMPRequest::KeyToIndex(int k)
     case SNMP_SYNTAX_OBJECTID: {
         const Oid oid(t);
         if (!t.empty() && !oid.valid())
-            RaiseSnmpError(ErrBadValue);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
         if (!implied)
             arcs.push_back(static_cast<SmiUINT32>(oid.len()));
         arcs.insert(arcs.end(), oid.arcs().begin(), oid.arcs().end());
@@ -247,7 +243,7 @@ std::string VhSNMPRequest::KeyToIndex(int k)
     case SNMP_SYNTAX_NULL:
         break;
     default:
-        RaiseSnmpError(ErrBadSyntax);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
     }
     return JoinArcs(arcs, 0, arcs.size());
 }
@@ -271,7 +267,7 @@ void VhSNMPRequest::KeysFromIndex(const std::string& instance)
     std::string rest = instance;
     for (int k = 0; k < VarList.KeyCount; ++k) {
         if (rest.empty())
-            RaiseSnmpError(ErrBadKeyCount);
+            RaiseSnmpError(VHSNMP_ERR_BAD_KEY_COUNT);
         if (!VarList.IsReadable(k))
             VarList.GetItem(k)->Instance = BaseOid(k) + "." + instance;
         rest = IndexToKeys(k, rest);

@@ -4,9 +4,6 @@
 
 namespace {
 
-// The bit or byte index lies outside the variable's data.
-constexpr int ErrIndexOutsideData = -519;
-
 bool Inside(const std::string& octets, int position)
 {
     return position >= 0 && static_cast<size_t>(position) < octets.size();
@@ -62,7 +59,7 @@ LedState VhSNMPLedColorMapList::StateOf(uint8_t status) const
 LedState VhSNMPLedColorMapList::Absent() const
 {
     if (AbsentColor == LED_NO_ABSENT_COLOR)
-        RaiseSnmpError(ErrIndexOutsideData);
+        RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
     return {AbsentColor, false};
 }
 

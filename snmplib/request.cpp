@@ -18,13 +18,6 @@
 
 namespace {
 
-constexpr int ErrNoSuchName = -102;
-constexpr int ErrInvalidPdu = -411;
-constexpr int ErrNoSession = -506;
-constexpr int ErrBadAddress = -509;
-constexpr int ErrGetNextOnSingle = -510;
-constexpr int ErrBadListType = -515;
-
 // How long the destructor lets outstanding replies arrive.
 constexpr uint32_t PendingWaitMs = 6000;
 
@@ -36,7 +29,7 @@ Snmp& RequireSession()
 {
     Snmp* engine = VhSNMPSession();
     if (!engine)
-        RaiseSnmpError(ErrNoSession);
+        RaiseSnmpError(VHSNMP_ERR_CREATE_SESSION);
     return *engine;
 }
 
@@ -142,7 +135,7 @@ std::unique_ptr<SnmpTarget> VhSNMPRequest::MakeTarget()
 {
     const UdpAddress address(IpAddress(Device.Address), Device.Port);
     if (!address.valid())
-        RaiseSnmpError(ErrBadAddress);
+        RaiseSnmpError(VHSNMP_ERR_BAD_ADDRESS);
     const int retries = Retries;
     const unsigned long timeout = static_cast<unsigned long>(std::max<int32_t>(Timeout, 0));
 
@@ -184,7 +177,7 @@ void VhSNMPRequest::BuildPdu(int mode, Pdu& pdu)
             case MVT_SV: oid = BaseOid(i); break;
             case MVT_FMV:
             case MVT_UMV: oid = BaseOid(i) + "." + GetIndexString(); break;
-            default: RaiseSnmpError(ErrBadListType);
+            default: RaiseSnmpError(VHSNMP_ERR_BAD_LIST_TYPE);
             }
             Vb vb{Oid(oid)};
             vb.set_syntax(item->Syntax);
@@ -199,7 +192,7 @@ void VhSNMPRequest::BuildPdu(int mode, Pdu& pdu)
             pdu += Vb(Oid(type == SVT_SV ? BaseOid(i) + ".0" : BaseOid(i)));
         } else {
             if (type == SVT_SV || type == MVT_SV)
-                RaiseSnmpError(ErrGetNextOnSingle);
+                RaiseSnmpError(VHSNMP_ERR_GETNEXT_SINGLE);
             pdu += Vb(Oid(item->Instance));
         }
     }
@@ -212,7 +205,7 @@ int VhSNMPRequest::ReadOperation() const
     case MVT_SV: return GetNextMode ? sNMP_PDU_GETNEXT : sNMP_PDU_GET;
     case MVT_FMV:
     case MVT_UMV: return sNMP_PDU_GETNEXT;
-    default: RaiseSnmpError(ErrBadListType);
+    default: RaiseSnmpError(VHSNMP_ERR_BAD_LIST_TYPE);
     }
 }
 
@@ -226,16 +219,16 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
             readable.push_back(i);
     const int n = static_cast<int>(readable.size());
 
-    if (code == ErrNoSuchName) {
+    if (code == VHSNMP_ERR_NO_SUCH_NAME) {
         // SNMPv1 at the end of the MIB view answers noSuchName with the varbinds as sent:
         // the walk is over. Anything else (a first read, whose instances are cleared) fails.
         if (n > 0 && pdu.get_vb_count() > 0 &&
             VarList.GetItem(readable[0])->Instance == pdu[0].get_printable_oid())
             return Stored::EndOfWalk;
-        RaiseSnmpError(ErrNoSuchName);
+        RaiseSnmpError(VHSNMP_ERR_NO_SUCH_NAME);
     }
     if (pdu.get_vb_count() < n)
-        RaiseSnmpError(ErrInvalidPdu);
+        RaiseSnmpError(VHSNMP_ERR_INVALID_PDU);
     if (n == 0)
         return Stored::Done;
 
@@ -323,7 +316,7 @@ bool VhSNMPRequest::Get(bool first)
     TranslateSnmpStatus(status, code, message);
     if (status != SNMP_CLASS_SUCCESS && code == VHSNMP_OK)
         RaiseStatus(status);
-    if (code != VHSNMP_OK && !(code == ErrNoSuchName && IsTable(VarList.ListType)))
+    if (code != VHSNMP_OK && !(code == VHSNMP_ERR_NO_SUCH_NAME && IsTable(VarList.ListType)))
         throw Exception(message, code);
     return StoreReply(pdu, code) == Stored::Row;
 }
@@ -459,7 +452,7 @@ void VhSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, ui
 
     // Only a read's reply is stored; noSuchName may end a walk, never a set.
     if (response && operation == VHSNMP_OP_GET &&
-        (error.Code == VHSNMP_OK || (error.Code == ErrNoSuchName && IsTable(VarList.ListType)))) {
+        (error.Code == VHSNMP_OK || (error.Code == VHSNMP_ERR_NO_SUCH_NAME && IsTable(VarList.ListType)))) {
         try {
             switch (StoreReply(pdu, error.Code)) {
             case Stored::Row: error.EndOfData = 0; break;

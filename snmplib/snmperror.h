@@ -47,7 +47,27 @@ extern VhMessageTable ResultMsgTable;    // "snmp.msg": the get and set result t
 
 // Library codes used by name.
 constexpr int VHSNMP_OK = 0;
+constexpr int VHSNMP_ERR_BAD_LOGIC_OPERAND = -1;
+constexpr int VHSNMP_ERR_BAD_FORMAT = -2;
 constexpr int VHSNMP_ERR_INDEX_RANGE = -12;
+constexpr int VHSNMP_ERR_NO_SUCH_NAME = -102;
+constexpr int VHSNMP_ERR_INVALID_PDU = -411;
+constexpr int VHSNMP_ERR_CREATE_SESSION = -506;
+constexpr int VHSNMP_ERR_LOAD_BOOTS = -507;
+constexpr int VHSNMP_ERR_SAVE_BOOTS = -508;
+constexpr int VHSNMP_ERR_BAD_ADDRESS = -509;
+constexpr int VHSNMP_ERR_GETNEXT_SINGLE = -510;
+constexpr int VHSNMP_ERR_BAD_SYNTAX = -511;
+constexpr int VHSNMP_ERR_NULL_IN_EXPRESSION = -512;
+constexpr int VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION = -513;
+constexpr int VHSNMP_ERR_BAD_KEY_COUNT = -514;
+constexpr int VHSNMP_ERR_BAD_LIST_TYPE = -515;
+constexpr int VHSNMP_ERR_BAD_PARTIAL_SYNTAX = -517;
+constexpr int VHSNMP_ERR_BAD_PARTIAL_VALUE = -518;
+constexpr int VHSNMP_ERR_PARTIAL_INDEX_RANGE = -519;
+constexpr int VHSNMP_ERR_NO_OPTION_LIST = -520;
+constexpr int VHSNMP_ERR_BAD_CONTROL_TYPE = -521;
+constexpr int VHSNMP_ERR_CONTROL_COUNT = -522;
 constexpr int VHSNMP_ERR_UNKNOWN = -528;
 
 // Translates an engine status (0, -1401, 1400 success; 1401..1414 USM; -1402..-1418

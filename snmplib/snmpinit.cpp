@@ -19,10 +19,6 @@ _SnmpEventProcessor SnmpEventProcessor;
 
 namespace {
 
-constexpr int ErrCreateSession = -506;
-constexpr int ErrLoadBoots = -507;
-constexpr int ErrSaveBoots = -508;
-
 const char* const EngineIdText = "VhSNMP_PP_Application";
 const char* const BootCounterFileName = "VhSNMP_PP_BootCounter";
 
@@ -46,7 +42,7 @@ void VhSNMPInit(const std::string& directory)
         auto* engine = new Snmp(status, 0);
         if (status != SNMP_CLASS_SUCCESS) {
             delete engine;
-            RaiseSnmpError(ErrCreateSession);
+            RaiseSnmpError(VHSNMP_ERR_CREATE_SESSION);
         }
         Engine = engine;
     }
@@ -56,10 +52,10 @@ void VhSNMPInit(const std::string& directory)
     unsigned int boots = 0;
     // Found, no line for this engine, or no file: all start from what was read (0 if nothing).
     if (getBootCounter(file.c_str(), engineId, boots) < SNMPv3_FILEOPEN_ERROR)
-        RaiseSnmpError(ErrLoadBoots);
+        RaiseSnmpError(VHSNMP_ERR_LOAD_BOOTS);
     ++boots;
     if (saveBootCounter(file.c_str(), engineId, boots) != SNMPv3_OK)
-        RaiseSnmpError(ErrSaveBoots);
+        RaiseSnmpError(VHSNMP_ERR_SAVE_BOOTS);
     mpInit(*Engine, engineId, boots);
 
     VhSNMPDefaults = VhSNMPDefaultsRecord{};

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int ErrBadSyntax = -511;
-constexpr int ErrBadValue = -518;
-constexpr int ErrOutOfRange = -519;
-
 struct Layout {
     bool Known = false;
     bool Rest = false;      // the sub-field runs to the end of the octets
@@ -66,7 +62,7 @@ Layout KnownLayout(unsigned code)
 {
     const Layout layout = LayoutOf(code);
     if (!layout.Known)
-        RaiseSnmpError(ErrBadSyntax);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
     return layout;
 }
 
@@ -158,15 +154,15 @@ OctetStr SubField(const OctetStr& octets, int32_t offset, unsigned code)
     if (code == SNMP_SYNTAX_NULL || octets.len() == 0)
         return OctetStr();
     if (offset < 0)
-        RaiseSnmpError(ErrOutOfRange);
+        RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
     const std::size_t at = static_cast<std::size_t>(offset);
     if (layout.Rest) {
         if (at > octets.len()) // like the fixed widths: a field past the end does not fit
-            RaiseSnmpError(ErrOutOfRange);
+            RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
         return OctetStr(octets.str().substr(at));
     }
     if (octets.len() < at + layout.Width)
-        RaiseSnmpError(ErrOutOfRange);
+        RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
     return OctetStr(octets.str().substr(at, layout.Width));
 }
 
@@ -178,7 +174,7 @@ std::string OctetsToText(const OctetStr& octets, unsigned code)
     if (octets.len() == 0)
         return code == SNMP_SYNTAX_DISPLAYSTR ? "" : "(NULL)";
     if (octets.len() < layout.Least)
-        RaiseSnmpError(ErrBadValue);
+        RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
     const unsigned char* p = octets.data();
     switch (code) {
     case SNMP_SYNTAX_BOOLEAN:
@@ -206,7 +202,7 @@ std::string OctetsToText(const OctetStr& octets, unsigned code)
         return DisplayText(octets.str());
     case SNMP_SYNTAX_OBJECTID: {
         if (octets.len() % 4 != 0) // a trailing part of an arc is no arc
-            RaiseSnmpError(ErrBadValue);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
         std::string text;
         for (std::size_t i = 0; i < octets.len(); i += 4) {
             if (i)

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr int ErrBadSyntax = -511;
-constexpr int ErrBadSyntaxInExpression = -513;
-constexpr int ErrBadValue = -518;
-
 // The codes that have a wire form: the ASN.1/SMI tags and the library's own codes up to
 // ipv6address. The sub-field codes have none.
 bool HasWireForm(unsigned code)
@@ -80,7 +76,7 @@ std::string ValueText(unsigned code, const Vb& vb)
             return none;
         std::string text;
         if (!DateAndTimeText(o.data(), o.len(), text))
-            RaiseSnmpError(ErrBadSyntax);
+            RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
         return text;
     }
     case SNMP_SYNTAX_BCDATETIME:
@@ -88,7 +84,7 @@ std::string ValueText(unsigned code, const Vb& vb)
         if (o.len() == 0)
             return none;
         if (o.len() < 8)
-            RaiseSnmpError(ErrBadSyntax);
+            RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
         const double v = DoubleFromOctetsLE(o.data());
         return code == SNMP_SYNTAX_DOUBLE ? FloatToStr(v) : DateTimeText(v);
     }
@@ -104,7 +100,7 @@ void VhSNMPRequest::VbToText(int itemIndex, const Vb& vb)
     VhSNMPVarItem* item = VarList.GetItem(itemIndex);
     const unsigned code = item->Syntax;
     if (!HasWireForm(code))
-        RaiseSnmpError(ErrBadSyntax);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
 
     std::string text;
     if (code == SNMP_SYNTAX_NULL)
@@ -122,7 +118,7 @@ void VhSNMPRequest::TextToVb(int itemIndex, Vb& vb)
     const VhSNMPVarItem* item = VarList.GetItem(itemIndex);
     const unsigned code = item->Syntax;
     if (!HasWireForm(code))
-        RaiseSnmpError(ErrBadSyntax);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
     const std::string t = item->Options ? item->Options->TextToValue(item->Value) : item->Value;
 
     if (code == SNMP_SYNTAX_NULL || t == "(NULL)") {
@@ -150,7 +146,7 @@ void VhSNMPRequest::TextToVb(int itemIndex, Vb& vb)
     case SNMP_SYNTAX_OBJECTID: {
         const Oid oid(t);
         if (!oid.valid())
-            RaiseSnmpError(ErrBadValue);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
         vb.set_value(oid);
         break;
     }
@@ -158,7 +154,7 @@ void VhSNMPRequest::TextToVb(int itemIndex, Vb& vb)
     case SNMP_SYNTAX_NSAPADDR: {
         unsigned char quad[4];
         if (!ParseDottedQuad(t, quad))
-            RaiseSnmpError(ErrBadValue);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
         vb.set_value(IpAddress(quad));
         break;
     }
@@ -214,7 +210,7 @@ void VhSNMPRequest::ConvertValue(int itemIndex, bool afterGet)
         text = DateTimeText(v);
         break;
     default:
-        RaiseSnmpError(ErrBadSyntaxInExpression);
+        RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION);
     }
     item->Value = item->Options ? item->Options->ValueToText(text) : text;
 }

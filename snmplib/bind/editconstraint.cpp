@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int BadFormatCode = -2;
-
 // Messages of the utility table.
 constexpr int MsgEmpty = 3;
 constexpr int MsgStringMax = 4;
@@ -95,7 +93,7 @@ VhEditConstraint::~VhEditConstraint() = default; // each record's hooks give the
 
 std::unique_ptr<_EditConstraint_s> VhEditConstraint::Parse(const std::string& format, int& width)
 {
-    const auto bad = [] { RaiseSnmpError(BadFormatCode); };
+    const auto bad = [] { RaiseSnmpError(VHSNMP_ERR_BAD_FORMAT); };
     const size_t n = format.size();
     if (n < 2 || format[0] != '%')
         bad();

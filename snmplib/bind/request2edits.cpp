@@ -23,12 +23,6 @@
 
 namespace {
 
-constexpr int ErrBitRange = -519;
-constexpr int ErrNoOptions = -520;
-constexpr int ErrControlType = -521;
-constexpr int ErrControlCount = -522;
-constexpr int ErrCheckBoxCode = -517;
-
 const char* const NullText = "(NULL)";
 
 enum class Kind { Label, CheckBox, ComboBox, RadioGroup, Edit, Other };
@@ -292,18 +286,18 @@ void VhSNMPRequest2Edits::AddBinding(int column, int offset, unsigned format, co
 {
     const VhSNMPVarItem* item = Request.VarList.GetItem(column);
     if (offset < 0)
-        RaiseSnmpError(ErrBitRange);
+        RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
     if (!options && offset == 0 && format == item->Syntax)
         options = item->Options;
     const Kind kind = KindOf(control);
     if ((kind == Kind::ComboBox || kind == Kind::RadioGroup) && !options)
-        RaiseSnmpError(ErrNoOptions);
+        RaiseSnmpError(VHSNMP_ERR_NO_OPTION_LIST);
     if (kind == Kind::ComboBox) {
         auto* combo = static_cast<QComboBox*>(control);
         combo->setEditable(false);
         options->FillComboBox(combo);
         if (options->ValueType == OVT_PREFIX && !second)
-            RaiseSnmpError(ErrControlCount);
+            RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
     } else if (kind == Kind::RadioGroup) {
         options->FillRadioGroup(static_cast<TRadioGroup*>(control));
     }
@@ -355,7 +349,7 @@ void VhSNMPRequest2Edits::AddControlsFmtField(int column, int offset, unsigned f
 {
     Request.VarList.GetItem(column);
     if (offset < 0)
-        RaiseSnmpError(ErrBitRange);
+        RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
     // One control per conversion: "%" followed by a type letter.
     std::vector<QWidget*> taken;
     std::size_t next = 0;
@@ -494,7 +488,7 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
             for (std::size_t i = 0; i < b.Numbers.size() && i < b.Controls.size(); ++i) {
                 const int32_t n = b.Numbers[i];
                 if (n < 0 || static_cast<std::size_t>(n / 8) >= octets.len())
-                    RaiseSnmpError(ErrBitRange);
+                    RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
                 if (auto* box = qobject_cast<QCheckBox*>(b.Controls[i].data()))
                     box->setChecked(octets[static_cast<std::size_t>(n / 8)] & (0x80u >> (n % 8)));
             }
@@ -506,12 +500,12 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
         } else if (IsBoolCode(b.Format)) {
             static_cast<QCheckBox*>(first)->setChecked(text == "true");
         } else {
-            RaiseSnmpError(ErrCheckBoxCode);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_SYNTAX);
         }
         break;
     case Kind::ComboBox: {
         if (!list)
-            RaiseSnmpError(ErrNoOptions);
+            RaiseSnmpError(VHSNMP_ERR_NO_OPTION_LIST);
         auto* combo = static_cast<QComboBox*>(first);
         list->SelectInComboBox(combo, text);
         if (b.Controls.size() >= 2) {
@@ -531,11 +525,11 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
     }
     case Kind::RadioGroup:
         if (!list)
-            RaiseSnmpError(ErrNoOptions);
+            RaiseSnmpError(VHSNMP_ERR_NO_OPTION_LIST);
         list->SelectInRadioGroup(static_cast<TRadioGroup*>(first), text);
         break;
     case Kind::Edit: FillEdits(b, text, octets); break;
-    case Kind::Other: RaiseSnmpError(ErrControlType);
+    case Kind::Other: RaiseSnmpError(VHSNMP_ERR_BAD_CONTROL_TYPE);
     }
 }
 
@@ -547,7 +541,7 @@ void VhSNMPRequest2Edits::FillEdits(ControlBinding& b, const std::string& text, 
         return;
     }
     if (static_cast<int>(count) < NeededEdits(b.Format))
-        RaiseSnmpError(ErrControlCount);
+        RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
     const auto show = [&](std::size_t i, const std::string& s) { ShowInEdit(b.Controls[i], s); };
     // A value of fixed layout that is absent (or too short to be one) leaves the edits alone.
     const auto absent = [&](std::size_t octetsNeeded) { return text == NullText || octets.len() < octetsNeeded; };
@@ -563,13 +557,13 @@ void VhSNMPRequest2Edits::FillEdits(ControlBinding& b, const std::string& text, 
     case SNMP_SYNTAX_OCTETSTR:
     case SNMP_SYNTAX_OPAQUE:
         if (octets.len() > count)
-            RaiseSnmpError(ErrControlCount);
+            RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
         for (std::size_t i = 0; i < octets.len(); ++i)
             show(i, Hex2(octets[i]));
         break;
     case SNMP_SYNTAX_OBJECTID:
         if (octets.len() / 4 > count)
-            RaiseSnmpError(ErrControlCount);
+            RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
         for (std::size_t i = 0; i < octets.len() / 4; ++i)
             show(i, Decimal(Le32(octets, i * 4)));
         break;
@@ -640,7 +634,7 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
             return true;
         }
         if (!IsBoolCode(b.Format))
-            RaiseSnmpError(ErrCheckBoxCode);
+            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_SYNTAX);
         piece = checked ? "true" : "false";
         return true;
     }
@@ -679,7 +673,7 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
         return true;
     }
     if (static_cast<int>(count) < NeededEdits(b.Format))
-        RaiseSnmpError(ErrControlCount);
+        RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
     const auto joined = [&](std::size_t n, const char* separator, bool hex) {
         std::string out;
         for (std::size_t i = 0; i < n; ++i) {
@@ -771,7 +765,7 @@ void VhSNMPRequest2Edits::UpdateVarList(int column)
                 for (std::size_t k = 0; k < b.Numbers.size() && k < b.Controls.size(); ++k) {
                     const int32_t n = b.Numbers[k];
                     if (n < 0)
-                        RaiseSnmpError(ErrBitRange);
+                        RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
                     const auto* box = qobject_cast<const QCheckBox*>(b.Controls[k].data());
                     if (!box)
                         continue;
