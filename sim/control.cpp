@@ -159,8 +159,10 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
     }
     if (cmd == "log" && w.size() == 1) {
         std::string out = "OK " + std::to_string(st.log.size());
-        for (const LogEntry& e : st.log)
-            out += "\n" + formatLogEntry(e);
+        for (const LogEntry& e : st.log) {
+            out += '\n';
+            out += formatLogEntry(e);
+        }
         return out;
     }
     if (cmd == "log" && w.size() == 2 && w[1] == "clear") {

@@ -271,7 +271,7 @@ std::string VhSNMPRequest::ExpandExpression(const std::string& expr, bool allowT
         case SNMP_SYNTAX_BOOLEAN:
         case SNMP_SYNTAX_BOOL8:
         case SNMP_SYNTAX_BOOL16:
-            s = v == "true" ? "1" : "0";
+            s.assign(1, v == "true" ? '1' : '0');
             break;
         case SNMP_SYNTAX_INTEGER:
         case SNMP_SYNTAX_COUNTER:

@@ -154,13 +154,18 @@ std::string FloatToStr(double value)
                 out += digits.substr(0, whole) + "." + digits.substr(whole);
             }
         } else {
-            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
         }
     } else {
         out += digits.substr(0, 1);
-        if (digits.size() > 1)
-            out += "." + digits.substr(1);
-        out += "E" + std::to_string(exponent);
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
     }
     return out;
 }

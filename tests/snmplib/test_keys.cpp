@@ -34,8 +34,11 @@ std::unique_ptr<VhSNMPRequest> Table(std::vector<Column> keys)
 std::string Arcs(const std::string& octets)
 {
     std::string text;
-    for (const char c : octets)
-        text += (text.empty() ? "" : ".") + std::to_string(static_cast<unsigned char>(c));
+    for (const char c : octets) {
+        if (!text.empty())
+            text += '.';
+        text += std::to_string(static_cast<unsigned char>(c));
+    }
     return text;
 }
 
