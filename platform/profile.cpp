@@ -1,12 +1,11 @@
 #include "platform/profile.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
 #include "platform/sysutils.h"
 
 namespace {
@@ -20,14 +19,6 @@ std::string_view trimBlanks(std::string_view s)
     while (!s.empty() && (isBlank(s.back()) || s.back() == '\0'))
         s.remove_suffix(1);
     return s;
-}
-
-std::optional<std::string> readFile(const char* fileName)
-{
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The value of key in section, or nothing when the file has no such key there.
@@ -90,7 +81,7 @@ unsigned GetPrivateProfileStringA(const char* section, const char* key, const ch
     const std::string_view fallback = defaultValue ? std::string_view(defaultValue) : std::string_view();
     if (!section || !key || !fileName)
         return copyOut(fallback, buffer, size);
-    const std::optional<std::string> content = readFile(fileName);
+    const std::optional<std::string> content = ReadWholeFile(fileName);
     if (!content)
         return copyOut(fallback, buffer, size);
     const std::optional<std::string> value = findValue(*content, section, key);

@@ -1,11 +1,12 @@
 #include "platform/registry.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 
+#include "platform/files.h"
 #include "platform/sysutils.h"
 
 namespace {
@@ -32,14 +33,6 @@ std::string normalise(const std::string& path)
     if (out.size() > 1 && out.back() == '\\')
         out.pop_back();
     return out;
-}
-
-std::optional<std::string> readAll(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<Section> parse(const std::string& content)
@@ -104,7 +97,8 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate)
         return false;
     const std::string path = absolutePath(key);
     const std::string file = RegistryFilePath();
-    const std::optional<std::string> content = readAll(file);
+    int readError = 0;
+    const std::optional<std::string> content = ReadWholeFile(file, &readError);
     const std::vector<Section> sections = content ? parse(*content) : std::vector<Section>();
 
     bool exists = false;
@@ -119,7 +113,9 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate)
         }
     }
     if (!exists) {
-        if (!canCreate)
+        // Only a missing file or one that could be read gets the key: whatever else sits
+        // there (a folder, a pipe) is left alone.
+        if (!canCreate || (!content && readError != ENOENT))
             return false;
         std::error_code ec;
         const std::filesystem::path parent = std::filesystem::path(file).parent_path();
@@ -154,7 +150,7 @@ bool TRegistry::KeyExists(const std::string& key) const
     if (RootKey != HKEY_LOCAL_MACHINE)
         return false;
     const std::string path = absolutePath(key);
-    const std::optional<std::string> content = readAll(RegistryFilePath());
+    const std::optional<std::string> content = ReadWholeFile(RegistryFilePath());
     if (!content)
         return false;
     for (const Section& s : parse(*content))

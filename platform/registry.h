@@ -11,7 +11,8 @@
 // Key paths and value names compare case-insensitively; blanks around names and values
 // are dropped; lines starting with ";" or "#" and lines that are neither a section nor a
 // value are ignored. A key exists when its section, or the section of any key below it,
-// is in the file. Only HKEY_LOCAL_MACHINE is kept; other root keys hold no keys.
+// is in the file. Only HKEY_LOCAL_MACHINE is kept; other root keys hold no keys. A file
+// that cannot be read (a folder, a pipe, no permission) is an empty registry.
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,8 +32,8 @@ public:
     HKEY RootKey = HKEY_LOCAL_MACHINE;
 
     // Opens the key; a path without a leading "\" is relative to the key open now.
-    // With canCreate, a missing key is added to the file; when the file cannot be
-    // written the open fails. Reading the file anew on every open.
+    // With canCreate, a missing key is added to the file; when the file cannot be read
+    // or written the open fails. Reading the file anew on every open.
     bool OpenKey(const std::string& key, bool canCreate);
     void CloseKey();
     bool KeyExists(const std::string& key) const;

@@ -1,5 +1,7 @@
 #include "platform/profile.h"
 
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -78,6 +80,14 @@ TEST_F(ProfileTest, MissingFileOrKeyGivesTheDefaultAsGiven)
     const std::string path = write("[A]\nx=1\n");
     EXPECT_EQ(read(path, "B", "x", "d"), "d");
     EXPECT_EQ(read(path, "A", "y", "d"), "d");
+}
+
+TEST_F(ProfileTest, UnreadableFileGivesTheDefault)
+{
+    const std::string pipe = dir.filePath("pipe.cfg").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& file : {dir.path().toStdString(), pipe, std::string("/proc/self/mem")})
+        EXPECT_EQ(read(file, "Program Information", "AgentPort", "161"), "161") << file;
 }
 
 TEST_F(ProfileTest, LongValueIsCutToTheBuffer)

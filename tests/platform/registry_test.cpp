@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <fstream>
@@ -103,6 +105,24 @@ TEST_F(RegistryTest, MissingFileCreatesItAndUnwritableFileFailsTheOpen)
     setenv("TRQ3100_REGISTRY", (blocked + "/registry.ini").c_str(), 1);
     EXPECT_FALSE(reg.OpenKey("\\A", true));
     EXPECT_EQ(reg.CurrentPath(), "\\A"); // a failed open leaves the open key alone
+}
+
+TEST_F(RegistryTest, UnreadableFileIsAnEmptyRegistryAndIsLeftAlone)
+{
+    const std::string folder = dir.filePath("folder").toStdString();
+    std::filesystem::create_directories(folder);
+    const std::string pipe = dir.filePath("pipe").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& file : {folder, pipe, std::string("/proc/self/mem")}) {
+        setenv("TRQ3100_REGISTRY", file.c_str(), 1);
+        TRegistry reg;
+        EXPECT_FALSE(reg.KeyExists("\\SOFTWARE")) << file;
+        EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Varnholt\\Modules\\HelpPath", false)) << file;
+        // Not even to create a key: nothing is written into what is there.
+        EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Varnholt\\Modules\\HelpPath", true)) << file;
+        EXPECT_EQ(reg.ReadString("1.3.6.1.4.1.32473.10.61.1"), "") << file;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST_F(RegistryTest, MalformedFileIsReadWithoutHarm)

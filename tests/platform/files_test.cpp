@@ -1,0 +1,60 @@
+#include "platform/files.h"
+
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
+#include <cerrno>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every kind of name a registry variable or a settings folder may lead to: only a regular
+// file gives bytes; the others give their error at once, without an exception and without
+// waiting for a writer of a pipe.
+TEST(ReadWholeFile, OnlyARegularFileGivesBytes)
+{
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString() + "/";
+    std::ofstream(base + "file", std::ios::binary) << std::string("a\0b\r\n", 5);
+    std::ofstream(base + "empty", std::ios::binary);
+    ASSERT_EQ(mkfifo((base + "pipe").c_str(), 0600), 0);
+
+    const struct {
+        std::string name;
+        int error; // 0: read
+        std::string bytes;
+    } cases[] = {
+        {base + "file", 0, std::string("a\0b\r\n", 5)},
+        {base + "empty", 0, ""},
+        {base + "missing", ENOENT, ""},
+        {"", ENOENT, ""},
+        {base, EISDIR, ""},
+        {base + "pipe", EINVAL, ""},
+        {"/dev/null", EINVAL, ""},
+        {base + "file/below", ENOTDIR, ""},
+        // A regular file whose read fails (the process's memory at address 0).
+        {"/proc/self/mem", EIO, ""},
+    };
+    for (const auto& c : cases) {
+        int error = -1;
+        const auto bytes = ReadWholeFile(c.name, &error);
+        if (c.error == 0) {
+            ASSERT_TRUE(bytes.has_value()) << c.name;
+            EXPECT_EQ(*bytes, c.bytes) << c.name;
+        } else {
+            EXPECT_FALSE(bytes.has_value()) << c.name;
+            EXPECT_EQ(error, c.error) << c.name;
+        }
+    }
+}
+
+TEST(SyncFolderOf, FlushesAnExistingFolderOnly)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(SyncFolderOf(dir.filePath("x.cfg").toStdString()));
+    EXPECT_TRUE(SyncFolderOf("relative.cfg")); // the current folder
+    EXPECT_FALSE(SyncFolderOf(dir.filePath("missing/x.cfg").toStdString()));
+}
+
+} // namespace
