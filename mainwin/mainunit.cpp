@@ -81,6 +81,10 @@ TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) 
             MessageBoxA(nullptr, MSG_UNKNOWN_PLATFORM, ExecutableFileName(), MB_OK);
             StopStartup();
             return;
+        case TCommandLineResult::NoAddress:
+            MessageBoxA(nullptr, MSG_NO_ADDRESS, ExecutableFileName(), MB_OK | MB_ICONSTOP);
+            StopStartup();
+            return;
         }
 
         // authPriv costs the agent more: poll half as often.

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmperror.h"
@@ -57,6 +60,10 @@ bool isIpAddress(const std::string& text)
 bool isHostName(const std::string& text)
 {
     if (text.empty() || text.size() > 253 || text.front() == '.' || text.front() == '-')
+        return false;
+    // Digits and dots alone are meant as an IPv4 address ("10.1.1.300" is a typing
+    // error, not a name to look up).
+    if (text.find_first_not_of("0123456789.") == std::string::npos)
         return false;
     return std::all_of(text.begin(), text.end(), [](unsigned char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
@@ -143,7 +150,10 @@ void LoadMessageFiles(const std::string& base)
 
 bool IsValidDeviceAddress(const std::string& text) { return isIpAddress(text) || isHostName(text); }
 
-std::string BadAddressMessage(const std::string& address) { return "Invalid device address: " + address; }
+std::string BadAddressMessage(const std::string& address)
+{
+    return "Invalid device address: \"" + address + "\"" + (address.empty() ? " (the /I option is empty)" : "");
+}
 
 std::string SettingsFileName(int platformKind, const std::string& exeFolder, const std::string& settingsFolder,
                              const std::string& deviceAddress)
@@ -159,14 +169,27 @@ std::string SettingsFileName(int platformKind, const std::string& exeFolder, con
 
 void ReadSettingsFile(const std::string& fileName, const TCommandLineTargets& targets, std::set<std::string>* reported)
 {
+    // A file that is there but cannot be read is named once; the settings stay as they are.
+    int readError = 0;
+    if (!ReadWholeFile(fileName, &readError)) {
+        if (readError != ENOENT && (!reported || reported->insert(fileName).second))
+            MessageBoxA(nullptr,
+                        "Settings file " + fileName + " cannot be read (" + std::strerror(readError) +
+                            "); the default settings are used.",
+                        ExecutableFileName(), MB_OK | MB_ICONWARNING);
+        return;
+    }
     const VhIni ini(fileName);
     TDeviceSettingsTexts& texts = targets.Texts;
     VhSNMPDefaultsRecord& defaults = targets.Defaults;
     TSnmpV3OptionSet& flags = targets.Flags;
 
     const auto read = [&](const char* key) { return ini.ReadString(SETTINGS_SECTION, key, ""); };
-    // A key that must hold a number and does not is named once and left out.
+    // A key that must hold a number: absent (or empty), it keeps the default without a
+    // word; holding anything else, it is named once and left out.
     const auto number = [&](const char* key, const std::string& text, int& value) {
+        if (text.empty())
+            return false;
         try {
             value = StrToInt(text);
             return true;
@@ -239,6 +262,7 @@ TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TComman
     VhSNMPDefaultsRecord& defaults = targets.Defaults;
     TSnmpV3OptionSet& flags = targets.Flags;
     std::set<std::string> reported;
+    bool addressGiven = false;
 
     // A context name or pass phrase counts as given when it is not empty; a protocol when
     // it is not 0.
@@ -267,6 +291,7 @@ TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TComman
                 return TCommandLineResult::BadAddress;
             texts.DeviceAddress = value;
             defaults.Device.Address = value;
+            addressGiven = true;
             continue;
         }
 
@@ -320,5 +345,6 @@ TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TComman
             }
         }
     }
-    return TCommandLineResult::Done;
+    // Without an address there is no device to manage.
+    return addressGiven ? TCommandLineResult::Done : TCommandLineResult::NoAddress;
 }

@@ -82,8 +82,8 @@ void LoadMessageFiles(const std::string& base);
 inline constexpr char SETTINGS_SECTION[] = "Program Information";
 
 // Whether text may name the device and its settings file: an IPv4 or IPv6 address, or
-// a host name (letters, digits, "-", "_" and "." not at the start). Nothing that could
-// lead the file name into another folder passes.
+// a host name (letters, digits, "-", "_" and "." not at the start, not digits and dots
+// alone). Nothing that could lead the file name into another folder passes.
 bool IsValidDeviceAddress(const std::string& text);
 
 // The settings file of the device: the settings folder (HP OpenView) or the executable's
@@ -97,6 +97,7 @@ enum class TCommandLineResult {
     NoArguments,     // "No parameter input"
     UnknownPlatform, // "Platform should be Pelmora or HP-OpenView"
     BadAddress,      // the "/I" value is no address
+    NoAddress,       // no argument gave "/I"
 };
 
 struct TCommandLineInput {
@@ -117,18 +118,23 @@ struct TCommandLineTargets {
 // Reads the options, one per argument, each recognised only at the start of its
 // argument. Before every argument but "/I" the device's settings file is read (when it
 // exists), so its values replace what earlier options set. Numeric options that are not
-// numbers raise EConvertError. A settings file key that should hold a number and does not
-// is reported once in a message box naming the file and the key, and is left out.
-// Stops at the first argument that fails (BadAddress, UnknownPlatform).
+// numbers raise EConvertError. A settings file key that should hold a number keeps the
+// default when it is absent or empty; holding anything else, it is reported once in a
+// message box naming the file and the key, and is left out. A settings file that cannot
+// be read is reported once and changes nothing.
+// Stops at the first argument that fails (BadAddress, UnknownPlatform); NoAddress when
+// every argument was read and none gave the address.
 TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TCommandLineTargets& targets);
 
-// Reads the settings file into the targets (the reader run before each option). Keys
-// already reported in reported (file + key) are not reported again.
+// Reads the settings file into the targets (the reader run before each option). Files and
+// keys already reported in reported are not reported again.
 void ReadSettingsFile(const std::string& fileName, const TCommandLineTargets& targets,
                       std::set<std::string>* reported = nullptr);
 
 // The message texts.
 inline constexpr char MSG_NO_PARAMETER[] = "No parameter input";
 inline constexpr char MSG_UNKNOWN_PLATFORM[] = "Platform should be Pelmora or HP-OpenView";
-// "Invalid device address: <text>"
+inline constexpr char MSG_NO_ADDRESS[] =
+    "No device address: name the switch with the /I option, for example /I10.1.1.7";
+// "Invalid device address: "<text>"", with a note when the text is empty.
 std::string BadAddressMessage(const std::string& address);

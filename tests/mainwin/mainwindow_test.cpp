@@ -198,15 +198,28 @@ TEST_F(MainWindow, NoParameterEndsBeforeAnythingIsRead)
     EXPECT_EQ(f->windowTitle(), "MainForm"); // no argument: the caption stays
 }
 
-TEST_F(MainWindow, BadAddressIsRefusedAndNothingIsRead)
+TEST_F(MainWindow, BadOrMissingAddressIsRefusedAndNothingIsRead)
 {
-    MessageRecorder boxes;
-    TMainForm* f = start({"/I../../etc/x", "/Rpublic"});
-    ASSERT_EQ(boxes.Shown.size(), 1u);
-    EXPECT_EQ(boxes.Shown[0].text, "Invalid device address: ../../etc/x");
-    EXPECT_TRUE(f->StartupStopped());
-    EXPECT_FALSE(f->Timer1->isActive());
-    EXPECT_EQ(VhSNMPDefaults.Device.Address, "127.0.0.1");
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"/I../../etc/x", "/Rpublic"}, "Invalid device address: \"../../etc/x\""},
+        {{"/I999.1.1.1"}, "Invalid device address: \"999.1.1.1\""},
+        {{"/I", "/Rpublic"}, "Invalid device address: \"\" (the /I option is empty)"},
+        {{"/Rpublic", "/Wprivate", "/v1"}, MSG_NO_ADDRESS},
+    };
+    for (const auto& c : cases) {
+        form.reset();
+        MessageRecorder boxes;
+        TMainForm* f = start(c.args);
+        ASSERT_EQ(boxes.Shown.size(), 1u) << c.message;
+        EXPECT_EQ(boxes.Shown[0].text, c.message);
+        EXPECT_TRUE(f->StartupStopped()) << c.message;
+        EXPECT_FALSE(f->Timer1->isActive()) << c.message;
+        EXPECT_EQ(f->MainRequest, nullptr) << c.message;
+        EXPECT_EQ(VhSNMPDefaults.Device.Address, "127.0.0.1") << c.message;
+    }
 }
 
 TEST_F(MainWindow, ConversionErrorLeavesTheConstructor)

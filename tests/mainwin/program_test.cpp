@@ -48,7 +48,10 @@ TEST(Program, EndsAtOnceWhenThereIsNothingToManage)
         const char* message;
     } cases[] = {
         {{}, "No parameter input"},
-        {{QStringLiteral("/I../../tmp/x"), QStringLiteral("/Rpublic")}, "Invalid device address: ../../tmp/x"},
+        {{QStringLiteral("/I../../tmp/x"), QStringLiteral("/Rpublic")}, "Invalid device address: \"../../tmp/x\""},
+        {{QStringLiteral("/I10.1.1.300")}, "Invalid device address: \"10.1.1.300\""},
+        {{QStringLiteral("/I"), QStringLiteral("/Rpublic")}, "Invalid device address: \"\" (the /I option is empty)"},
+        {{QStringLiteral("/Rpublic"), QStringLiteral("/v1")}, "No device address: name the switch with the /I option"},
         {{QStringLiteral("/I10.1.1.7"), QStringLiteral("/vx")}, "'x' is not a valid integer value."},
     };
     for (const auto& c : cases) {

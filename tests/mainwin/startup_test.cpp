@@ -3,6 +3,7 @@
 // message files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -164,7 +165,9 @@ TEST_F(CommandLine, ArgumentVectorsWithoutSettingsFile)
     };
     for (const auto& c : cases) {
         const Outcome o = run(c.args);
-        EXPECT_EQ(o.result, TCommandLineResult::Done) << c.label;
+        // Every option applies; without "/I" there is still no device to manage.
+        EXPECT_EQ(o.result, o.texts.DeviceAddress.empty() ? TCommandLineResult::NoAddress : TCommandLineResult::Done)
+            << c.label;
         expectState(o, c.changes, c.label);
     }
 }
@@ -244,10 +247,13 @@ TEST_F(CommandLine, NoArgumentsAndBadNumbers)
 
 TEST_F(CommandLine, DeviceAddressMustNotLeadOutOfTheFolder)
 {
-    for (const char* good : {"10.1.1.7", "::1", "fe80::1%eth0", "2001:db8::7", "switch-01.example.com", "SW_3"})
+    for (const char* good : {"10.1.1.7", "::1", "fe80::1%eth0", "2001:db8::7", "switch-01.example.com", "SW_3",
+                             "3com", "10.1.1.7a"})
         EXPECT_TRUE(IsValidDeviceAddress(good)) << good;
+    // Digits and dots alone must make an IPv4 address.
     for (const char* bad : {"", "../10.1.1.7", "10.1.1.7/..", "/etc/passwd", "a b", ".hidden", "-x", "..",
-                            "a\\b", "fe80::1%", "x;rm"})
+                            "a\\b", "fe80::1%", "x;rm", "999.1.1.1", "10.1.1.300", "10.1.1", "10.1.1.7.", "1",
+                            "010.1.1.7", "10..1.7"})
         EXPECT_FALSE(IsValidDeviceAddress(bad)) << bad;
 
     writeFile("10.1.1.7.cfg", kV2cFile); // where "../" would lead from bin/
@@ -261,8 +267,9 @@ TEST_F(CommandLine, DeviceAddressMustNotLeadOutOfTheFolder)
 
 TEST_F(CommandLine, MalformedSettingsFileIsNamedOnceAndSkipped)
 {
-    deviceFile(settingsFile({{"AgentPort", "16x"}, {"Version", "1"}, {"SecurityModel", "3"}, {"SecurityLevel", "0"},
-                             {"AuthProtocol", "0"}, {"PrivProtocol", ""}, {"SecurityName", "u"}}));
+    // SecurityModel is absent and SecurityLevel empty: they keep their defaults silently.
+    deviceFile(settingsFile({{"AgentPort", "16x"}, {"Version", "1"}, {"SecurityLevel", ""}, {"AuthProtocol", "0"},
+                             {"PrivProtocol", "two"}, {"SecurityName", "u"}}));
     MessageRecorder boxes;
     const Outcome o = run({"/I10.1.1.7", "/Rpublic", "/Wprivate"});
     EXPECT_EQ(o.result, TCommandLineResult::Done);
@@ -275,9 +282,25 @@ TEST_F(CommandLine, MalformedSettingsFileIsNamedOnceAndSkipped)
     // The other keys and the options still apply.
     expectState(o, {{"addr", "10.1.1.7"}, {"DeviceAddress", "10.1.1.7"}, {"read", "public"},
                     {"ReadCommunity", "public"}, {"write", "private"}, {"WriteCommunity", "private"}, {"ver", "1"},
-                    {"Version", "1"}, {"model", "3"}, {"SecurityModel", "3"}, {"name", "u"}, {"SecurityName", "u"},
-                    {"cfg", "1"}},
+                    {"Version", "1"}, {"name", "u"}, {"SecurityName", "u"}, {"cfg", "1"}},
                 "malformed");
+}
+
+TEST_F(CommandLine, UnreadableSettingsFileIsNamedOnceAndTheDefaultsStay)
+{
+    // A regular file whose read fails even for root: the process's memory at address 0.
+    std::filesystem::create_directories(path("bin"));
+    std::filesystem::create_symlink("/proc/self/mem", path("bin/10.1.1.7.cfg"));
+    MessageRecorder boxes;
+    const Outcome o = run({"/I10.1.1.7", "/Rpublic", "/v1", "/Wprivate"});
+    EXPECT_EQ(o.result, TCommandLineResult::Done);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].text, "Settings file " + path("bin/10.1.1.7.cfg") +
+                                       " cannot be read (Input/output error); the default settings are used.");
+    expectState(o, {{"addr", "10.1.1.7"}, {"DeviceAddress", "10.1.1.7"}, {"read", "public"},
+                    {"ReadCommunity", "public"}, {"write", "private"}, {"WriteCommunity", "private"}, {"ver", "1"},
+                    {"Version", "1"}, {"cfg", "1"}},
+                "unreadable");
 }
 
 TEST(LengthAfterLast, CountsAfterTheLastOccurrence)
