@@ -142,8 +142,10 @@ void TEditsPanel::SetCaptionWidth(int width)
     for (UISnmpVar& row : Rows) {
         if (!row.CaptionLabel)
             continue;
+        // A column narrower than a caption does not cut it.
         if (CaptionWidth > 0)
-            row.CaptionLabel->resize(CaptionWidth, row.CaptionLabel->height());
+            row.CaptionLabel->resize(std::max(CaptionWidth, row.CaptionLabel->sizeHint().width()),
+                                     row.CaptionLabel->height());
         else
             row.CaptionLabel->adjustSize();
     }
@@ -163,11 +165,11 @@ void TEditsPanel::ArrangeEdits(int mode, bool resize)
             Request && i < Request->Request.VarList.Count() ? Request->Request.VarList.GetItem(i) : nullptr;
         return row.ValueControl && row.CheckBox && row.CaptionLabel && !(item && (item->Access & SNMP_ACCESS_HIDDEN));
     };
+    // The column is the width asked for, or the widest caption where that is wider.
     int captionColumn = CaptionWidth;
-    if (captionColumn <= 0)
-        for (const UISnmpVar& row : Rows)
-            if (row.CaptionLabel)
-                captionColumn = std::max(captionColumn, row.CaptionLabel->width());
+    for (const UISnmpVar& row : Rows)
+        if (row.CaptionLabel)
+            captionColumn = std::max(captionColumn, row.CaptionLabel->width());
 
     int maxRight = 0, maxBottom = 0;
     if (mode == 1) {

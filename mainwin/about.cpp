@@ -49,8 +49,11 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner)
     title.setStretch(QFont::SemiCondensed);
     title.setLetterSpacing(QFont::PercentageSpacing, 96);
     ABoutLabel->setFont(title);
-    VersionLabel->adjustSize();
-    LabelWholeVersion->move(VersionLabel->x() + VersionLabel->width(), LabelWholeVersion->y());
+    // The build label continues the version text on its line: right after its text, in a
+    // box of the same top and height, so that both texts share the baseline.
+    VersionLabel->resize(VersionLabel->sizeHint().width(), VersionLabel->height());
+    LabelWholeVersion->setGeometry(VersionLabel->x() + VersionLabel->width(), VersionLabel->y(),
+                                   LabelWholeVersion->width(), VersionLabel->height());
 
     connect(BT_Ok, &QPushButton::clicked, this, &TAboutForm::BT_OkClick);
     BT_Ok->installEventFilter(this);

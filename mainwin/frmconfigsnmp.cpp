@@ -22,6 +22,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/startup.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/radiogroup.h"
 
@@ -102,9 +103,12 @@ bool ReplaceFileContents(const std::string& file, const std::string& bytes)
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && std::rename(temp.data(), file.c_str()) == 0;
-    if (!ok)
+    if (!ok) {
         unlink(temp.data());
-    return ok;
+        return false;
+    }
+    // The rename itself lives in the folder: flushed too, the new file survives a power loss.
+    return SyncFolderOf(file);
 }
 
 bool IsValidPortText(const std::string& text)
@@ -121,6 +125,11 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner)
     setupUi(this);
 
     MakeFixedDialog(this, 482, 203);
+    // Wider where this platform's fonts need more room for a label than the form gives.
+    if (const int grown = FitLabels(ScrollBoxContents); grown > 0) {
+        ScrollBoxContents->setMinimumWidth(ScrollBoxContents->minimumWidth() + grown);
+        setFixedSize(width() + grown, height());
+    }
 
     // Three columns: the choices side by side.
     rgpSNMPVersion->SetItems({QStringLiteral("SNMPv1"), QStringLiteral("SNMPv2c"), QStringLiteral("SNMPv3")});

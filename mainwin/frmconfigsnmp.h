@@ -39,8 +39,9 @@ std::string SettingsFileBytes(const TSettingsFileContent& content);
 std::string SettingsDateText(const QDateTime& when);
 std::string SettingsTimeText(const QDateTime& when);
 
-// Replaces file by bytes: written to a new file of mode 0600 in the same folder, then
-// renamed over it. False (and file unchanged) when any step fails.
+// Replaces file by bytes: written to a new file of mode 0600 in the same folder, flushed,
+// renamed over it, and the folder flushed. False when any step fails; the file is then
+// unchanged, unless only the last flush failed.
 bool ReplaceFileContents(const std::string& file, const std::string& bytes);
 
 // Whether text is a UDP port number 1..65535 written in decimal digits.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "platform/application.h"
@@ -42,6 +43,15 @@ void Later(std::function<void()> fn)
         return;
     }
     QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
+}
+
+// Adds a result line to a memo so that it reads from its start: in a narrow memo a long
+// line wraps into more lines than show, and the view goes back to its first one.
+void AppendLine(QPlainTextEdit* memo, const QString& line)
+{
+    memo->appendPlainText(line);
+    memo->setTextCursor(QTextCursor(memo->document()->lastBlock()));
+    memo->ensureCursorVisible();
 }
 
 } // namespace
@@ -131,7 +141,7 @@ void VhSNMPRequest2Controls::ShowMessage(const std::string& text)
     line = ReplaceAll(line, "[TIME]", FormatDateTime(TimeFormat, Now()));
 
     if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
-        memo->appendPlainText(toQt(line));
+        AppendLine(memo, toQt(line));
     else if (auto* bar = qobject_cast<QStatusBar*>(target))
         bar->showMessage(toQt(line));
     else if (auto* panel = qobject_cast<QLabel*>(target))

@@ -116,6 +116,7 @@ TEST_F(EditorWindowTest, FirstReadStartsOnlyOnceTheWindowIsShownAndFillsTheRows)
         << memoLines(w.memo()).last().toStdString();
     EXPECT_TRUE(w.memo()->isReadOnly());
     trqtest::saveScreenshot(w.form.get(), "configform-scalar-group");
+    EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 
     // Refresh reads again.
     w.buttons()->RefreshButton->click();
@@ -160,6 +161,7 @@ TEST_F(EditorWindowTest, ButtonsAndCheckBoxesFollowTheWritableRows)
         EXPECT_LE(w.buttons()->CloseButton->geometry().bottom(), w.form->height());
         EXPECT_EQ(w.edit(0)->width(), 121);
         trqtest::saveScreenshot(w.form.get(), c.shot);
+        EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
     }
 }
 
@@ -252,6 +254,7 @@ TEST_F(EditorWindowTest, FailedSetsAndReadsShowTheLibraryTextAndKeepWhatWasTyped
         << memoLines(w.memo()).last().toStdString();
     EXPECT_EQ(w.edit(0)->text(), "7");
     trqtest::saveScreenshot(w.form.get(), "configform-scalar-failed");
+    EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 }
 
 TEST_F(EditorWindowTest, RowsStackByTheHeightOfTheRowAbove)
@@ -294,6 +297,14 @@ TEST_F(EditorWindowTest, RowsStackByTheHeightOfTheRowAbove)
 TEST_F(EditorWindowTest, CaptionWidthEditWidthAndVarFormatLayTheWindowOutAgain)
 {
     ScalarWindow w(ScalarGroup);
+    // A column narrower than the captions still shows them whole.
+    w.panel->SetCaptionWidth(8);
+    EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
+    int widest = 0;
+    for (const UISnmpVar& row : w.edits()->Rows)
+        widest = std::max(widest, row.CaptionLabel->sizeHint().width());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w.edits()->Rows[i].ValueControl->x(), 20 + 20 + 5 + widest + 5);
     w.panel->SetCaptionWidth(240);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w.edits()->Rows[i].ValueControl->x(), 20 + 20 + 5 + 240 + 5);

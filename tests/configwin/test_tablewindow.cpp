@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -149,6 +151,7 @@ TEST_F(TableWindowTest, TheWalkFillsTheListTheCountAndTheSelectedRowsValues)
     EXPECT_FALSE(w.buttons()->EditButton->isEnabled());
     EXPECT_FALSE(w.buttons()->DeleteButton->isEnabled());
     trqtest::saveScreenshot(w.form.get(), "configform-rowstatus-table");
+    EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 
     w.select(1);
     EXPECT_TRUE(w.buttons()->EditButton->isEnabled());
@@ -191,6 +194,7 @@ TEST_F(TableWindowTest, AddSendsTheAddLabelAtTheTypedIndexWithTheTickedColumns)
             Find<QCheckBox>(d, "CheckBox1")->setChecked(true);
             Find<QLineEdit>(d, "ValueControl2")->setText("123"); // not ticked: not sent
             trqtest::saveScreenshot(d, "configform-add-window");
+            EXPECT_EQ(trqtest::clippedLabels(d), "");
             Find<QPushButton>(d, "SetCheckedButton")->click();
             EXPECT_FALSE(d->isVisible()); // a successful set closes the window
         }
@@ -224,6 +228,7 @@ TEST_F(TableWindowTest, AFailedAddKeepsTheWindowOpenWithWhatWasTyped)
         stayed = d->isVisible();
         EXPECT_EQ(Find<QLineEdit>(d, "ValueControl1")->text(), "eight");
         trqtest::saveScreenshot(d, "configform-add-window-failed");
+        EXPECT_EQ(trqtest::clippedLabels(d), "");
         Find<QPushButton>(d, "CloseButton")->click();
         if (d->isVisible())
             d->reject();
@@ -265,6 +270,7 @@ TEST_F(TableWindowTest, EditOffersNoAddOrDeleteLabelAndPutsThemBackInListOrder)
             open += t->objectName() == "EditWindow" && t->isVisible();
         EXPECT_EQ(open, 1);
         trqtest::saveScreenshot(d, "configform-edit-window");
+        EXPECT_EQ(trqtest::clippedLabels(d), "");
         set->click();
         if (d->isVisible())
             d->reject();
@@ -349,6 +355,7 @@ TEST_F(TableWindowTest, AStateColumnTableAddsEditsAndDeletesWithItsOwnLabels)
     ASSERT_EQ(w.view()->topLevelItemCount(), 3);
     EXPECT_EQ(w.view()->topLevelItem(0)->text(3), "valid");
     trqtest::saveScreenshot(w.form.get(), "configform-state-table");
+    EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 
     whenShown("AddWindow", [&](QDialog* d) {
         EXPECT_EQ(Find<QComboBox>(d, "ValueControl3")->currentText(), "valid");
@@ -476,5 +483,15 @@ TEST_F(TableWindowTest, AWalkThatFailsHalfwayKeepsTheRowsThatArrived)
     EXPECT_LT(rows, 66);
     EXPECT_EQ(w.buttons()->SamplesCount->text(), QString::number(rows));
     EXPECT_FALSE(w.request->Busy);
+    // The window is narrow: the result line wraps into more lines than the memo shows,
+    // and the memo shows it from its start.
+    w.form->show();
+    pump(20);
+    const QTextBlock last = w.memo()->document()->lastBlock();
+    ASSERT_GT(last.layout()->lineCount() * w.memo()->fontMetrics().lineSpacing(), w.memo()->viewport()->height());
+    const QTextCursor topLeft = w.memo()->cursorForPosition(QPoint(1, 1));
+    EXPECT_EQ(topLeft.block().blockNumber(), last.blockNumber());
+    EXPECT_EQ(topLeft.positionInBlock(), 0);
     trqtest::saveScreenshot(w.form.get(), "configform-walk-failed");
+    EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 }

@@ -164,6 +164,7 @@ TEST_F(MainWindow, OpensWithCaptionClientAreaAndMenu)
     EXPECT_TRUE(f->Timer1->isActive());
     EXPECT_FALSE(f->StartupStopped());
     trqtest::saveScreenshot(f, "mainwin_main_window");
+    EXPECT_EQ(trqtest::clippedLabels(f), "");
 }
 
 class FailingChassis : public TMainForm {
@@ -184,6 +185,7 @@ TEST_F(MainWindow, StartupFailureShowsInStatusBarAndWindowOpens)
     EXPECT_EQ(form->statusBar()->findChild<QLabel*>("StatusBarPanel0")->text(), "Get Ports Information Failed");
     EXPECT_TRUE(form->isVisible());
     trqtest::saveScreenshot(form.get(), "mainwin_startup_failure");
+    EXPECT_EQ(trqtest::clippedLabels(form.get()), "");
 }
 
 TEST_F(MainWindow, NoParameterEndsBeforeAnythingIsRead)
@@ -298,6 +300,7 @@ TEST_F(MainWindow, AboutShowsBuildLabelOnShiftAltF3)
             seen.after.emplace_back(p.label, about->LabelWholeVersion->isVisibleTo(about));
         }
         trqtest::saveScreenshot(about, "mainwin_about");
+        EXPECT_EQ(trqtest::clippedLabels(about), "");
         about->BT_Ok->click();
     });
     f->MenuItem("About1")->trigger();
@@ -322,9 +325,14 @@ TEST_F(MainWindow, AboutBuildLabelWithCtrlTooAndHiddenAgainNextTime)
     EXPECT_TRUE(about.LabelWholeVersion->isHidden());
     about.BT_OkKeyDown(Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     EXPECT_FALSE(about.LabelWholeVersion->isHidden());
-    // The label continues the version text on its line.
+    // The label continues the version text on its line: the same box height, font and
+    // alignment put both texts on one baseline.
     EXPECT_EQ(about.LabelWholeVersion->y(), about.VersionLabel->y());
+    EXPECT_EQ(about.LabelWholeVersion->height(), about.VersionLabel->height());
+    EXPECT_EQ(about.LabelWholeVersion->alignment(), about.VersionLabel->alignment());
+    EXPECT_EQ(about.LabelWholeVersion->font(), about.VersionLabel->font());
     EXPECT_GE(about.LabelWholeVersion->x(), about.VersionLabel->x() + about.VersionLabel->width());
+    EXPECT_EQ(trqtest::clippedLabels(&about), "");
     TAboutForm again(nullptr);
     EXPECT_TRUE(again.LabelWholeVersion->isHidden());
 }

@@ -83,7 +83,9 @@ TEST_F(SettingsWindow, OpensInTheSnmpV1State)
     start({"/I10.1.1.7", "/v3"});
     TfrmConfigSNMP* w = open();
     EXPECT_EQ(w->windowTitle(), "Device SNMP Configure");
-    EXPECT_EQ(w->size(), QSize(482, 203));
+    // The form's size, wider where this platform's fonts need room for a label.
+    EXPECT_EQ(w->height(), 203);
+    EXPECT_GE(w->width(), 482);
     EXPECT_EQ(w->lblIP->text(), "10.1.1.7");
     EXPECT_EQ(w->edtPort->text(), "161");
     EXPECT_EQ(w->rgpSNMPVersion->ItemIndex(), 0);
@@ -103,7 +105,18 @@ TEST_F(SettingsWindow, OpensInTheSnmpV1State)
     EXPECT_EQ(w->edtContext->text(), "");
     EXPECT_EQ(w->edtCommunity->text(), "");
     EXPECT_NE(w->edtPrivPass->palette().color(QPalette::Base), w->edtPrivPass->palette().color(QPalette::Window));
+    // Pass phrases are not shown as typed.
+    EXPECT_EQ(w->edtAuthPass->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(w->edtPrivPass->echoMode(), QLineEdit::Password);
+    w->edtAuthPass->setText("authpass123");
     w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    EXPECT_EQ(trqtest::clippedLabels(w), "");
+    // The columns stay aligned and nothing overlaps.
+    EXPECT_EQ(w->edtCommunity->x(), w->edtPrivPass->x());
+    EXPECT_GE(w->edtCommunity->x(), w->lblCommunity->x() + w->lblCommunity->width());
+    EXPECT_LE(w->edtCommunity->x() + w->edtCommunity->width(), w->width());
+    EXPECT_LE(w->btnExit->x() + w->btnExit->width(), w->width());
     trqtest::saveScreenshot(w, "mainwin_snmp_settings_v3");
     w->rgpSNMPVersion->SetItemIndex(1);
     EXPECT_FALSE(w->cbxAuthProtocol->isEnabled());
