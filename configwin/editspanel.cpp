@@ -395,6 +395,16 @@ bool TEditsPanel::IsIndexVar(int row) const
     return Request && row >= 0 && row < Request->Request.VarList.KeyCount;
 }
 
+bool TEditsPanel::IsHiddenVar(int row) const
+{
+    if (!ValidRow(row))
+        return true;
+    if (Request && row < Request->Request.VarList.Count() &&
+        (Request->Request.VarList.GetItem(row)->Access & SNMP_ACCESS_HIDDEN))
+        return true;
+    return !IsShownFlag(Rows[static_cast<std::size_t>(row)].ValueControl);
+}
+
 bool TEditsPanel::IsEmpty(int row) const
 {
     if (!ValidRow(row))

@@ -73,6 +73,9 @@ public:
 
     bool IsReadOnly(int row) const;
     bool IsIndexVar(int row) const;
+    // The row is hidden (HideVar, or its variable carries the hidden bit): the user can
+    // neither see nor tick it.
+    bool IsHiddenVar(int row) const;
     // The edit's, combo box's or panel's text is empty; any other control counts as empty.
     bool IsEmpty(int row) const;
     bool AllReadOnly() const;

@@ -116,7 +116,8 @@ bool TSNMPEditorPanel::SetChecked()
     const int count = std::min(list.Count(), EditsPanel->RowCount());
     for (int i = 0; i < count; ++i) {
         const QCheckBox* box = EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox;
-        if (!box || !box->isChecked())
+        // A hidden row is never sent, whatever its box says: the user cannot see it.
+        if (!box || !box->isChecked() || EditsPanel->IsHiddenVar(i))
             list.Items[static_cast<std::size_t>(i)]->Access |= SNMP_ACCESS_INVALID;
         else if (!(saved[static_cast<std::size_t>(i)] & SNMP_ACCESS_INVALID) && EditsPanel->IsEmpty(i))
             empty = true;
@@ -145,9 +146,11 @@ void TSNMPEditorPanel::SetCheckedClick(QObject* sender)
 
 void TSNMPEditorPanel::CheckAllClick(QObject* sender)
 {
-    for (UISnmpVar& row : EditsPanel->Rows)
-        if (row.CheckBox && IsEnabledFlag(row.CheckBox))
-            row.CheckBox->setChecked(true);
+    for (int i = 0; i < EditsPanel->RowCount(); ++i) {
+        QCheckBox* box = EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox;
+        if (box && IsEnabledFlag(box) && !EditsPanel->IsHiddenVar(i))
+            box->setChecked(true);
+    }
     if (EditsPanel->CheckedCount() > 0)
         ButtonsOf(sender, ButtonPanel)->SetCheckedButton->setEnabled(true);
 }

@@ -428,8 +428,9 @@ void TSNMPListViewPanel::Delete(QObject*)
         return;
     for (std::size_t i = 0; i < saved.size() && i < list.Items.size(); ++i)
         list.Items[i]->Access = saved[i];
+    // Delete ends once the table has been read again, so the list shows what is left.
     if (self)
-        RefreshClick(nullptr);
+        RunExchange(TExchange::Get, [this] { RefreshClick(nullptr); });
 }
 
 void TSNMPListViewPanel::ReleaseRequest()

@@ -350,28 +350,35 @@ void VhSNMPRequest2Edits::AddControlsFmtField(int column, int offset, unsigned f
     Request.VarList.GetItem(column);
     if (offset < 0)
         RaiseSnmpError(VHSNMP_ERR_PARTIAL_INDEX_RANGE);
-    // One control per conversion: "%" followed by a type letter.
+    // One control per conversion: "%" followed by a type letter. "%%" is a percent sign
+    // and a "%" that ends the format is nothing; neither takes a control nor a constraint.
     std::vector<QWidget*> taken;
+    std::vector<QWidget*> checked; // per conversion: its control, or none
+    std::string conversions;       // the format without the percent signs
     std::size_t next = 0;
-    for (std::size_t i = 0; i + 1 < inputFormat.size(); ++i) {
-        if (inputFormat[i] != '%')
+    for (std::size_t i = inputFormat.find('%'); i != std::string::npos && i + 1 < inputFormat.size();) {
+        if (inputFormat[i + 1] == '%') {
+            i = inputFormat.find('%', i + 2);
             continue;
+        }
+        const std::size_t end = inputFormat.find('%', i + 1);
+        conversions += inputFormat.substr(i, end == std::string::npos ? end : end - i);
+        QWidget* control = nullptr;
         if (std::string_view("shiufn").find(inputFormat[i + 1]) != std::string_view::npos && next < controls.size())
-            taken.push_back(controls[next++]);
-        ++i;
+            control = controls[next++];
+        if (control)
+            taken.push_back(control);
+        checked.push_back(control);
+        i = end;
     }
     // A bad format binds nothing: the constraints already attached go again.
     std::vector<QLineEdit*> added;
     for (QWidget* control : taken)
         if (auto* edit = qobject_cast<QLineEdit*>(control); edit && !EditConstraints->FindConstraint(edit))
             added.push_back(edit);
-    // Every conversion of the format is checked, also those beyond the controls given.
-    std::vector<QWidget*> checked = taken;
-    const auto conversions = static_cast<std::size_t>(std::count(inputFormat.begin(), inputFormat.end(), '%'));
-    if (checked.size() < conversions)
-        checked.resize(conversions, nullptr);
     try {
-        EditConstraints->AddConstraints(inputFormat, checked);
+        // Every conversion of the format is checked, also those beyond the controls given.
+        EditConstraints->AddConstraints(conversions, checked);
     } catch (...) {
         for (QLineEdit* edit : added)
             EditConstraints->RemoveConstraint(edit);

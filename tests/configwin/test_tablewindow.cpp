@@ -307,11 +307,26 @@ TEST_F(TableWindowTest, DeleteSendsExactlyTheDeleteLabelAtTheSelectedRowAndReads
 
     MessageRecorder ok(IDOK);
     const auto readsBefore = reads().size();
+    // The re-read takes a while: Delete returns only once it has ended, and a second
+    // click while it waits starts nothing.
+    sim().delay(30);
+    int clicksDuringTheWait = 0;
+    // Clicked as the re-read brings its first row.
+    const QMetaObject::Connection again =
+        QObject::connect(w.view()->model(), &QAbstractItemModel::rowsInserted, [&] {
+            if (clicksDuringTheWait++ == 0)
+                w.buttons()->DeleteButton->click();
+        });
     w.buttons()->DeleteButton->click();
+    QObject::disconnect(again);
+    EXPECT_FALSE(w.request->Busy);
+    EXPECT_EQ(w.view()->topLevelItemCount(), 1);
+    sim().delay(0);
+    EXPECT_GE(clicksDuringTheWait, 1);
+    EXPECT_EQ(ok.Shown.size(), 1u);
     ASSERT_EQ(sets().size(), 1u);
     EXPECT_EQ(VarbindsOf(sets()[0]), (Varbinds{{Cell(RowStatusEntry, 5, 2), "6"}}));
     EXPECT_EQ(sets()[0].errorStatus, 0);
-    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.view()->topLevelItemCount() == 1; }));
     EXPECT_GT(reads().size(), readsBefore);
     EXPECT_EQ(w.rowOf("2"), -1);
     EXPECT_EQ(w.buttons()->SamplesCount->text(), "1");
@@ -370,16 +385,32 @@ TEST_F(TableWindowTest, AStateColumnTableAddsEditsAndDeletesWithItsOwnLabels)
     ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.rowOf("9") >= 0; }));
 
     // Both labels of the list are the add and delete labels: the edit window has no
-    // status row, and the row is back afterwards.
-    w.select(w.rowOf("9"));
+    // status row, and the row is back afterwards. "Check All" ticks only the rows shown,
+    // so "Set Checked" sends them without the hidden one.
+    w.select(w.rowOf("1"));
+    const QString mac = w.view()->topLevelItem(w.rowOf("1"))->text(1);
+    const QString port = w.view()->topLevelItem(w.rowOf("1"))->text(2);
     auto* state = qobject_cast<QComboBox*>(w.edits()->Rows[sState].ValueControl.data());
+    sim().clearLog();
+    std::vector<MessageRequest> boxes;
     whenShown("EditWindow", [&](QDialog* d) {
         EXPECT_TRUE(state->isHidden());
         EXPECT_EQ(state->count(), 0);
         EXPECT_TRUE(w.edits()->Rows[sState].CaptionLabel->isHidden());
-        d->reject();
+        MessageRecorder recorder;
+        Find<QPushButton>(d, "CheckAllButton")->click();
+        EXPECT_FALSE(w.edits()->Rows[sState].CheckBox->isChecked());
+        EXPECT_TRUE(w.edits()->Rows[sMac].CheckBox->isChecked());
+        Find<QPushButton>(d, "SetCheckedButton")->click();
+        boxes = recorder.Shown;
+        if (d->isVisible())
+            d->reject();
     });
     w.buttons()->EditButton->click();
+    EXPECT_TRUE(boxes.empty()) << boxes.front().text;
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]),
+              (Varbinds{{Cell(StateEntry, 2, 1), mac.toStdString()}, {Cell(StateEntry, 3, 1), port.toStdString()}}));
     EXPECT_FALSE(state->isHidden());
     EXPECT_EQ(Items(state), (QStringList{"invalid", "valid"}));
     EXPECT_FALSE(w.request->Request.VarList.GetItem(sState)->Access & SNMP_ACCESS_HIDDEN);

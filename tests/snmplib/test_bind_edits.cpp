@@ -270,6 +270,10 @@ TEST_F(BindWindowTest, BoundEditsTakeTheirInputFormats)
         {"%n,", "1,,2", "1,2", 1, false},
         {"%n,{l4}", "10,20,30,40", "10,20,30,40", 0, false}, // the length counts numbers
         {"%s{l4e/}", "ab/", "ab", 0, true},
+        // A percent sign and a "%" that ends the format bind nothing; the rest binds.
+        {"%%%i{n1x65535l5}", "12a", "12", 1, false},
+        {"%i{n1x65535l5}%", "12a", "12", 1, false},
+        {"%i%%", "5-", "5", 1, false},
     };
     auto* layout = window.layout();
     for (const Case& c : cases) {
