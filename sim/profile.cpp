@@ -1,8 +1,10 @@
 #include "sim/profile.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace trqsim {
@@ -10,6 +12,9 @@ namespace trqsim {
 // --- expressions -----------------------------------------------------------------------
 
 namespace {
+
+// Parentheses, unary operators and "?:" nest at most this deep.
+constexpr int kMaxExprDepth = 64;
 
 class ExprParser {
 public:
@@ -48,8 +53,21 @@ private:
         pos_ += n;
         return true;
     }
+    // Counts one level of nesting for the scope; too deep fails the expression.
+    struct Level {
+        ExprParser& p;
+        explicit Level(ExprParser& parser) : p(parser)
+        {
+            if (++p.depth_ > kMaxExprDepth)
+                p.fail("nested too deeply");
+        }
+        ~Level() { --p.depth_; }
+    };
     int64_t cond()
     {
+        const Level level(*this);
+        if (!err_.empty())
+            return 0;
         int64_t c = orExpr();
         if (eat("?")) {
             int64_t a = cond();
@@ -91,12 +109,25 @@ private:
         if (eat(">")) return v > add();
         return v;
     }
+    // a op b, or a failure when the result leaves the 64-bit range.
+    int64_t arith(char op, int64_t a, int64_t b)
+    {
+        int64_t r = 0;
+        const bool overflowed = op == '+'   ? __builtin_add_overflow(a, b, &r)
+                                : op == '-' ? __builtin_sub_overflow(a, b, &r)
+                                            : __builtin_mul_overflow(a, b, &r);
+        if (overflowed) {
+            fail("integer overflow");
+            return 0;
+        }
+        return r;
+    }
     int64_t add()
     {
         int64_t v = mul();
         for (;;) {
-            if (eat("+")) v += mul();
-            else if (eat("-")) v -= mul();
+            if (eat("+")) v = arith('+', v, mul());
+            else if (eat("-")) v = arith('-', v, mul());
             else return v;
         }
     }
@@ -104,22 +135,36 @@ private:
     {
         int64_t v = unary();
         for (;;) {
-            if (eat("*")) v *= unary();
-            else if (eat("/") || eat("%")) {
+            if (eat("*")) {
+                v = arith('*', v, unary());
+            } else if (eat("/") || eat("%")) {
                 bool div = s_[pos_ - 1] == '/';
                 int64_t r = unary();
                 if (r == 0) {
                     fail("division by zero");
                     return 0;
                 }
-                v = div ? v / r : v % r;
+                // The one quotient outside the range: the smallest value divided by -1.
+                if (r == -1 && v == std::numeric_limits<int64_t>::min()) {
+                    if (div) {
+                        fail("integer overflow");
+                        return 0;
+                    }
+                    v = 0;
+                } else {
+                    v = div ? v / r : v % r;
+                }
             } else
                 return v;
         }
     }
     int64_t unary()
     {
-        if (eat("-")) return -unary();
+        const Level level(*this);
+        if (!err_.empty())
+            return 0;
+        if (eat("-"))
+            return arith('-', 0, unary());
         if (eat("!")) return unary() ? 0 : 1;
         return primary();
     }
@@ -155,9 +200,12 @@ private:
     int64_t number(const std::string& text)
     {
         char* end = nullptr;
+        errno = 0;
         long long v = std::strtoll(text.c_str(), &end, 0);
         if (text.empty() || *end != '\0')
             fail("not a number: " + text);
+        else if (errno == ERANGE)
+            fail("number out of range: " + text);
         return v;
     }
     void fail(const std::string& why)
@@ -170,6 +218,7 @@ private:
     const std::string& s_;
     const Vars& vars_;
     size_t pos_ = 0;
+    int depth_ = 0;
     std::string err_;
 };
 
@@ -211,6 +260,20 @@ std::vector<std::string> splitWords(const std::string& line)
     while (in >> w)
         out.push_back(w);
     return out;
+}
+
+// A whole decimal integer within min..max.
+bool parseInteger(const std::string& text, int64_t min, int64_t max, int64_t& out)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (*end != '\0' || errno == ERANGE || v < min || v > max)
+        return false;
+    out = v;
+    return true;
 }
 
 bool parseRanges(const std::string& text, std::vector<std::pair<int64_t, int64_t>>& out)
@@ -459,6 +522,11 @@ bool Chassis::setLeds(Store& store, int unit, const std::string& octets, std::st
 
 namespace {
 
+// A row generator makes at most this many rows; a model's per-port list holds at most
+// one value per port.
+constexpr int64_t kMaxGeneratedRows = 100000;
+constexpr int64_t kMaxPorts = 64;
+
 struct Loader {
     Profile& p;
     std::string error;
@@ -468,6 +536,24 @@ struct Loader {
     {
         error = where + ": " + why;
         return false;
+    }
+
+    bool intArg(const std::string& where, const std::string& text, int64_t min, int64_t max, int64_t& out,
+                const std::string& what)
+    {
+        if (!parseInteger(text, min, max, out))
+            return fail(where, what + " must be an integer from " + std::to_string(min) + " to " +
+                                   std::to_string(max) + ", not " + text);
+        return true;
+    }
+    // A table column number (an OID arc other than 0).
+    bool columnArg(const std::string& where, const std::string& text, uint32_t& out)
+    {
+        int64_t n;
+        if (!intArg(where, text, 1, std::numeric_limits<uint32_t>::max(), n, "a column"))
+            return false;
+        out = uint32_t(n);
+        return true;
     }
 
     bool oidArg(const std::string& where, const std::string& text, Oid& out)
@@ -537,8 +623,12 @@ struct Loader {
                     current.index = "{i}";
                     if (w.size() < 4)
                         return fail(where, "expected: @rows ENTRY FROM TO [index=TEMPLATE]");
-                    current.from = std::strtoll(w[2].c_str(), nullptr, 10);
-                    current.to = std::strtoll(w[3].c_str(), nullptr, 10);
+                    const int64_t limit = std::numeric_limits<uint32_t>::max();
+                    if (!intArg(where, w[2], -limit, limit, current.from, "FROM") ||
+                        !intArg(where, w[3], -limit, limit, current.to, "TO"))
+                        return false;
+                    if (current.to - current.from >= kMaxGeneratedRows)
+                        return fail(where, "more than " + std::to_string(kMaxGeneratedRows) + " rows");
                     next = 4;
                 } else if (d == "@units") {
                     current.kind = RowTemplate::Units;
@@ -585,6 +675,17 @@ struct Loader {
         return true;
     }
 
+    // A failure of a block line names that line; any other failure of the block, its end.
+    bool blockFail(const std::string& where, const std::string& why)
+    {
+        const std::string file = where.substr(0, where.rfind(':') + 1);
+        if (why.compare(0, file.size(), file) == 0) {
+            error = why;
+            return false;
+        }
+        return fail(where, why);
+    }
+
     bool finishBlock(const std::string& where, const RowTemplate& t)
     {
         std::string why;
@@ -592,7 +693,7 @@ struct Loader {
             for (int64_t i = t.from; i <= t.to; ++i) {
                 Vars v{{"i", std::to_string(i)}};
                 if (!writeRow(p.store, t, v, &why))
-                    return fail(where, why);
+                    return blockFail(where, why);
             }
             return true;
         }
@@ -600,7 +701,7 @@ struct Loader {
         list.push_back(t);
         for (const auto& [unit, model] : p.chassis.units)
             if (!p.chassis.instantiate(p.store, t, unit, &why))
-                return fail(where, why);
+                return blockFail(where, why);
         return true;
     }
 
@@ -622,9 +723,10 @@ struct Loader {
                 return fail(where, "expected: @model NAME PORTS [var=LIST ...]");
             ModelDef m;
             m.name = w[1];
-            m.ports = std::atoi(w[2].c_str());
-            if (m.ports < 0 || m.ports > 64)
-                return fail(where, "ports must be 0..64");
+            int64_t ports;
+            if (!intArg(where, w[2], 0, kMaxPorts, ports, "PORTS"))
+                return false;
+            m.ports = int(ports);
             for (size_t i = 3; i < w.size(); ++i) {
                 size_t eq = w[i].find('=');
                 if (eq == std::string::npos || eq == 0)
@@ -634,8 +736,13 @@ struct Loader {
                 std::string item;
                 while (std::getline(in, item, ',')) {
                     size_t star = item.find('*');
-                    int count = star == std::string::npos ? 1 : std::atoi(item.c_str() + star + 1);
-                    for (int k = 0; k < count; ++k)
+                    int64_t count = 1;
+                    if (star != std::string::npos &&
+                        !intArg(where, item.substr(star + 1), 1, kMaxPorts, count, "a repeat count"))
+                        return false;
+                    if (int64_t(list.size()) + count > kMaxPorts)
+                        return fail(where, "more than " + std::to_string(kMaxPorts) + " values in " + w[i]);
+                    for (int64_t k = 0; k < count; ++k)
                         list.push_back(item.substr(0, star));
                 }
             }
@@ -645,8 +752,11 @@ struct Loader {
         if (d == "@unit") {
             if (w.size() != 3)
                 return fail(where, "expected: @unit UNIT MODEL");
-            if (!p.chassis.insertModule(p.store, std::atoi(w[1].c_str()), w[2], &why))
-                return fail(where, why);
+            int64_t unit;
+            if (!intArg(where, w[1], 1, 8, unit, "UNIT"))
+                return false;
+            if (!p.chassis.insertModule(p.store, int(unit), w[2], &why))
+                return blockFail(where, why);
             return true;
         }
         if (!oidArg(where, w[1], oid))
@@ -675,24 +785,34 @@ struct Loader {
                     return fail(where, why);
                 c.defaultValue = v;
             }
-            p.store.table(oid).columns[uint32_t(std::atol(a[2].c_str()))] = c;
+            uint32_t column;
+            if (!columnArg(where, a[2], column))
+                return false;
+            p.store.table(oid).columns[column] = c;
             return true;
         }
         if (d == "@rowstatus" || d == "@required" || d == "@index" || d == "@state") {
             if (w.size() < 3)
                 return fail(where, "expected: " + d + " ENTRY COLUMN ...");
             TableDef& t = p.store.table(oid);
-            if (d == "@rowstatus")
-                t.rowStatusColumn = uint32_t(std::atol(w[2].c_str()));
-            else if (d == "@state") {
+            if (d == "@rowstatus") {
+                if (!columnArg(where, w[2], t.rowStatusColumn))
+                    return false;
+            } else if (d == "@state") {
                 if (w.size() != 4)
                     return fail(where, "expected: @state ENTRY COLUMN DELETEVALUE");
-                t.stateColumn = uint32_t(std::atol(w[2].c_str()));
-                t.deleteValue = std::atoll(w[3].c_str());
+                if (!columnArg(where, w[2], t.stateColumn) ||
+                    !intArg(where, w[3], std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(),
+                            t.deleteValue, "DELETEVALUE"))
+                    return false;
             } else {
                 auto& list = d == "@required" ? t.required : t.indexColumns;
-                for (size_t i = 2; i < w.size(); ++i)
-                    list.push_back(uint32_t(std::atol(w[i].c_str())));
+                for (size_t i = 2; i < w.size(); ++i) {
+                    uint32_t column;
+                    if (!columnArg(where, w[i], column))
+                        return false;
+                    list.push_back(column);
+                }
             }
             return true;
         }
@@ -700,7 +820,7 @@ struct Loader {
             if (w.size() != 3)
                 return fail(where, "expected: " + d + " OBJECT LIST");
             std::vector<std::pair<int64_t, int64_t>> ranges;
-            if (!parseRanges(w[2], ranges))
+            if (!parseRanges(w[2], ranges) || (d == "@size" && ranges.front().first < 0))
                 return fail(where, "bad range list " + w[2]);
             Constraint c;
             if (d == "@range")

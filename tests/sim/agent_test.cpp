@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
@@ -418,6 +419,19 @@ TEST(SimHarness, StartsPrivateSimulatorsAndStopsThem)
     EXPECT_FALSE(broken.start(&error));
     EXPECT_NE(error.find("did not start"), std::string::npos) << error;
     EXPECT_FALSE(broken.running());
+}
+
+// A profile that cannot be served ends the simulator at once with the line at fault.
+TEST(SimHarness, AHostileProfileEndsTheSimulatorWithItsLine)
+{
+    ToolDir dir;
+    const std::string profile = dir.path + "/hostile.profile";
+    std::ofstream(profile) << "@subtree 1.3.6\n@rows 1.3.6.1 1 2\n1 INTEGER ro {" << std::string(100000, '(')
+                           << "1}\n@end\n";
+    const ToolResult r = runTool({trqtest::simBinary(), "--profile", profile, "--listen", "udp:127.0.0.1:0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.rfind("trq3100-sim: " + profile + ":3: expression {", 0), 0u) << r.out.substr(0, 200);
+    EXPECT_NE(r.out.find("nested too deeply"), std::string::npos) << r.out.substr(0, 200);
 }
 
 // A test's own configuration: other communities, a fixed engine ID and a boots counter

@@ -279,6 +279,55 @@ TEST(SimProfile, ErrorsNameTheFileAndLine)
     }
 }
 
+// Profiles that once crashed or hung the simulator: each is refused with its line.
+TEST(SimProfile, HostileProfilesAreRefusedWithTheirLine)
+{
+    const auto row = [](const std::string& expr) {
+        return "@subtree 1.3.6\n@rows 1.3.6.1 1 1\n1 INTEGER ro {" + expr + "}\n@end\n";
+    };
+    const std::string min = "(0 - 9223372036854775807 - 1)";
+    const struct {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {row("9223372036854775807 + 1"), "p.profile:3: expression {9223372036854775807 + 1}: integer overflow"},
+        {row("0 - 9223372036854775807 - 2"), "p.profile:3: expression {0 - 9223372036854775807 - 2}: integer overflow"},
+        {row("3037000500 * 3037000500"), "integer overflow"},
+        {row(min + " / -1"), "integer overflow"},
+        {row("-" + min), "integer overflow"},
+        {row("99999999999999999999"), "p.profile:3: expression {99999999999999999999}: number out of range"},
+        {row(std::string(100000, '(') + "1" + std::string(100000, ')')), "nested too deeply"},
+        {row(std::string(100000, '-') + "1"), "nested too deeply"},
+        {row(std::string(100000, '!') + "1"), "nested too deeply"},
+        {"@subtree 1.3.6\n@rows 1.3.6.1 1 9223372036854775807\n1 INTEGER ro 1\n@end\n",
+         "p.profile:2: TO must be an integer from -4294967295 to 4294967295, not 9223372036854775807"},
+        {"@subtree 1.3.6\n@rows 1.3.6.1 0 100000\n1 INTEGER ro 1\n@end\n", "p.profile:2: more than 100000 rows"},
+        {"@subtree 1.3.6\n@rows 1.3.6.1 x 2\n1 INTEGER ro 1\n@end\n", "p.profile:2: FROM must be an integer"},
+        {"@subtree 1.3.6\n@model BIG 2 kind=1*2000000000\n", "p.profile:2: a repeat count must be an integer from 1 to 64"},
+        {"@subtree 1.3.6\n@model BIG 2 kind=1*40,2*40\n", "p.profile:2: more than 64 values in kind=1*40,2*40"},
+        {"@subtree 1.3.6\n@model BIG 2147483648\n", "p.profile:2: PORTS must be an integer from 0 to 64"},
+        {"@subtree 1.3.6\n@model BIG 2\n@unit 9 BIG\n", "p.profile:3: UNIT must be an integer from 1 to 8"},
+        {"@subtree 1.3.6\n@rowstatus 1.3.6.1 status\n", "p.profile:2: a column must be an integer"},
+        {"@subtree 1.3.6\n@state 1.3.6.1 4 9999999999\n", "p.profile:2: DELETEVALUE must be an integer"},
+        {"@subtree 1.3.6\n@size 1.3.6.1 -1-4\n", "p.profile:2: bad range list"},
+    };
+    for (const auto& c : cases) {
+        ProfileFile f(c.text);
+        Profile p;
+        std::string error;
+        EXPECT_FALSE(f.load(p, &error)) << c.message;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.message << " gave: " << error.substr(0, 300);
+    }
+
+    // What stays in range still works, the one remainder of the smallest value by -1 too.
+    ProfileFile f("@subtree 1.3.6\n@rows 1.3.6.1 1 1\n1 COUNTER64 ro {" + min +
+                  " % -1 + 9223372036854775806 / 2 * 2 + 1}\n@end\n");
+    Profile p;
+    std::string error;
+    ASSERT_TRUE(f.load(p, &error)) << error;
+    EXPECT_EQ(valueAt(p.store, "1.3.6.1.1.1"), "COUNTER64 9223372036854775807");
+}
+
 TEST(SimProfile, ValuesOfEveryTypeRoundTripAsText)
 {
     struct Case { const char* tag; const char* text; const char* name; const char* shown; } cases[] = {
