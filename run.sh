@@ -8,13 +8,18 @@
 # writes, selects SNMPv2c and the simulator's UDP port; the command line carries the
 # address, the communities and the version, as the host passes them:
 #     trq3100 /I127.0.0.1 /Rmardle /Wquillon /v1
-# The simulator stops when the program exits. Without a display, the program runs under
-# xvfb-run. Extra arguments of run.sh are passed to the program after these.
+# The simulator stops when the program exits. Only the program and the simulator are built.
+# Extra arguments of run.sh are passed to the program after these.
+#
+# Without a display the program runs on a private virtual display (xvfb-run), where nobody
+# can see it: it then saves a picture of its main window to build/run/main-window.png once
+# its first read has ended, and again every 5 seconds. Ctrl-C ends it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 trq_install_deps
-trq_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+trq_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --target trq3100 trq3100-sim
 
 program=$PWD/build/mainwin/trq3100
 simulator=$PWD/build/sim/trq3100-sim
@@ -25,6 +30,7 @@ for binary in "$program" "$simulator"; do
     fi
 done
 
+picture_dir=$PWD/build/run
 rundir=$(mktemp -d /tmp/trq3100-run.XXXXXX)
 sim_pid=
 cleanup() {
@@ -91,14 +97,24 @@ export TRQ3100_REGISTRY=$rundir/registry.ini
 } >"$rundir/conf/127.0.0.1.cfg"
 chmod 600 "$rundir/conf/127.0.0.1.cfg"
 
+# A private runtime folder, as a desktop session gives one.
+export XDG_RUNTIME_DIR=$rundir/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
 # The program's current folder holds its engine-boots counter file.
 cd "$rundir"
 args=(/I127.0.0.1 /Rmardle /Wquillon /v1 "$@")
 echo "run.sh: trq3100 ${args[*]}"
 status=0
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "run.sh: no display; running under xvfb-run"
-    xvfb-run -a "$program" "${args[@]}" || status=$?
+    mkdir -p "$picture_dir"
+    picture=$picture_dir/main-window.png
+    rm -f "$picture"
+    echo "run.sh: there is no display, so the program runs on a private virtual display that nobody sees."
+    echo "run.sh: a picture of its main window goes to $picture once the first read has ended,"
+    echo "run.sh: and is renewed every 5 seconds. Ctrl-C ends the program."
+    echo "run.sh: to see and use the program, run ./run.sh in a desktop session or over X forwarding (ssh -X)."
+    TRQ3100_SNAPSHOT=$picture xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "${args[@]}" || status=$?
 else
     "$program" "${args[@]}" || status=$?
 fi

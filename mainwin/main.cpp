@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "mainwin/mainunit.h"
+#include "mainwin/windowsnapshot.h"
 #include "platform/application.h"
 
 int main(int argc, char** argv)
@@ -15,8 +16,10 @@ int main(int argc, char** argv)
         arguments.emplace_back(argv[i]);
     try {
         TMainForm::Create(arguments);
-        if (!application.Terminated())
+        if (!application.Terminated()) {
             MainForm->show();
+            StartWindowSnapshots(MainForm, qEnvironmentVariable(SNAPSHOT_VARIABLE), SNAPSHOT_INTERVAL_MS);
+        }
         application.Run();
     } catch (const std::exception& e) {
         ShowException(e);

@@ -17,13 +17,19 @@ trq_install_deps() {
     fi
 }
 
-# Configures (once) and builds one build tree. $1 = build dir, rest = extra cmake args.
-trq_build() {
+# Configures one build tree once. $1 = build dir, rest = extra cmake args.
+trq_configure() {
     local dir=$1; shift
     local launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
     fi
-    cmake --build "$dir"
+}
+
+# Configures (once) and builds everything of one build tree. $1 = build dir, rest = extra
+# cmake args.
+trq_build() {
+    trq_configure "$@"
+    cmake --build "$1"
 }
