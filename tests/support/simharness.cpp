@@ -341,6 +341,20 @@ bool SimProcess::setLeds(int unit, const std::string& hexOctets)
 }
 bool SimProcess::clearLog() { return ok(*this, command("log clear")); }
 
+namespace {
+
+// One "VB oid tag value" line's fields after the word VB.
+PduLogEntry::Varbind readVarbind(std::istringstream& w)
+{
+    PduLogEntry::Varbind vb;
+    std::string value;
+    w >> vb.oid >> vb.type >> value;
+    vb.value = trqsim::unescapeField(value);
+    return vb;
+}
+
+} // namespace
+
 std::vector<PduLogEntry> SimProcess::pduLog()
 {
     std::vector<PduLogEntry> out;
@@ -362,12 +376,27 @@ std::vector<PduLogEntry> SimProcess::pduLog()
             e.securityName = trqsim::unescapeField(name);
             out.push_back(std::move(e));
         } else if (kind == "VB" && !out.empty()) {
-            PduLogEntry::Varbind vb;
-            std::string value;
-            w >> vb.oid >> vb.type >> value;
-            vb.value = trqsim::unescapeField(value);
-            out.back().varbinds.push_back(std::move(vb));
+            out.back().varbinds.push_back(readVarbind(w));
         }
+    }
+    return out;
+}
+
+std::vector<PduLogEntry::Varbind> SimProcess::walk(const std::string& oid)
+{
+    std::vector<PduLogEntry::Varbind> out;
+    std::string answer = command("walk " + oid);
+    if (!ok(*this, answer))
+        return out;
+    std::istringstream in(answer);
+    std::string line;
+    std::getline(in, line);                      // OK n
+    while (std::getline(in, line)) {
+        std::istringstream w(line);
+        std::string kind;
+        w >> kind;
+        if (kind == "VB")
+            out.push_back(readVarbind(w));
     }
     return out;
 }
