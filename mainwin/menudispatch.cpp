@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <memory>
 
 #include "configwin/configform.h"
@@ -220,6 +221,14 @@ void TMainForm::AddTimeZoneHint(TGenericWindow& window)
     hint->adjustSize();
     hint->move(caption->x(), caption->y() + caption->height() + Scaled(8, ScaleFactor));
     hint->show();
+    // The rows' area, the panel and the window grow to show the hint whole.
+    constexpr int Margin = 20;
+    QWidget* area = hint->parentWidget();
+    const QRect shown = hint->geometry();
+    area->resize(std::max(area->width(), shown.right() + 1 + Margin), std::max(area->height(), shown.bottom() + 1 + Margin));
+    edits->resize(std::max(edits->width(), area->width() + Margin), std::max(edits->height(), area->height() + Margin));
+    window.Panel->SetContent(edits);
+    window.Panel->AttachToForm(window.Form);
 }
 
 void TMainForm::HookRmonControlClose(TGenericWindow& window)
@@ -255,9 +264,14 @@ void TMainForm::AddConstraintDefaults(TGenericWindow& window)
         request->SetMessageTarget(messages->Memo);
     auto* strip = new TEditsPanel(window.Panel->InnerPanel, request.get());
     strip->setObjectName("ConstraintDefaultsPanel");
-    strip->ArrangeEdits(1, true);
+    strip->ArrangeEdits(2, true);
+    const int needed = strip->width();
     SetAlign(strip, alBottom);
     strip->show();
+    // The window widens until the defaults show whole.
+    const int missing = needed - window.Panel->InnerPanel->width();
+    if (missing > 0)
+        form->resize(form->width() + missing, form->height());
     // The window deletes its requests when it closes.
     VhSNMPRequest2Edits* defaults = request.release();
     form->Requests.push_back(defaults);
