@@ -4,6 +4,9 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -14,9 +17,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 
 #include "configwin/configform.h"
+#include "configwin/editspanel.h"
+#include "configwin/listviewpanel.h"
+#include "configwin/snmplistviewpanel.h"
 #include "configwin/msgpanel.h"
 #include "configwin/snmppanel.h"
 #include "fixture.h"
@@ -96,11 +103,9 @@ bool waitUntil(const std::function<bool()>& done, int milliseconds)
     return done();
 }
 
-bool withModal(QAction* item, const std::function<void(QDialog*)>& inside,
+bool withModal(const std::function<void()>& open, const std::function<void(QDialog*)>& inside,
                const std::function<bool(QDialog*)>& ready)
 {
-    if (!item)
-        return false;
     bool opened = false;
     QElapsedTimer clock;
     QTimer watch;
@@ -111,8 +116,8 @@ bool withModal(QAction* item, const std::function<void(QDialog*)>& inside,
             return;
         if (!clock.isValid())
             clock.start();
-        const bool isReady = ready ? ready(window)
-                                   : (!qobject_cast<TConfigForm*>(window) || firstReadDone(qobject_cast<TConfigForm*>(window)));
+        auto* generic = qobject_cast<TConfigForm*>(window);
+        const bool isReady = ready ? ready(window) : (!generic || firstReadDone(generic));
         if (!isReady && clock.elapsed() < 20000)
             return;
         opened = true;
@@ -123,8 +128,13 @@ bool withModal(QAction* item, const std::function<void(QDialog*)>& inside,
             guard->close();
     });
     watch.start();
-    item->trigger();
+    open();
     return opened;
+}
+
+bool withModal(QAction* item, const std::function<void(QDialog*)>& inside, const std::function<bool(QDialog*)>& ready)
+{
+    return item && withModal([item] { item->trigger(); }, inside, ready);
 }
 
 bool withModal(const std::string& menuItem, const std::function<void(QDialog*)>& inside,
@@ -172,6 +182,9 @@ StandInPortButton::~StandInPortButton()
     delete Button;
 }
 
+namespace {
+
+// The text the generic window shows for a served value of a record's object.
 std::string ShownText(const TCatalogueRecord& record, int item, const trqtest::PduLogEntry::Varbind& served)
 {
     const VhSNMPObjectDesc& object = record.Objects[item];
@@ -189,6 +202,156 @@ std::string ShownText(const TCatalogueRecord& record, int item, const trqtest::P
         return TimeTicksText(static_cast<uint32_t>(std::stoul(served.value)));
     default:
         return served.value;
+    }
+}
+
+bool Readable(const VhSNMPObjectDesc& object)
+{
+    return (object.Access & SNMP_ACCESS_READONLY) && !(object.Access & SNMP_ACCESS_INVALID);
+}
+
+// An instance suffix as numbers, for ordering rows as a walk meets them.
+std::vector<unsigned long> Arcs(const std::string& instance)
+{
+    std::vector<unsigned long> arcs;
+    std::size_t from = 0;
+    while (from < instance.size()) {
+        const std::size_t dot = instance.find('.', from);
+        arcs.push_back(std::stoul(instance.substr(from, dot - from)));
+        from = dot == std::string::npos ? instance.size() : dot + 1;
+    }
+    return arcs;
+}
+
+struct ArcsLess {
+    bool operator()(const std::string& a, const std::string& b) const { return Arcs(a) < Arcs(b); }
+};
+
+std::string ControlText(const QWidget* control)
+{
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text().toStdString();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText().toStdString();
+    return {};
+}
+
+// The texts of the key items that a row instance gives, as the window shows them; items
+// of syntaxes not read here, and the keys after them, are left out. rest: the arcs that no
+// key takes (0 unless the keys are too few for the index).
+std::map<int, std::string> KeyTexts(const TCatalogueRecord& record, const std::string& instance, std::size_t& rest)
+{
+    rest = 0;
+    std::map<int, std::string> keys;
+    const std::vector<unsigned long> arcs = Arcs(instance);
+    std::size_t at = 0;
+    const auto take = [&](std::size_t n, std::string& octets) {
+        if (at + n > arcs.size())
+            return false;
+        for (std::size_t k = 0; k < n; ++k)
+            octets += static_cast<char>(arcs[at + k]);
+        at += n;
+        return true;
+    };
+    for (int i = 0; i < record.KeyCount; ++i) {
+        const VhSNMPObjectDesc& key = record.Objects[i];
+        const bool implied = (key.Access & SNMP_ACCESS_IMPLIED) != 0;
+        std::string text, octets;
+        switch (key.Syntax) {
+        case SNMP_SYNTAX_INTEGER:
+        case SNMP_SYNTAX_GAUGE:
+            if (at >= arcs.size())
+                return keys;
+            text = std::to_string(static_cast<int32_t>(arcs[at++]));
+            break;
+        case SNMP_SYNTAX_IPADDRESS:
+            if (!take(4, octets))
+                return keys;
+            for (unsigned char c : octets)
+                text += (text.empty() ? "" : ".") + std::to_string(c);
+            break;
+        case SNMP_SYNTAX_MACADDRESS:
+            if (!take(6, octets))
+                return keys;
+            text = HexText(octets);
+            break;
+        case SNMP_SYNTAX_DISPLAYSTR:
+        case SNMP_SYNTAX_OCTETSTR: {
+            const std::size_t n = implied ? arcs.size() - at : (at < arcs.size() ? arcs[at++] : 0);
+            if (!take(n, octets))
+                return keys;
+            text = key.Syntax == SNMP_SYNTAX_DISPLAYSTR ? octets : HexText(octets);
+            break;
+        }
+        default:
+            return keys; // the keys after it cannot be placed either
+        }
+        keys[i] = key.Options ? key.Options->ValueToText(text) : text;
+    }
+    rest = arcs.size() - at;
+    return keys;
+}
+
+} // namespace
+
+void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, const std::string& suffix)
+{
+    auto* panel = form ? dynamic_cast<TSNMPEditorPanel*>(form->Panel()) : nullptr;
+    ASSERT_NE(panel, nullptr);
+    const TEditsPanel* edits = panel->EditsPanel;
+    ASSERT_EQ(edits->RowCount(), CatalogueObjectCount(record));
+    for (int i = 0; i < edits->RowCount(); ++i) {
+        const VhSNMPObjectDesc& object = record.Objects[i];
+        if (!Readable(object))
+            continue;
+        const std::string oid = std::string(object.Oid) + "." + (suffix.empty() ? "0" : suffix);
+        const auto served = sim().walk(oid);
+        ASSERT_EQ(served.size(), 1u) << "the simulator serves no " << oid;
+        EXPECT_EQ(ControlText(edits->Rows[i].ValueControl), ShownText(record, i, served.front())) << object.Caption;
+    }
+}
+
+void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form)
+{
+    auto* table = form ? dynamic_cast<TSNMPListViewPanel*>(form->Panel()) : nullptr;
+    ASSERT_NE(table, nullptr);
+    const QTreeWidget* view = table->ListViewPanel->ListView;
+    // The column of each item, by its caption.
+    std::map<int, int> columnOf;
+    for (int i = 0; record.Objects[i].Oid; ++i)
+        for (int c = 0; c < view->columnCount(); ++c)
+            if (view->headerItem()->text(c).toStdString() == record.Objects[i].Caption)
+                columnOf[i] = c;
+    // Per row instance, per item, the served value.
+    std::map<std::string, std::map<int, trqtest::PduLogEntry::Varbind>, ArcsLess> served;
+    for (int i = 0; record.Objects[i].Oid; ++i) {
+        if (!Readable(record.Objects[i]))
+            continue;
+        const std::string base = std::string(record.Objects[i].Oid) + ".";
+        for (const auto& vb : sim().walk(record.Objects[i].Oid))
+            served[vb.oid.substr(base.size())][i] = vb;
+    }
+    ASSERT_FALSE(served.empty()) << "the simulator serves no row";
+    ASSERT_EQ(view->topLevelItemCount(), static_cast<int>(served.size()));
+    int row = 0;
+    for (const auto& [instance, values] : served) {
+        const QTreeWidgetItem* shown = view->topLevelItem(row++);
+        std::size_t rest = 0;
+        for (const auto& [i, text] : KeyTexts(record, instance, rest)) {
+            if (columnOf.count(i)) {
+                EXPECT_EQ(shown->text(columnOf[i]).toStdString(), text)
+                    << "row " << instance << ", key " << record.Objects[i].Caption;
+            }
+        }
+        EXPECT_EQ(rest, 0u) << "row " << instance << ": index arcs that no key takes";
+        for (int i = 0; record.Objects[i].Oid; ++i) {
+            if (!Readable(record.Objects[i]) || !columnOf.count(i))
+                continue;
+            const auto value = values.find(i);
+            const std::string expected = value == values.end() ? "" : ShownText(record, i, value->second);
+            EXPECT_EQ(shown->text(columnOf[i]).toStdString(), expected)
+                << "row " << instance << ", " << record.Objects[i].Caption;
+        }
     }
 }
 

@@ -32,6 +32,9 @@ trqtest::SimProcess& sim();
 // from the modal window's own loop, never inside a handler that pumps messages.
 bool withModal(QAction* item, const std::function<void(QDialog* window)>& inside,
                const std::function<bool(QDialog* window)>& ready = {});
+// The same for any call that opens a modal window (a button click, exec()).
+bool withModal(const std::function<void()>& open, const std::function<void(QDialog* window)>& inside,
+               const std::function<bool(QDialog* window)>& ready = {});
 bool withModal(const std::string& menuItem, const std::function<void(QDialog* window)>& inside,
                const std::function<bool(QDialog* window)>& ready = {});
 
@@ -51,7 +54,10 @@ public:
     QPushButton* Button;
 };
 
-// The text the generic window shows for a served value of a record's object.
-std::string ShownText(const TCatalogueRecord& record, int item, const trqtest::PduLogEntry::Varbind& served);
+// What a generic window of the record shows against what the simulator serves: a scalar
+// group's values (at the instance suffix, ".0" without one), or a table's rows, one per
+// instance that any readable column has, each cell the value at that instance or empty.
+void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, const std::string& suffix);
+void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form);
 
 } // namespace mainsim
