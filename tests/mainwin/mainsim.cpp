@@ -35,6 +35,7 @@
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/textforms.h"
 #include "snmplib/varlist.h"
+#include "simlibrary.h"
 
 namespace mainsim {
 
@@ -94,14 +95,7 @@ bool UseMainWindowOnSimulator(const std::string& profile)
 TMainForm& mainForm() { return *g_form; }
 trqtest::SimProcess& sim() { return *g_sim; }
 
-bool waitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
+bool waitUntil(const std::function<bool()>& done, int milliseconds) { return trqtest::waitUntil(done, milliseconds); }
 
 bool withModal(const std::function<void()>& open, const std::function<void(QDialog*)>& inside,
                const std::function<bool(QDialog*)>& ready)

@@ -132,6 +132,22 @@ bool Idle(QDialog* window)
     return true;
 }
 
+// Opens the scalar window of the menu item, chooses the label in the row's drop-down list,
+// ticks the row and sets it; the varbinds of the one set sent (none when not one was sent).
+Varbinds SetLabelFromWindow(const std::string& item, int row, const char* label)
+{
+    EXPECT_TRUE(sim().clearLog());
+    const std::string n = std::to_string(row);
+    EXPECT_TRUE(withModal(item, [&](QDialog* window) {
+        Choose(Find<QWidget>(window, ("ValueControl" + n).c_str()), label);
+        Find<QCheckBox>(window, ("CheckBox" + n).c_str())->setChecked(true);
+        Find<QPushButton>(window, "SetCheckedButton")->click();
+        waitUntil([&] { return Idle(window) && !Logged("set").empty(); });
+    }));
+    const auto sets = Logged("set");
+    return sets.size() == 1 ? VarbindsOf(sets[0]) : Varbinds{};
+}
+
 // ---- What every item is bound to ----------------------------------------------------------
 
 const char* StateName(TMenuItemState state)
@@ -415,16 +431,7 @@ TEST(PortPopup, ReadsAndSetsEveryObjectAtThePortOfItsButtonAndLeavesItDown)
     EXPECT_TRUE(port.Button->isChecked());
 
     const std::string admin = E + ".11.78.1.2.3.2.1.3.70";
-    ASSERT_TRUE(sim().clearLog());
-    EXPECT_TRUE(withModal("PortConfiguration1", [&](QDialog* window) {
-        Choose(Find<QWidget>(window, "ValueControl3"), "disabled");
-        Find<QCheckBox>(window, "CheckBox3")->setChecked(true);
-        Find<QPushButton>(window, "SetCheckedButton")->click();
-        waitUntil([&] { return Idle(window) && !Logged("set").empty(); });
-    }));
-    const auto sets = Logged("set");
-    ASSERT_EQ(sets.size(), 1u);
-    EXPECT_EQ(VarbindsOf(sets[0]), (Varbinds{{admin, "INTEGER 2"}}));
+    EXPECT_EQ(SetLabelFromWindow("PortConfiguration1", 3, "disabled"), (Varbinds{{admin, "INTEGER 2"}}));
     ASSERT_TRUE(sim().setValue(admin, "INTEGER", "3"));
 }
 
@@ -501,16 +508,7 @@ TEST(TableEdits, EditSendsTheWrittenColumnAtTheSelectedRowsIndex)
 TEST(ScalarSets, ASetFromAMenuWindowSendsTheTickedObjectWithItsDotZero)
 {
     const std::string link = E + ".11.78.1.2.1.3.3.0";
-    ASSERT_TRUE(sim().clearLog());
-    EXPECT_TRUE(withModal("AlarmControl1", [&](QDialog* window) {
-        Choose(Find<QWidget>(window, "ValueControl2"), "enabled");
-        Find<QCheckBox>(window, "CheckBox2")->setChecked(true);
-        Find<QPushButton>(window, "SetCheckedButton")->click();
-        waitUntil([&] { return Idle(window) && !Logged("set").empty(); });
-    }));
-    const auto sets = Logged("set");
-    ASSERT_EQ(sets.size(), 1u);
-    EXPECT_EQ(VarbindsOf(sets[0]), (Varbinds{{link, "INTEGER 3"}}));
+    EXPECT_EQ(SetLabelFromWindow("AlarmControl1", 2, "enabled"), (Varbinds{{link, "INTEGER 3"}}));
     ASSERT_TRUE(sim().setValue(link, "INTEGER", "2"));
 }
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <poll.h>
+#include <functional>
 #include <sstream>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -343,6 +344,21 @@ bool SimProcess::clearLog() { return ok(*this, command("log clear")); }
 
 namespace {
 
+// Calls line(kind, rest) for every line of a control answer after its "OK" line, the rest
+// of the line as a stream after its first word.
+void forEachLine(const std::string& answer, const std::function<void(const std::string&, std::istringstream&)>& line)
+{
+    std::istringstream in(answer);
+    std::string text;
+    std::getline(in, text); // OK n
+    while (std::getline(in, text)) {
+        std::istringstream w(text);
+        std::string kind;
+        w >> kind;
+        line(kind, w);
+    }
+}
+
 // One "VB oid tag value" line's fields after the word VB.
 PduLogEntry::Varbind readVarbind(std::istringstream& w)
 {
@@ -358,16 +374,10 @@ PduLogEntry::Varbind readVarbind(std::istringstream& w)
 std::vector<PduLogEntry> SimProcess::pduLog()
 {
     std::vector<PduLogEntry> out;
-    std::string answer = command("log");
+    const std::string answer = command("log");
     if (!ok(*this, answer))
         return out;
-    std::istringstream in(answer);
-    std::string line;
-    std::getline(in, line);                      // OK n
-    while (std::getline(in, line)) {
-        std::istringstream w(line);
-        std::string kind;
-        w >> kind;
+    forEachLine(answer, [&out](const std::string& kind, std::istringstream& w) {
         if (kind == "PDU") {
             PduLogEntry e;
             std::string name;
@@ -378,26 +388,20 @@ std::vector<PduLogEntry> SimProcess::pduLog()
         } else if (kind == "VB" && !out.empty()) {
             out.back().varbinds.push_back(readVarbind(w));
         }
-    }
+    });
     return out;
 }
 
 std::vector<PduLogEntry::Varbind> SimProcess::walk(const std::string& oid)
 {
     std::vector<PduLogEntry::Varbind> out;
-    std::string answer = command("walk " + oid);
+    const std::string answer = command("walk " + oid);
     if (!ok(*this, answer))
         return out;
-    std::istringstream in(answer);
-    std::string line;
-    std::getline(in, line);                      // OK n
-    while (std::getline(in, line)) {
-        std::istringstream w(line);
-        std::string kind;
-        w >> kind;
+    forEachLine(answer, [&out](const std::string& kind, std::istringstream& w) {
         if (kind == "VB")
             out.push_back(readVarbind(w));
-    }
+    });
     return out;
 }
 
