@@ -262,12 +262,19 @@ TEST(GenericRoad, LargeFontsScaleTheSizesTheCatalogueGives)
         withModal(item, [&](QDialog* window) { height = window->height(); });
         return height;
     };
+    const auto widthOf = [](const char* item) {
+        int width = 0;
+        withModal(item, [&](QDialog* window) { width = window->width(); });
+        return width;
+    };
     mainForm().ScaleFactor = 1.0f;
     const int severity = heightOf("mmiSysSvt"); // height +20
+    const int capabilities = widthOf("MibCapabilities1"); // width +100
     EXPECT_EQ(heightOf("UnitTable1"), 450);
     mainForm().ScaleFactor = 1.25f;
     EXPECT_EQ(heightOf("UnitTable1"), 562);
     EXPECT_EQ(heightOf("mmiSysSvt"), severity + 25 - 20);
+    EXPECT_EQ(widthOf("MibCapabilities1"), capabilities + 125 - 100);
     mainForm().ScaleFactor = normal;
 }
 
@@ -299,7 +306,7 @@ const VhSNMPObjectDesc TestRowsObjects[] = {
 constexpr TCatalogueRecord TestRows = {
     .MenuItem = "TestRows", .Title = "Rows", .Kind = 'L', .ListType = MVT_UMV, .KeyCount = 1,
     .Objects = TestRowsObjects, .StatusColumn = 4, .AddLabel = "createAndGo", .DeleteLabel = "destroy",
-    .EditHidden = true, .Formats = {{1, "%s{l16}"}},
+    .EditHidden = true, .EditWidth = 150, .Formats = {{1, "%s{l16}"}},
 };
 
 TEST(GenericRoad, ARecordWithARowStatusAddsAndDeletesRowsAndHidesEdit)
@@ -315,6 +322,7 @@ TEST(GenericRoad, ARecordWithARowStatusAddsAndDeletesRowsAndHidesEdit)
         QTreeWidget* view = table->ListViewPanel->ListView;
         EXPECT_TRUE(table->ButtonPanel->EditButton->isHidden());
         EXPECT_FALSE(table->ButtonPanel->AddButton->isHidden());
+        EXPECT_EQ(table->EditsPanel->Rows[1].ValueControl->width(), 150);
         // A double click edits nothing.
         bool editOpened = false;
         QTimer::singleShot(300, [&] {
@@ -427,6 +435,8 @@ TEST(PortPopup, ReadsAndSetsEveryObjectAtThePortOfItsButtonAndLeavesItDown)
         EXPECT_EQ(VarbindsOf(gets[0]), expected);
         EXPECT_FALSE(other.Button->isChecked());
         EXPECT_TRUE(port.Button->isChecked());
+        // Edit width: the first row's control + 102.
+        EXPECT_EQ(Find<QWidget>(window, "ValueControl0")->width(), 121 + 102);
     }));
     EXPECT_TRUE(port.Button->isChecked());
 
