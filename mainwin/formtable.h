@@ -44,5 +44,7 @@ QDialog* CreateLocalForm(QWidget* owner)
     return new Form(owner);
 }
 
+// A row's factory: {"TPortControlForm", "Port Control Table: ", TRQ_FORM(TPortControlForm, PortControlForm)};
+// a form the handler keeps in a local only (no global pointer): TRQ_LOCAL_FORM(TPortTrunkForm).
 #define TRQ_FORM(Class, Global) &CreateForm<Class, &Global>, &ForgetForm<Class, &Global>
 #define TRQ_LOCAL_FORM(Class) &CreateLocalForm<Class>, nullptr
