@@ -355,6 +355,39 @@ TEST(GenericRoad, ARecordWithARowStatusAddsAndDeletesRowsAndHidesEdit)
     EXPECT_EQ(sets[1].errorStatus, 0);
 }
 
+// Keys that have no OID of their own (a blank): taken from each row's index, never read.
+const VhSNMPObjectDesc BlankKeyObjects[] = {
+    {" ", "Key", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_NOTACCESS},
+    {"1.3.6.1.4.1.32473.99.3.1.3", "Port", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE},
+    {},
+};
+constexpr TCatalogueRecord BlankKey = {
+    .MenuItem = "BlankKey", .Title = "Blank", .Kind = 'L', .ListType = MVT_FMV, .KeyCount = 1,
+    .Objects = BlankKeyObjects,
+};
+
+TEST(GenericRoad, AKeyWithoutAnOidIsTakenFromTheIndexAndNeverSent)
+{
+    ASSERT_TRUE(sim().clearLog());
+    const TGenericWindow built = BuildGenericWindow(BlankKey, 1.0f);
+    const std::unique_ptr<TConfigForm> form(built.Form);
+    EXPECT_TRUE(withModal([&] { form->exec(); }, [&](QDialog* window) {
+        ExpectRowsAsServed(BlankKey, Generic(window));
+        QTreeWidget* view = TablePanel(window)->ListViewPanel->ListView;
+        SelectRow(view, RowWithKeys(view, {"2"}));
+        EditSelectedRow(TablePanel(window), 1, [](QWidget* port) { qobject_cast<QLineEdit*>(port)->setText("9"); });
+        waitUntil([&] { return Idle(window); });
+    }));
+    // Only the port column went out, in every read and in the set.
+    for (const auto& pdu : sim().pduLog())
+        for (const auto& vb : pdu.varbinds)
+            EXPECT_EQ(vb.oid.rfind(BlankKeyObjects[1].Oid, 0), 0u) << vb.oid;
+    const auto sets = Logged("set");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets[0]), (Varbinds{{"1.3.6.1.4.1.32473.99.3.1.3.2", "INTEGER 9"}}));
+    ASSERT_TRUE(sim().setValue("1.3.6.1.4.1.32473.99.3.1.3.2", "INTEGER", "2"));
+}
+
 // ---- Named exceptions -----------------------------------------------------------------------
 
 TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
