@@ -1,8 +1,10 @@
-# trq_add_test(NAME <name> LABEL <label> [GUI] [TIMEOUT s] SOURCES ... LIBS ...)
+# trq_add_test(NAME <name> LABEL <label> [GUI] [TIMEOUT s] [SHARDS n] SOURCES ... LIBS ...)
 # Builds one GoogleTest binary and registers it with CTest under the folder's label.
 # GUI tests get a main that creates a QApplication on the offscreen platform.
+# With SHARDS n the binary is registered n times, <name>_shard_<i>, each running every n-th
+# test (GoogleTest's own sharding), so that CTest runs the parts in parallel.
 function(trq_add_test)
-  cmake_parse_arguments(T "GUI" "NAME;LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "NAME;LABEL;TIMEOUT;SHARDS" "SOURCES;LIBS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
@@ -13,9 +15,16 @@ function(trq_add_test)
     target_link_libraries(${T_NAME} PRIVATE trq_test_main)
   endif()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set_tests_properties(${T_NAME} PROPERTIES
-    LABELS "${T_LABEL}"
-    TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "TRQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};TRQ_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  set(environment "TRQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};TRQ_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  if(NOT T_SHARDS)
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABEL}" TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${environment}")
+    return()
+  endif()
+  math(EXPR last "${T_SHARDS} - 1")
+  foreach(shard RANGE ${last})
+    add_test(NAME ${T_NAME}_shard_${shard} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME}_shard_${shard} PROPERTIES LABELS "${T_LABEL}" TIMEOUT ${T_TIMEOUT}
+      ENVIRONMENT "${environment};GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard}")
+  endforeach()
 endfunction()

@@ -24,6 +24,8 @@ constexpr int CloseRetryMs = 20;
 
 } // namespace
 
+TConfigForm* ConfigForm = nullptr;
+
 TConfigForm::TConfigForm(QObject* owner) : QDialog(qobject_cast<QWidget*>(owner))
 {
     setObjectName("ConfigForm");
@@ -195,7 +197,18 @@ void TConfigForm::closeEvent(QCloseEvent* event)
     }
     CloseTimer->stop();
     const QPointer<TConfigForm> self(this);
-    FormClose(this);
+    if (OnClose) {
+        // The window closes whatever its owner's handler raises.
+        try {
+            OnClose(this);
+        } catch (const std::exception& e) {
+            ShowException(e);
+        }
+        if (self)
+            FormClose(this); // nothing left to do when the handler ran it
+    } else {
+        FormClose(this);
+    }
     if (!self)
         return;
     Finishing = true;

@@ -8,6 +8,7 @@
 // and closes as soon as all are idle. Each request is deleted exactly once, however often
 // the close is asked for.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QDialog>
@@ -43,6 +44,9 @@ public:
     virtual void Dispatch(PostedMessage& message);
     // Stops each request, waits while it is busy and deletes it.
     void FormClose(QObject* sender);
+    // The close handler, run once the requests are idle: FormClose unless a menu handler
+    // put its own in place (which then runs FormClose itself).
+    std::function<void(QObject* sender)> OnClose;
 
     // The panel the mode setter made; null before.
     TSNMPPanel* Panel() const { return Panel_; }
@@ -70,3 +74,6 @@ private:
     bool Finishing = false;
     bool FirstReadPending = false;
 };
+
+// The generic window that some menu handlers keep here while it is open; null otherwise.
+extern TConfigForm* ConfigForm;

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "mainwin/about.h"
 #include "platform/formstyle.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
@@ -19,6 +18,7 @@
 #include "snmplib/snmpinit.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
+#include "platform/popupmenu.h"
 #include "platform/screen.h"
 #include "platform/sysutils.h"
 
@@ -140,10 +140,11 @@ void TMainForm::BuildLayout()
     menuBar()->setObjectName(QLatin1String("MainMenu1"));
     // The ten menus fit the window's width in one row.
     menuBar()->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
-    BuildMenuBar(menuBar(), MainMenuItems, this);
-    PortInfoPopupMenu = new QMenu(this);
+    const TMenuBinder bind = [this](QAction* action, const TMenuItemDef& item) { BindMenuItem(action, item); };
+    BuildMenuBar(menuBar(), MainMenuItems, bind);
+    PortInfoPopupMenu = new TPopupMenu(this);
     PortInfoPopupMenu->setObjectName(QLatin1String("PortInfoPopupMenu"));
-    BuildPopupMenu(PortInfoPopupMenu, PortInfoPopupMenuItems, this);
+    BuildPopupMenu(PortInfoPopupMenu, PortInfoPopupMenuItems, bind);
 
     auto* client = new QWidget(this);
     client->setObjectName(QLatin1String("ClientArea"));
@@ -298,14 +299,6 @@ void TMainForm::FormCreate()
 }
 
 void TMainForm::InitChassis() {}
-
-void TMainForm::About1Click()
-{
-    AboutForm = new TAboutForm(nullptr);
-    AboutForm->exec();
-    delete AboutForm;
-    AboutForm = nullptr;
-}
 
 void TMainForm::mmisnmp_ConfigClick()
 {

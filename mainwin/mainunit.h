@@ -15,9 +15,13 @@ class QAbstractButton;
 class QAction;
 class QFrame;
 class QLabel;
-class QMenu;
 class QTimer;
+class TConfigForm;
+class TPopupMenu;
 class VhSNMPRequest2Edits;
+struct TCatalogueRecord;
+struct TGenericWindow;
+struct TMenuItemDef;
 
 // One installed module that has a slot thumbnail.
 struct SlotEntry {
@@ -57,7 +61,7 @@ public:
     float ScaleFactor = 1.0f;
 
     // Controls.
-    QMenu* PortInfoPopupMenu = nullptr;
+    TPopupMenu* PortInfoPopupMenu = nullptr; // its PopupComponent: the port button it opened for
     QTimer* Timer1 = nullptr;
     QLabel* ST_RmonState = nullptr;
     QLabel* Indicator = nullptr;
@@ -84,9 +88,39 @@ public:
     // Re-reads the RMON state and enables the RMON entries to match.
     void UpdateRmonMenus();
 
+    // ---- Menu dispatch (menudispatch.cpp) ----
+    // Runs the handler of a menu item (menudispatch.h); what it raises is shown in a
+    // message box.
+    void MenuItemClick(const TMenuItemDef& item);
+    // The roads of the kinds: the generic window of the item's catalogue record; the same
+    // for the port of the button that opened the port popup; the item's dedicated window.
+    void OpenGenericWindow(const TMenuItemDef& item);
+    void OpenPortEditor(const TMenuItemDef& item);
+    void OpenCompiledWindow(const TMenuItemDef& item);
+    // Generic windows with code of their own: the time-zone hint of "System Time", the
+    // close handler of "RMON Control", the defaults beside the learning-constraint rows.
+    void AddTimeZoneHint(TGenericWindow& window);
+    void HookRmonControlClose(TGenericWindow& window);
+    void AddConstraintDefaults(TGenericWindow& window);
+    // "RMON Control" closes: its own close handling, then the RMON entries follow the state.
+    void RmonControlClose(TConfigForm* form, QObject* sender);
+
+    // ---- Port buttons ----
+    // Every port button up.
+    void ReleasePortButtons();
+    // A port button down (a checkable button: checked) or up.
+    static void SetButtonDown(QAbstractButton* button, bool down);
+
+    // ---- Not built yet: sibling tools, device actions, help, chassis refresh ----
+    // (actionstubs.cpp; each does nothing.)
+    void LaunchMibTool(const std::string& page);
+    void SaveChanges1Click();
+    void Reboot1Click();
+    void Help2Click();
+    void RefreshPanel1Click();
+
 public slots:
     void FormCreate();
-    void About1Click();
     void mmisnmp_ConfigClick();
 
 protected:
@@ -95,6 +129,9 @@ protected:
 
 private:
     void BuildLayout();
+    void BindMenuItem(QAction* action, const TMenuItemDef& item);
+    // Builds, captions and shows the record's window, then deletes it.
+    void RunGenericWindow(const TCatalogueRecord& record, const std::string& suffix);
     void StopStartup();
 
     QLabel* statusPanel0_ = nullptr;

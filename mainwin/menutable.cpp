@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaMethod>
-#include <QMetaObject>
 
 #include <string>
 
@@ -291,26 +289,19 @@ const TMenuItemDef PortInfoPopupMenuItems[] = {
 
 namespace {
 
-// Names the item's action, hides it when the table says so and connects its handler.
-void setUpAction(QAction* action, const TMenuItemDef& def, QObject* receiver)
+// Names the item's action, hides it when the table says so and binds its handler.
+void setUpAction(QAction* action, const TMenuItemDef& def, const TMenuBinder& bind)
 {
     action->setObjectName(QString::fromLatin1(def.Name));
     action->setVisible(!def.Hidden);
-    if (!receiver || !def.Kind)
-        return;
-    const std::string slot = std::string(def.Name) + "Click()";
-    const QMetaObject* meta = receiver->metaObject();
-    const int index = meta->indexOfSlot(slot.c_str());
-    if (index < 0)
-        return;
-    const QMetaMethod method = meta->method(index);
-    QObject::connect(action, &QAction::triggered, receiver, [receiver, method] { method.invoke(receiver); });
+    if (def.Kind && bind)
+        bind(action, def);
 }
 
 // Builds the items of table from position i on at the given level into menu, or into the
 // bar when there is one; returns the position after them.
 int buildLevel(QWidget* parent, QMenu* menu, QMenuBar* bar, const TMenuItemDef* table, int i, int level,
-               QObject* receiver)
+               const TMenuBinder& bind)
 {
     while (table[i].Name && table[i].Level == level) {
         const TMenuItemDef& def = table[i];
@@ -318,14 +309,15 @@ int buildLevel(QWidget* parent, QMenu* menu, QMenuBar* bar, const TMenuItemDef* 
         if (hasSubmenu) {
             QMenu* sub = new QMenu(toQt(def.Caption), parent);
             sub->setObjectName(QString::fromLatin1(def.Name) + QLatin1String("Menu"));
-            setUpAction(sub->menuAction(), def, receiver);
+            sub->setToolTipsVisible(true);
+            setUpAction(sub->menuAction(), def, bind);
             if (bar)
                 bar->addMenu(sub);
             else
                 menu->addMenu(sub);
-            i = buildLevel(sub, sub, nullptr, table, i + 1, level + 1, receiver);
+            i = buildLevel(sub, sub, nullptr, table, i + 1, level + 1, bind);
         } else {
-            setUpAction(bar ? bar->addAction(toQt(def.Caption)) : menu->addAction(toQt(def.Caption)), def, receiver);
+            setUpAction(bar ? bar->addAction(toQt(def.Caption)) : menu->addAction(toQt(def.Caption)), def, bind);
             ++i;
         }
     }
@@ -334,12 +326,13 @@ int buildLevel(QWidget* parent, QMenu* menu, QMenuBar* bar, const TMenuItemDef* 
 
 } // namespace
 
-void BuildMenuBar(QMenuBar* bar, const TMenuItemDef* table, QObject* receiver)
+void BuildMenuBar(QMenuBar* bar, const TMenuItemDef* table, const TMenuBinder& bind)
 {
-    buildLevel(bar, nullptr, bar, table, 0, 0, receiver);
+    buildLevel(bar, nullptr, bar, table, 0, 0, bind);
 }
 
-void BuildPopupMenu(QMenu* menu, const TMenuItemDef* table, QObject* receiver)
+void BuildPopupMenu(QMenu* menu, const TMenuItemDef* table, const TMenuBinder& bind)
 {
-    buildLevel(menu, menu, nullptr, table, 0, 0, receiver);
+    menu->setToolTipsVisible(true);
+    buildLevel(menu, menu, nullptr, table, 0, 0, bind);
 }

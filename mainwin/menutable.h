@@ -14,12 +14,24 @@
 //   'A' device action           Target: "save" or "reboot"
 //   'R' chassis refresh         'H' help file         'N' nothing
 //
-// A submenu without a handler has Kind 0. The click handler of item X is the main
-// window's slot XClick().
+// A submenu without a handler has Kind 0. The main window binds every item with a Kind to
+// its handler (menudispatch.h).
+#include <functional>
+
 class QMenu;
 class QMenuBar;
-class QObject;
 class QAction;
+
+// The kinds.
+inline constexpr char MENU_GENERIC_TABLE = 'L';
+inline constexpr char MENU_GENERIC_EDITOR = 'E';
+inline constexpr char MENU_PORT_EDITOR = 'P';
+inline constexpr char MENU_COMPILED_WINDOW = 'F';
+inline constexpr char MENU_SIBLING_TOOL = 'T';
+inline constexpr char MENU_DEVICE_ACTION = 'A';
+inline constexpr char MENU_REFRESH = 'R';
+inline constexpr char MENU_HELP = 'H';
+inline constexpr char MENU_NOTHING = 'N';
 
 struct TMenuItemDef {
     const char* Name = nullptr; // null ends a table
@@ -34,8 +46,10 @@ struct TMenuItemDef {
 extern const TMenuItemDef MainMenuItems[];          // MainMenu1
 extern const TMenuItemDef PortInfoPopupMenuItems[]; // PortInfoPopupMenu
 
+// Called once for each item with a Kind, with the item's action.
+using TMenuBinder = std::function<void(QAction* action, const TMenuItemDef& item)>;
+
 // Fills the menu bar (level 0 items are its menus) or the popup menu (level 0 items are
-// its items) from the table. Each item's triggered signal goes to the receiver's slot
-// named after the item with "Click" appended, where the receiver has one.
-void BuildMenuBar(QMenuBar* bar, const TMenuItemDef* table, QObject* receiver);
-void BuildPopupMenu(QMenu* menu, const TMenuItemDef* table, QObject* receiver);
+// its items) from the table. Menus show the tool tips of their items.
+void BuildMenuBar(QMenuBar* bar, const TMenuItemDef* table, const TMenuBinder& bind);
+void BuildPopupMenu(QMenu* menu, const TMenuItemDef* table, const TMenuBinder& bind);

@@ -136,6 +136,20 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
             return "ERR no such object";
         return "OK " + tagName(c->value) + " " + escapeField(valueText(c->value));
     }
+    if (cmd == "walk" && w.size() == 2 && parseOid(w[1], oid)) {
+        // What an SNMP walk of the subtree would give, in OID order.
+        std::string lines;
+        size_t count = 0;
+        for (auto it = st.profile.store.cells().lower_bound(oid);
+             it != st.profile.store.cells().end() && oidStartsWith(it->first, oid); ++it) {
+            if (it->second.access == Access::NotAccessible)
+                continue;
+            lines += "\nVB " + oidToString(it->first) + " " + tagName(it->second.value) + " " +
+                     escapeField(valueText(it->second.value));
+            ++count;
+        }
+        return "OK " + std::to_string(count) + lines;
+    }
     if (cmd == "remove" && w.size() == 2 && parseOid(w[1], oid))
         return "OK " + std::to_string(st.profile.store.removeSubtree(oid));
     if (cmd == "module" && w.size() == 4 && w[1] == "insert" && toInt(w[2], n)) {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <glob.h>
 #include <limits>
 #include <sstream>
 
@@ -714,7 +715,20 @@ struct Loader {
         if (d == "@include") {
             if (w.size() != 2)
                 return fail(where, "expected: @include FILE");
-            return load(w[1][0] == '/' ? w[1] : dir + "/" + w[1]);
+            const std::string file = w[1][0] == '/' ? w[1] : dir + "/" + w[1];
+            if (file.find_first_of("*?[") == std::string::npos)
+                return load(file);
+            // A pattern: every file it matches, in name order; none is no error.
+            glob_t found{};
+            const int status = glob(file.c_str(), 0, nullptr, &found);
+            std::vector<std::string> files(found.gl_pathv, found.gl_pathv + (status == 0 ? found.gl_pathc : 0));
+            globfree(&found);
+            if (status != 0 && status != GLOB_NOMATCH)
+                return fail(where, "cannot list " + file);
+            for (const std::string& f : files)
+                if (!load(f))
+                    return false;
+            return true;
         }
         if (w.size() < 2)
             return fail(where, "missing arguments");
@@ -762,6 +776,12 @@ struct Loader {
         if (!oidArg(where, w[1], oid))
             return false;
         if (d == "@subtree") {
+            // Served once: a subtree inside a served one adds nothing, one around served
+            // ones takes their place.
+            for (const Oid& s : p.subtrees)
+                if (oidStartsWith(oid, s))
+                    return true;
+            std::erase_if(p.subtrees, [&oid](const Oid& s) { return oidStartsWith(s, oid); });
             p.subtrees.push_back(oid);
             return true;
         }

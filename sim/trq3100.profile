@@ -117,3 +117,7 @@
 1.3.6.1.4.1.32473.12.1.2.6.0 INTEGER rw 2
 @range 1.3.6.1.4.1.32473.12.1.2.3 2-4
 @range 1.3.6.1.4.1.32473.12.1.2.6 2-3
+
+# ---------------------------------------------------------------------------------------
+# The objects of the generic windows, one file per group of windows.
+@include windows/*.profile

@@ -18,6 +18,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menutable.h"
 #include "platform/dialogs.h"
+#include "platform/popupmenu.h"
 #include "platform/exception.h"
 #include "snmplib/snmperror.h"
 #include "support/screenshot.h"

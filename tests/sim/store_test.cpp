@@ -354,6 +354,27 @@ TEST(SimProfile, ValuesOfEveryTypeRoundTripAsText)
         EXPECT_FALSE(parseValue(tag, text, v, nullptr)) << tag << " " << text;
 }
 
+TEST(SimProfile, IncludePatternsReadEveryMatchInNameOrderAndSubtreesAreServedOnce)
+{
+    ProfileFile f(R"(
+@subtree 1.3.6.1.4.1.32473.1
+@include part-*.profile
+@include none-*.profile
+)");
+    f.write("part-b.profile", "@subtree 1.3.6.1.4.1.32473.1.5\n1.3.6.1.4.1.32473.1.5.0 INTEGER ro 2\n");
+    f.write("part-a.profile",
+            "@subtree 1.3.6.1.4.1.32473\n1.3.6.1.4.1.32473.1.5.0 INTEGER ro 1\n1.3.6.1.4.1.32473.9.0 INTEGER ro 9\n");
+    Profile p;
+    std::string error;
+    ASSERT_TRUE(f.load(p, &error)) << error;
+    EXPECT_EQ(valueAt(p.store, "1.3.6.1.4.1.32473.1.5.0"), "INTEGER 2");
+    EXPECT_EQ(valueAt(p.store, "1.3.6.1.4.1.32473.9.0"), "INTEGER 9");
+    // The enterprise subtree takes the place of the one inside it; the one inside it after
+    // that adds nothing.
+    ASSERT_EQ(p.subtrees.size(), 1u);
+    EXPECT_EQ(p.subtrees[0], O("1.3.6.1.4.1.32473"));
+}
+
 TEST(SimControl, EscapingAndCommands)
 {
     for (const std::string& s : std::vector<std::string>{"", "-", "plain", "two words", "100%", std::string("\0\xff\n", 3)}) {
@@ -367,6 +388,10 @@ TEST(SimControl, EscapingAndCommands)
     EXPECT_EQ(runControlCommand(st, "set 1.3.6.1.4.1.32473.1.0 STRING \"two words\""), "OK");
     EXPECT_EQ(runControlCommand(st, "get 1.3.6.1.4.1.32473.1.0"), "OK STRING two%20words");
     EXPECT_EQ(runControlCommand(st, "set 1.3.6.1.4.1.32473.2.0 COUNTER -1").rfind("ERR bad unsigned", 0), 0u);
+    st.profile.store.put(O("1.3.6.1.4.1.32473.1.1"), Cell{Value{}, Access::NotAccessible});
+    st.profile.store.put(O("1.3.6.1.4.1.32473.10.0"), Cell{});
+    EXPECT_EQ(runControlCommand(st, "walk 1.3.6.1.4.1.32473.1"), "OK 1\nVB 1.3.6.1.4.1.32473.1.0 STRING two%20words");
+    EXPECT_EQ(runControlCommand(st, "remove 1.3.6.1.4.1.32473.1"), "OK 2");
     EXPECT_EQ(runControlCommand(st, "remove 1.3.6.1.4.1.32473"), "OK 1");
     EXPECT_EQ(runControlCommand(st, "failset 12 3\r\n"), "OK");
     EXPECT_EQ(st.failStatus, 12);

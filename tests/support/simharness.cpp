@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <poll.h>
+#include <functional>
 #include <sstream>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -341,19 +342,42 @@ bool SimProcess::setLeds(int unit, const std::string& hexOctets)
 }
 bool SimProcess::clearLog() { return ok(*this, command("log clear")); }
 
+namespace {
+
+// Calls line(kind, rest) for every line of a control answer after its "OK" line, the rest
+// of the line as a stream after its first word.
+void forEachLine(const std::string& answer, const std::function<void(const std::string&, std::istringstream&)>& line)
+{
+    std::istringstream in(answer);
+    std::string text;
+    std::getline(in, text); // OK n
+    while (std::getline(in, text)) {
+        std::istringstream w(text);
+        std::string kind;
+        w >> kind;
+        line(kind, w);
+    }
+}
+
+// One "VB oid tag value" line's fields after the word VB.
+PduLogEntry::Varbind readVarbind(std::istringstream& w)
+{
+    PduLogEntry::Varbind vb;
+    std::string value;
+    w >> vb.oid >> vb.type >> value;
+    vb.value = trqsim::unescapeField(value);
+    return vb;
+}
+
+} // namespace
+
 std::vector<PduLogEntry> SimProcess::pduLog()
 {
     std::vector<PduLogEntry> out;
-    std::string answer = command("log");
+    const std::string answer = command("log");
     if (!ok(*this, answer))
         return out;
-    std::istringstream in(answer);
-    std::string line;
-    std::getline(in, line);                      // OK n
-    while (std::getline(in, line)) {
-        std::istringstream w(line);
-        std::string kind;
-        w >> kind;
+    forEachLine(answer, [&out](const std::string& kind, std::istringstream& w) {
         if (kind == "PDU") {
             PduLogEntry e;
             std::string name;
@@ -362,13 +386,22 @@ std::vector<PduLogEntry> SimProcess::pduLog()
             e.securityName = trqsim::unescapeField(name);
             out.push_back(std::move(e));
         } else if (kind == "VB" && !out.empty()) {
-            PduLogEntry::Varbind vb;
-            std::string value;
-            w >> vb.oid >> vb.type >> value;
-            vb.value = trqsim::unescapeField(value);
-            out.back().varbinds.push_back(std::move(vb));
+            out.back().varbinds.push_back(readVarbind(w));
         }
-    }
+    });
+    return out;
+}
+
+std::vector<PduLogEntry::Varbind> SimProcess::walk(const std::string& oid)
+{
+    std::vector<PduLogEntry::Varbind> out;
+    const std::string answer = command("walk " + oid);
+    if (!ok(*this, answer))
+        return out;
+    forEachLine(answer, [&out](const std::string& kind, std::istringstream& w) {
+        if (kind == "VB")
+            out.push_back(readVarbind(w));
+    });
     return out;
 }
 

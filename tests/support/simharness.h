@@ -51,6 +51,8 @@ public:
     bool removeModule(int unit);
     bool setLeds(int unit, const std::string& hexOctets);
     std::vector<PduLogEntry> pduLog();
+    // The served values under oid, in OID order (as an SNMP walk of it would give them).
+    std::vector<PduLogEntry::Varbind> walk(const std::string& oid);
     bool clearLog();
     std::string command(const std::string& line); // raw control line, raw answer
     std::string lastError;

@@ -1,0 +1,92 @@
+// Every generic window of the catalogue, opened from its menu item against the simulator:
+// its caption, its first read, what it shows against what the simulator serves, and a
+// clean close. The cases come from the catalogue itself, so every group of windows added
+// to it is swept too; CTest runs the binary in shards.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPushButton>
+
+#include "configwin/configform.h"
+#include "configwin/ctrlbtnpanel.h"
+#include "configwin/snmpeditorpanel.h"
+#include "mainsim.h"
+#include "mainwin/catalogue.h"
+#include "mainwin/genericwindow.h"
+#include "mainwin/menutable.h"
+#include "platform/dialogs.h"
+#include "screenshot.h"
+
+using namespace mainsim;
+
+namespace {
+
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+
+std::vector<const TCatalogueRecord*> AllRecords()
+{
+    std::vector<const TCatalogueRecord*> all;
+    for (const TCatalogueGroup* group : CatalogueGroups())
+        all.insert(all.end(), group->Records.begin(), group->Records.end());
+    return all;
+}
+
+// A table window offers Add and Delete exactly when it has a row-status column, and Edit
+// unless the record hides it or nothing can be written.
+void ExpectButtonsOf(const TCatalogueRecord& record, TSNMPEditorPanel* panel)
+{
+    const TCtrlBtnPanel* buttons = panel->ButtonPanel;
+    if (record.Kind != MENU_GENERIC_TABLE)
+        return;
+    EXPECT_EQ(buttons->AddButton->isHidden(), record.StatusColumn == -1);
+    EXPECT_EQ(buttons->DeleteButton->isHidden(), record.StatusColumn == -1);
+    bool writable = false;
+    for (int i = record.KeyCount; record.Objects[i].Oid; ++i)
+        writable = writable || (record.Objects[i].Access & SNMP_ACCESS_WRITEONLY);
+    EXPECT_EQ(buttons->EditButton->isHidden(), record.EditHidden || !writable);
+}
+
+class GenericWindow : public ::testing::TestWithParam<const TCatalogueRecord*> {};
+
+TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
+{
+    const TCatalogueRecord& record = *GetParam();
+    MessageRecorder boxes(IDOK);
+    std::unique_ptr<StandInPortButton> port;
+    std::string suffix;
+    if (record.Kind == MENU_PORT_EDITOR) {
+        port = std::make_unique<StandInPortButton>(70);
+        suffix = "70";
+    }
+    QPointer<TConfigForm> seen;
+    const bool opened = withModal(record.MenuItem, [&](QDialog* window) {
+        auto* form = qobject_cast<TConfigForm*>(window);
+        ASSERT_NE(form, nullptr);
+        seen = form;
+        EXPECT_EQ(form->windowTitle().toStdString(), GenericWindowCaption(record, "127.0.0.1"));
+        ASSERT_TRUE(firstReadDone(form)) << ::testing::PrintToString(memoLines(form));
+        for (const std::string& line : memoLines(form))
+            EXPECT_EQ(line.rfind("Get: (VhSNMP++) Ok!.", 0), 0u) << line;
+        auto* panel = dynamic_cast<TSNMPEditorPanel*>(form->Panel());
+        ASSERT_NE(panel, nullptr);
+        if (record.Kind == MENU_GENERIC_TABLE)
+            ExpectRowsAsServed(record, form);
+        else
+            ExpectScalarsAsServed(record, form, suffix);
+        ExpectButtonsOf(record, panel);
+        EXPECT_EQ(ConfigForm == form, record.StoredInConfigForm);
+        trqtest::saveScreenshot(form, QString("generic_") + record.MenuItem);
+        panel->ButtonPanel->CloseButton->click();
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(seen.isNull()) << "the window was not deleted";
+    EXPECT_EQ(ConfigForm, nullptr);
+    EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, GenericWindow, ::testing::ValuesIn(AllRecords()),
+                         [](const ::testing::TestParamInfo<const TCatalogueRecord*>& info) {
+                             return std::string(info.param->MenuItem);
+                         });
+
+} // namespace

@@ -1,0 +1,352 @@
+#include "mainsim.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+
+#include "configwin/configform.h"
+#include "configwin/editspanel.h"
+#include "configwin/listviewpanel.h"
+#include "configwin/snmplistviewpanel.h"
+#include "configwin/msgpanel.h"
+#include "configwin/snmppanel.h"
+#include "fixture.h"
+#include "mainwin/catalogue.h"
+#include "mainwin/mainunit.h"
+#include "mainwin/startup.h"
+#include "platform/events.h"
+#include "platform/popupmenu.h"
+#include "snmplib/bind/request2edits.h"
+#include "snmplib/textforms.h"
+#include "snmplib/varlist.h"
+#include "simlibrary.h"
+
+namespace mainsim {
+
+namespace {
+
+std::unique_ptr<trqtest::SimProcess> g_sim;
+std::unique_ptr<TMainForm> g_form;
+
+class MainWindowEnvironment : public ::testing::Environment {
+public:
+    explicit MainWindowEnvironment(std::string profile) : profile_(std::move(profile)) {}
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        const std::string root = dir_.path().toStdString() + "/";
+        ASSERT_EQ(chdir(root.c_str()), 0);
+        setenv("TRQ3100_REGISTRY", (root + "registry.ini").c_str(), 1);
+        std::filesystem::create_directories(root + "bin");
+        SetExecutableFolder(root + "bin/");
+
+        g_sim = std::make_unique<trqtest::SimProcess>(trqtest::SimOptions{profile_, "", {}});
+        std::string error;
+        ASSERT_TRUE(g_sim->start(&error)) << error;
+        // SNMPv2c on the simulator's port, as the host platform would start the program.
+        std::ofstream(root + "127.0.0.1.cfg", std::ios::binary)
+            << settingsFile({{"AgentPort", std::to_string(g_sim->port()).c_str()},
+                             {"Version", "1"},
+                             {"SecurityModel", "3"},
+                             {"SecurityLevel", "-1"},
+                             {"AuthProtocol", "-1"},
+                             {"PrivProtocol", "-1"}});
+        g_form.reset(TMainForm::Create({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
+        ASSERT_NE(g_form->MainRequest, nullptr);
+    }
+    void TearDown() override
+    {
+        g_form.reset();
+        g_sim.reset();
+        SetExecutableFolder("");
+        unsetenv("TRQ3100_REGISTRY");
+    }
+
+private:
+    std::string profile_;
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+bool UseMainWindowOnSimulator(const std::string& profile)
+{
+    ::testing::AddGlobalTestEnvironment(new MainWindowEnvironment(profile));
+    return true;
+}
+
+TMainForm& mainForm() { return *g_form; }
+trqtest::SimProcess& sim() { return *g_sim; }
+
+bool waitUntil(const std::function<bool()>& done, int milliseconds) { return trqtest::waitUntil(done, milliseconds); }
+
+bool withModal(const std::function<void()>& open, const std::function<void(QDialog*)>& inside,
+               const std::function<bool(QDialog*)>& ready)
+{
+    bool opened = false;
+    QElapsedTimer clock;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible() || opened)
+            return;
+        if (!clock.isValid())
+            clock.start();
+        auto* generic = qobject_cast<TConfigForm*>(window);
+        const bool isReady = ready ? ready(window) : (!generic || firstReadDone(generic));
+        if (!isReady && clock.elapsed() < 20000)
+            return;
+        opened = true;
+        watch.stop();
+        const QPointer<QDialog> guard(window);
+        inside(window);
+        if (guard && guard->isVisible())
+            guard->close();
+    });
+    watch.start();
+    open();
+    return opened;
+}
+
+bool withModal(QAction* item, const std::function<void(QDialog*)>& inside, const std::function<bool(QDialog*)>& ready)
+{
+    return item && withModal([item] { item->trigger(); }, inside, ready);
+}
+
+bool withModal(const std::string& menuItem, const std::function<void(QDialog*)>& inside,
+               const std::function<bool(QDialog*)>& ready)
+{
+    return withModal(mainForm().MenuItem(menuItem), inside, ready);
+}
+
+QPlainTextEdit* memoOf(TConfigForm* form)
+{
+    TMsgPanel* messages = form && form->Panel() ? form->Panel()->MessagePanel() : nullptr;
+    return messages ? messages->Memo : nullptr;
+}
+
+std::vector<std::string> memoLines(TConfigForm* form)
+{
+    std::vector<std::string> lines;
+    if (QPlainTextEdit* memo = memoOf(form))
+        for (const QString& line : memo->toPlainText().split('\n', Qt::SkipEmptyParts))
+            lines.push_back(line.toStdString());
+    return lines;
+}
+
+bool firstReadDone(TConfigForm* form)
+{
+    for (const VhSNMPRequest2Edits* request : form->Requests)
+        if (request->Busy)
+            return false;
+    return !form->Requests.empty() && memoLines(form).size() >= form->Requests.size();
+}
+
+StandInPortButton::StandInPortButton(int port)
+{
+    TMainForm& form = mainForm();
+    Button = new QPushButton(QString::number(port), &form);
+    Button->setCheckable(true);
+    SetTag(Button, port);
+    form.PortButtons->append(Button);
+    form.PortInfoPopupMenu->PopupComponent = Button;
+}
+
+StandInPortButton::~StandInPortButton()
+{
+    mainForm().PortButtons->removeAll(Button);
+    delete Button;
+}
+
+namespace {
+
+// The text the generic window shows for a served value of a record's object.
+std::string ShownText(const TCatalogueRecord& record, int item, const trqtest::PduLogEntry::Varbind& served)
+{
+    const VhSNMPObjectDesc& object = record.Objects[item];
+    if (object.Options)
+        return object.Options->ValueToText(served.value);
+    switch (object.Syntax) {
+    case SNMP_SYNTAX_DISPLAYSTR:
+        return served.value;
+    case SNMP_SYNTAX_OCTETSTR:
+    case SNMP_SYNTAX_BITSTR:
+    case SNMP_SYNTAX_MACADDRESS:
+        // The simulator names printable octets STRING and gives the others as hex.
+        return served.type == "STRING" ? HexText(served.value) : HexText(HexToOctets(served.value));
+    case SNMP_SYNTAX_TIMETICKS:
+        return TimeTicksText(static_cast<uint32_t>(std::stoul(served.value)));
+    default:
+        return served.value;
+    }
+}
+
+bool Readable(const VhSNMPObjectDesc& object)
+{
+    return (object.Access & SNMP_ACCESS_READONLY) && !(object.Access & SNMP_ACCESS_INVALID);
+}
+
+// An instance suffix as numbers, for ordering rows as a walk meets them.
+std::vector<unsigned long> Arcs(const std::string& instance)
+{
+    std::vector<unsigned long> arcs;
+    std::size_t from = 0;
+    while (from < instance.size()) {
+        const std::size_t dot = instance.find('.', from);
+        arcs.push_back(std::stoul(instance.substr(from, dot - from)));
+        from = dot == std::string::npos ? instance.size() : dot + 1;
+    }
+    return arcs;
+}
+
+struct ArcsLess {
+    bool operator()(const std::string& a, const std::string& b) const { return Arcs(a) < Arcs(b); }
+};
+
+std::string ControlText(const QWidget* control)
+{
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text().toStdString();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText().toStdString();
+    return {};
+}
+
+// The texts of the key items that a row instance gives, as the window shows them; items
+// of syntaxes not read here, and the keys after them, are left out. rest: the arcs that no
+// key takes (0 unless the keys are too few for the index).
+std::map<int, std::string> KeyTexts(const TCatalogueRecord& record, const std::string& instance, std::size_t& rest)
+{
+    rest = 0;
+    std::map<int, std::string> keys;
+    const std::vector<unsigned long> arcs = Arcs(instance);
+    std::size_t at = 0;
+    const auto take = [&](std::size_t n, std::string& octets) {
+        if (at + n > arcs.size())
+            return false;
+        for (std::size_t k = 0; k < n; ++k)
+            octets += static_cast<char>(arcs[at + k]);
+        at += n;
+        return true;
+    };
+    for (int i = 0; i < record.KeyCount; ++i) {
+        const VhSNMPObjectDesc& key = record.Objects[i];
+        const bool implied = (key.Access & SNMP_ACCESS_IMPLIED) != 0;
+        std::string text, octets;
+        switch (key.Syntax) {
+        case SNMP_SYNTAX_INTEGER:
+        case SNMP_SYNTAX_GAUGE:
+            if (at >= arcs.size())
+                return keys;
+            text = std::to_string(static_cast<int32_t>(arcs[at++]));
+            break;
+        case SNMP_SYNTAX_IPADDRESS:
+            if (!take(4, octets))
+                return keys;
+            for (unsigned char c : octets)
+                text += (text.empty() ? "" : ".") + std::to_string(c);
+            break;
+        case SNMP_SYNTAX_MACADDRESS:
+            if (!take(6, octets))
+                return keys;
+            text = HexText(octets);
+            break;
+        case SNMP_SYNTAX_DISPLAYSTR:
+        case SNMP_SYNTAX_OCTETSTR: {
+            const std::size_t n = implied ? arcs.size() - at : (at < arcs.size() ? arcs[at++] : 0);
+            if (!take(n, octets))
+                return keys;
+            text = key.Syntax == SNMP_SYNTAX_DISPLAYSTR ? octets : HexText(octets);
+            break;
+        }
+        default:
+            return keys; // the keys after it cannot be placed either
+        }
+        keys[i] = key.Options ? key.Options->ValueToText(text) : text;
+    }
+    rest = arcs.size() - at;
+    return keys;
+}
+
+} // namespace
+
+void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, const std::string& suffix)
+{
+    auto* panel = form ? dynamic_cast<TSNMPEditorPanel*>(form->Panel()) : nullptr;
+    ASSERT_NE(panel, nullptr);
+    const TEditsPanel* edits = panel->EditsPanel;
+    ASSERT_EQ(edits->RowCount(), CatalogueObjectCount(record));
+    for (int i = 0; i < edits->RowCount(); ++i) {
+        const VhSNMPObjectDesc& object = record.Objects[i];
+        if (!Readable(object))
+            continue;
+        const std::string oid = std::string(object.Oid) + "." + (suffix.empty() ? "0" : suffix);
+        const auto served = sim().walk(oid);
+        ASSERT_EQ(served.size(), 1u) << "the simulator serves no " << oid;
+        EXPECT_EQ(ControlText(edits->Rows[i].ValueControl), ShownText(record, i, served.front())) << object.Caption;
+    }
+}
+
+void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form)
+{
+    auto* table = form ? dynamic_cast<TSNMPListViewPanel*>(form->Panel()) : nullptr;
+    ASSERT_NE(table, nullptr);
+    const QTreeWidget* view = table->ListViewPanel->ListView;
+    // The column of each item, by its caption.
+    std::map<int, int> columnOf;
+    for (int i = 0; record.Objects[i].Oid; ++i)
+        for (int c = 0; c < view->columnCount(); ++c)
+            if (view->headerItem()->text(c).toStdString() == record.Objects[i].Caption)
+                columnOf[i] = c;
+    // Per row instance, per item, the served value.
+    std::map<std::string, std::map<int, trqtest::PduLogEntry::Varbind>, ArcsLess> served;
+    for (int i = 0; record.Objects[i].Oid; ++i) {
+        if (!Readable(record.Objects[i]))
+            continue;
+        const std::string base = std::string(record.Objects[i].Oid) + ".";
+        for (const auto& vb : sim().walk(record.Objects[i].Oid))
+            served[vb.oid.substr(base.size())][i] = vb;
+    }
+    ASSERT_FALSE(served.empty()) << "the simulator serves no row";
+    ASSERT_EQ(view->topLevelItemCount(), static_cast<int>(served.size()));
+    int row = 0;
+    for (const auto& [instance, values] : served) {
+        const QTreeWidgetItem* shown = view->topLevelItem(row++);
+        std::size_t rest = 0;
+        for (const auto& [i, text] : KeyTexts(record, instance, rest)) {
+            if (columnOf.count(i)) {
+                EXPECT_EQ(shown->text(columnOf[i]).toStdString(), text)
+                    << "row " << instance << ", key " << record.Objects[i].Caption;
+            }
+        }
+        EXPECT_EQ(rest, 0u) << "row " << instance << ": index arcs that no key takes";
+        for (int i = 0; record.Objects[i].Oid; ++i) {
+            if (!Readable(record.Objects[i]) || !columnOf.count(i))
+                continue;
+            const auto value = values.find(i);
+            const std::string expected = value == values.end() ? "" : ShownText(record, i, value->second);
+            EXPECT_EQ(shown->text(columnOf[i]).toStdString(), expected)
+                << "row " << instance << ", " << record.Objects[i].Caption;
+        }
+    }
+}
+
+} // namespace mainsim

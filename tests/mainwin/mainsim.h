@@ -1,0 +1,63 @@
+#pragma once
+// The main window as the host platform starts it, managing a private simulator: one per
+// test binary (a GoogleTest environment), in a private folder with its own registry and
+// settings file (SNMPv2c, the simulator's port). Helpers to run the modal windows that menu
+// items open and to compare what a window shows with what the simulator serves.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "simharness.h"
+
+class QAction;
+class QDialog;
+class QPlainTextEdit;
+class QPushButton;
+class TConfigForm;
+class TMainForm;
+struct TCatalogueRecord;
+
+namespace mainsim {
+
+// Registers the environment (call once, at namespace scope of one file of the binary).
+bool UseMainWindowOnSimulator(const std::string& profile = "trq3100.profile");
+
+TMainForm& mainForm();
+trqtest::SimProcess& sim();
+
+// Triggers the menu item (of the menu bar or the port popup) and runs inside() with the
+// modal window it opens, once ready(window) holds (by default: a generic window's first
+// read has ended; any other window at once) or 20 s have passed; true when a window opened
+// and the item's handler returned. A window inside() leaves open is closed. The checks run
+// from the modal window's own loop, never inside a handler that pumps messages.
+bool withModal(QAction* item, const std::function<void(QDialog* window)>& inside,
+               const std::function<bool(QDialog* window)>& ready = {});
+// The same for any call that opens a modal window (a button click, exec()).
+bool withModal(const std::function<void()>& open, const std::function<void(QDialog* window)>& inside,
+               const std::function<bool(QDialog* window)>& ready = {});
+bool withModal(const std::string& menuItem, const std::function<void(QDialog* window)>& inside,
+               const std::function<bool(QDialog* window)>& ready = {});
+
+// A generic window's first read has ended: every request idle, a result line for each.
+bool firstReadDone(TConfigForm* form);
+// Runs the message loop until done() or the time is up; the result of done().
+bool waitUntil(const std::function<bool()>& done, int milliseconds = 20000);
+QPlainTextEdit* memoOf(TConfigForm* form);
+std::vector<std::string> memoLines(TConfigForm* form);
+
+// A port button of the shown front panel with this port number as its Tag, registered in
+// the main window's port buttons and set as the port popup's component.
+class StandInPortButton {
+public:
+    explicit StandInPortButton(int port);
+    ~StandInPortButton();
+    QPushButton* Button;
+};
+
+// What a generic window of the record shows against what the simulator serves: a scalar
+// group's values (at the instance suffix, ".0" without one), or a table's rows, one per
+// instance that any readable column has, each cell the value at that instance or empty.
+void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, const std::string& suffix);
+void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form);
+
+} // namespace mainsim
