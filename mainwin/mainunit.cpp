@@ -98,16 +98,8 @@ TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) 
 
 TMainForm::~TMainForm()
 {
-    if (MainRequest) {
-        DeleteMainRequest(MainRequest);
-        MainRequest = nullptr;
-    }
-    while (SlotList) {
-        SlotEntry* next = SlotList->Next;
-        delete SlotList;
-        SlotList = next;
-    }
-    SlotListTail = nullptr;
+    closing_ = true;
+    ReleaseChassis();
     if (MainForm == this)
         MainForm = nullptr;
 }
@@ -195,6 +187,7 @@ void TMainForm::BuildLayout()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QLatin1String("Timer1"));
     Timer1->setInterval(kPollInterval);
+    BuildChassisLayout();
 
     // Single border: the client area keeps its size; the menu bar lies above it.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -288,12 +281,11 @@ void TMainForm::FormCreate()
             return;
         MainRequest = CreateMainRequest(this, ST_RmonState);
         InitChassis();
+        CreatePowerForm();
     } catch (const Exception& e) {
         SetStatusText(e.Message);
     }
 }
-
-void TMainForm::InitChassis() {}
 
 void TMainForm::About1Click()
 {

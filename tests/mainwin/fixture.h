@@ -6,11 +6,21 @@
 
 #include <QTemporaryDir>
 #include <string>
+#include <vector>
+
+class TMainForm;
 
 class StartupWorld : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // The main window as the program entry makes it (TMainForm::Create), with the
+    // requests' time-out set to Timeout before its first read.
+    TMainForm* createMainForm(const std::vector<std::string>& arguments);
+    // Hundredths of a second: the main window reads the chassis as it starts; where no
+    // switch answers, a short time-out keeps that short.
+    int Timeout = 10;
 
     // root + relative path.
     std::string path(const std::string& relative) const;

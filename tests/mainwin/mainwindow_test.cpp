@@ -33,7 +33,7 @@ protected:
     }
     TMainForm* start(const std::vector<std::string>& args)
     {
-        form.reset(TMainForm::Create(args));
+        form.reset(createMainForm(args));
         return form.get();
     }
     std::unique_ptr<TMainForm> form;

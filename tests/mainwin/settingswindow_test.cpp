@@ -49,7 +49,7 @@ protected:
     }
     TMainForm* start(const std::vector<std::string>& args)
     {
-        form.reset(TMainForm::Create(args));
+        form.reset(createMainForm(args));
         return form.get();
     }
     TfrmConfigSNMP* open()
