@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -122,6 +123,35 @@ QFont PixelFont(const QFont& base, int pixels, bool bold)
     return font;
 }
 
+// A module's plate with its model name in bold.
+void NamedPlate(QPainter& p, const TModuleModel& model, const QRect& area, int ear, int namePixels,
+                const QRect& namePlace)
+{
+    Plate(p, area, ear);
+    p.setPen(QColor(25, 27, 30));
+    p.setFont(PixelFont(p.font(), namePixels, true));
+    p.drawText(namePlace, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(model.Name));
+}
+
+// A picture of an image list: transparent where draw paints nothing.
+QPixmap Picture(int width, int height, const std::function<void(QPainter&)>& draw)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    return pixmap;
+}
+
+// The grey housing of a power supply or a fan, filling its picture.
+void Housing(QPainter& p, int width, int height, const QColor& colour, double radius)
+{
+    p.setPen(QPen(QColor(60, 63, 67), 1));
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), radius, radius);
+}
+
 void LedSocket(QPainter& p, const QRect& r)
 {
     p.setPen(QPen(QColor(90, 94, 99), 1));
@@ -180,33 +210,27 @@ QPixmap ChassisPicture(int width, int height)
 
 QPixmap IndicatorPicture()
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath arrow;
-    arrow.moveTo(1.5, 8);
-    arrow.lineTo(9, 1.5);
-    arrow.lineTo(9, 5);
-    arrow.lineTo(14.5, 5);
-    arrow.lineTo(14.5, 11);
-    arrow.lineTo(9, 11);
-    arrow.lineTo(9, 14.5);
-    arrow.closeSubpath();
-    p.setPen(QPen(QColor(70, 45, 0), 1));
-    p.setBrush(QColor(255, 200, 0));
-    p.drawPath(arrow);
-    return pixmap;
+    return Picture(16, 16, [](QPainter& p) {
+        QPainterPath arrow;
+        arrow.moveTo(1.5, 8);
+        arrow.lineTo(9, 1.5);
+        arrow.lineTo(9, 5);
+        arrow.lineTo(14.5, 5);
+        arrow.lineTo(14.5, 11);
+        arrow.lineTo(9, 11);
+        arrow.lineTo(9, 14.5);
+        arrow.closeSubpath();
+        p.setPen(QPen(QColor(70, 45, 0), 1));
+        p.setBrush(QColor(255, 200, 0));
+        p.drawPath(arrow);
+    });
 }
 
 void PaintModuleFace(QPainter& p, const TModuleModel& model, const QRect& area)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    Plate(p, area, 12);
-    p.setPen(QColor(25, 27, 30));
-    p.setFont(PixelFont(p.font(), 13, true));
-    p.drawText(QRect(22, 10, 130, 20), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(model.Name));
+    NamedPlate(p, model, area, 12, 13, QRect(22, 10, 130, 20));
 
     p.setFont(PixelFont(p.font(), 10, false));
     p.setPen(QColor(45, 48, 52));
@@ -262,11 +286,7 @@ void PaintModuleThumbnail(QPainter& p, const TModuleModel& model, const QRect& a
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    Plate(p, area, 10);
-    p.setPen(QColor(25, 27, 30));
-    p.setFont(PixelFont(p.font(), 11, true));
-    p.drawText(QRect(area.left() + 16, area.top(), 90, area.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromLatin1(model.Name));
+    NamedPlate(p, model, area, 10, 11, QRect(area.left() + 16, area.top(), 90, area.height()));
     const double scale = static_cast<double>(area.width()) / model.PanelWidth;
     const auto place = [&](int left, int width, int height) {
         const int h = std::min(height * 3 / 5, area.height() - 14);
@@ -296,75 +316,62 @@ void PaintModuleThumbnail(QPainter& p, const TModuleModel& model, const QRect& a
 
 QPixmap PanelLedPicture(int index)
 {
-    QPixmap pixmap(10, 10);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient glow(QPointF(4, 4), 6);
-    if (index == 0) {
-        glow.setColorAt(0, QColor(190, 255, 170));
-        glow.setColorAt(1, QColor(20, 170, 30));
-    } else {
-        glow.setColorAt(0, QColor(110, 114, 118));
-        glow.setColorAt(1, QColor(50, 53, 57));
-    }
-    p.setPen(QPen(QColor(40, 42, 45), 1));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(0.5, 0.5, 9, 9));
-    return pixmap;
+    return Picture(10, 10, [index](QPainter& p) {
+        QRadialGradient glow(QPointF(4, 4), 6);
+        if (index == 0) {
+            glow.setColorAt(0, QColor(190, 255, 170));
+            glow.setColorAt(1, QColor(20, 170, 30));
+        } else {
+            glow.setColorAt(0, QColor(110, 114, 118));
+            glow.setColorAt(1, QColor(50, 53, 57));
+        }
+        p.setPen(QPen(QColor(40, 42, 45), 1));
+        p.setBrush(glow);
+        p.drawEllipse(QRectF(0.5, 0.5, 9, 9));
+    });
 }
 
 QPixmap PowerPicture(int index)
 {
-    QPixmap pixmap(50, 30);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 63, 67), 1));
-    p.setBrush(QColor(150, 155, 161));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 49, 29), 3, 3);
-    p.setPen(QPen(QColor(85, 89, 94), 1.5));
-    for (int i = 0; i < 5; ++i)
-        p.drawLine(QPointF(6 + i * 5, 7), QPointF(6 + i * 5, 23));
-    // The supply's lamp: green on, dark off, red for a state that is not known.
-    const QColor lamp = index == 0 ? QColor(30, 200, 40) : index == 1 ? QColor(70, 73, 77) : QColor(220, 40, 30);
-    p.setPen(QPen(QColor(40, 42, 45), 1));
-    p.setBrush(lamp);
-    p.drawEllipse(QPointF(39, 15), 6, 6);
-    return pixmap;
+    return Picture(50, 30, [index](QPainter& p) {
+        Housing(p, 50, 30, QColor(150, 155, 161), 3);
+        p.setPen(QPen(QColor(85, 89, 94), 1.5));
+        for (int i = 0; i < 5; ++i)
+            p.drawLine(QPointF(6 + i * 5, 7), QPointF(6 + i * 5, 23));
+        // The supply's lamp: green on, dark off, red for a state that is not known.
+        const QColor lamp = index == 0 ? QColor(30, 200, 40) : index == 1 ? QColor(70, 73, 77) : QColor(220, 40, 30);
+        p.setPen(QPen(QColor(40, 42, 45), 1));
+        p.setBrush(lamp);
+        p.drawEllipse(QPointF(39, 15), 6, 6);
+    });
 }
 
 QPixmap FanPicture(int index)
 {
-    QPixmap pixmap(50, 50);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 63, 67), 1));
-    p.setBrush(QColor(170, 174, 179));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 49, 49), 4, 4);
-    p.setBrush(QColor(45, 48, 52));
-    p.drawEllipse(QPointF(25, 25), 21, 21);
-    const QColor blade = index == 0 ? QColor(80, 150, 220) : index == 1 ? QColor(130, 134, 139) : QColor(205, 60, 50);
-    p.setBrush(blade);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 5; ++i) {
-        p.save();
-        p.translate(25, 25);
-        p.rotate(i * 72.0);
-        QPainterPath wing;
-        wing.moveTo(0, -4);
-        wing.cubicTo(8, -8, 14, -14, 6, -19);
-        wing.cubicTo(2, -14, -2, -9, 0, -4);
-        p.drawPath(wing);
-        p.restore();
-    }
-    p.setBrush(index == 0 ? QColor(30, 200, 40) : QColor(90, 94, 99));
-    p.drawEllipse(QPointF(25, 25), 5, 5);
-    if (index == 2) {
-        p.setPen(QPen(QColor(255, 230, 60), 3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(12, 12), QPointF(38, 38));
-        p.drawLine(QPointF(38, 12), QPointF(12, 38));
-    }
-    return pixmap;
+    return Picture(50, 50, [index](QPainter& p) {
+        Housing(p, 50, 50, QColor(170, 174, 179), 4);
+        p.setBrush(QColor(45, 48, 52));
+        p.drawEllipse(QPointF(25, 25), 21, 21);
+        const QColor blade = index == 0 ? QColor(80, 150, 220) : index == 1 ? QColor(130, 134, 139) : QColor(205, 60, 50);
+        p.setBrush(blade);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 5; ++i) {
+            p.save();
+            p.translate(25, 25);
+            p.rotate(i * 72.0);
+            QPainterPath wing;
+            wing.moveTo(0, -4);
+            wing.cubicTo(8, -8, 14, -14, 6, -19);
+            wing.cubicTo(2, -14, -2, -9, 0, -4);
+            p.drawPath(wing);
+            p.restore();
+        }
+        p.setBrush(index == 0 ? QColor(30, 200, 40) : QColor(90, 94, 99));
+        p.drawEllipse(QPointF(25, 25), 5, 5);
+        if (index == 2) {
+            p.setPen(QPen(QColor(255, 230, 60), 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(12, 12), QPointF(38, 38));
+            p.drawLine(QPointF(38, 12), QPointF(12, 38));
+        }
+    });
 }

@@ -1,5 +1,7 @@
 #include "mainwin/powerform.h"
 
+#include <functional>
+
 #include <QTreeWidget>
 
 #include "configwin/optionlists.h"
@@ -65,34 +67,35 @@ void TPowerForm::FormCreate()
 {
     PowerImages = {PowerImage1, PowerImage2};
     FanImages = {FanImage1, FanImage2, FanImage3, FanImage4};
-    QLabel* panel0 = MainForm ? MainForm->StatusBarPanel0() : nullptr;
-    try {
-        PowerRequest = new VhSNMPRequest2Edits(nullptr);
-        PowerRequest->Request.VarList = VhSNMPVarList(PowerStateTable, SVT_SV, 0);
-        PowerRequest->AddControl(0, MainPowers_Text);
-        PowerRequest->AddControl(1, RPSPowers_Text);
-        PowerRequest->SetMessageTarget(panel0);
-        PowerRequest->OnGetComplete = [this](VhSNMPRequest2Controls* sender, VhSNMPError* error) {
-            OnPowerReadComplete(sender, error);
-        };
-        PowerRequest->Get();
-    } catch (const std::exception& e) {
-        if (MainForm)
-            MainForm->SetStatusText(e.what());
-    }
-    try {
-        FanRequest = new VhSNMPRequest2Edits(nullptr);
-        FanRequest->Request.VarList = VhSNMPVarList(FanTable, MVT_FMV, 2);
-        FanRequest->AttachListView(LV_Fan, true);
-        FanRequest->SetMessageTarget(panel0);
-        FanRequest->OnGetComplete = [this](VhSNMPRequest2Controls* sender, VhSNMPError* error) {
-            OnFanReadComplete(sender, error);
-        };
-        FanRequest->Get();
-    } catch (const std::exception& e) {
-        if (MainForm)
-            MainForm->SetStatusText(e.what());
-    }
+    // Each read is made and started on its own: one that fails leaves the other.
+    const auto startRead = [this](VhSNMPRequest2Edits*& request, const VhSNMPObjectDesc* table, uint8_t listType,
+                                  int keyCount, const std::function<void(VhSNMPRequest2Edits&)>& bind,
+                                  void (TPowerForm::*complete)(VhSNMPRequest2Controls*, VhSNMPError*)) {
+        try {
+            request = new VhSNMPRequest2Edits(nullptr);
+            request->Request.VarList = VhSNMPVarList(table, listType, keyCount);
+            bind(*request);
+            QLabel* panel0 = MainForm ? MainForm->StatusBarPanel0() : nullptr;
+            request->SetMessageTarget(panel0);
+            request->OnGetComplete = [this, complete](VhSNMPRequest2Controls* sender, VhSNMPError* error) {
+                (this->*complete)(sender, error);
+            };
+            request->Get();
+        } catch (const std::exception& e) {
+            if (MainForm)
+                MainForm->SetStatusText(e.what());
+        }
+    };
+    startRead(
+        PowerRequest, PowerStateTable, SVT_SV, 0,
+        [this](VhSNMPRequest2Edits& request) {
+            request.AddControl(0, MainPowers_Text);
+            request.AddControl(1, RPSPowers_Text);
+        },
+        &TPowerForm::OnPowerReadComplete);
+    startRead(
+        FanRequest, FanTable, MVT_FMV, 2, [this](VhSNMPRequest2Edits& request) { request.AttachListView(LV_Fan, true); },
+        &TPowerForm::OnFanReadComplete);
 }
 
 int TPowerForm::PowerStateImageIndex(const std::string& label)

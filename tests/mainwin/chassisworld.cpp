@@ -26,12 +26,7 @@ void ChassisWorld::SetUp()
     TModulePanelForm::LedTimeout = 40;
     std::string error;
     ASSERT_TRUE(sim.start(&error)) << error;
-    writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(sim.port()).c_str()},
-                                             {"Version", "1"},
-                                             {"SecurityModel", "3"},
-                                             {"SecurityLevel", "-1"},
-                                             {"AuthProtocol", "-1"},
-                                             {"PrivProtocol", "-1"}}));
+    writeSimulatorSettings(sim.port());
 }
 
 void ChassisWorld::TearDown()

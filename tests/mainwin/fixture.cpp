@@ -50,6 +50,16 @@ TMainForm* StartupWorld::createMainForm(const std::vector<std::string>& argument
     return form;
 }
 
+void StartupWorld::writeSimulatorSettings(int port, const char* version) const
+{
+    writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(port).c_str()},
+                                             {"Version", version},
+                                             {"SecurityModel", "3"},
+                                             {"SecurityLevel", "-1"},
+                                             {"AuthProtocol", "-1"},
+                                             {"PrivProtocol", "-1"}}));
+}
+
 std::string StartupWorld::path(const std::string& relative) const { return root + relative; }
 
 void StartupWorld::writeFile(const std::string& relative, const std::string& bytes) const

@@ -22,6 +22,10 @@ protected:
     // switch answers, a short time-out keeps that short.
     int Timeout = 10;
 
+    // The settings file of 127.0.0.1 that points the program at a simulator on port:
+    // SNMPv1 (version "0") or SNMPv2c (version "1") with the communities of the command line.
+    void writeSimulatorSettings(int port, const char* version = "1") const;
+
     // root + relative path.
     std::string path(const std::string& relative) const;
     // Writes bytes to root + relative, creating folders.

@@ -76,12 +76,7 @@ TEST_F(PowerWindow, ASilentSwitchShowsTheTimeOutPictures)
 TEST_F(PowerWindow, AnAgentErrorShowsTheFailedPictures)
 {
     // SNMPv1 answers a missing object with noSuchName.
-    writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(sim.port()).c_str()},
-                                             {"Version", "0"},
-                                             {"SecurityModel", "3"},
-                                             {"SecurityLevel", "-1"},
-                                             {"AuthProtocol", "-1"},
-                                             {"PrivProtocol", "-1"}}));
+    writeSimulatorSettings(sim.port(), "0");
     ASSERT_TRUE(sim.removeValue(RpsPower));
     start();
     ASSERT_TRUE(readsDone());

@@ -23,12 +23,7 @@ protected:
         std::string error;
         ASSERT_TRUE(sim.start(&error)) << error;
         // SNMPv2c on the simulator's port, as the host platform would start the program.
-        writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(sim.port()).c_str()},
-                                                 {"Version", "1"},
-                                                 {"SecurityModel", "3"},
-                                                 {"SecurityLevel", "-1"},
-                                                 {"AuthProtocol", "-1"},
-                                                 {"PrivProtocol", "-1"}}));
+        writeSimulatorSettings(sim.port());
         form.reset(createMainForm({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
         ASSERT_NE(form->MainRequest, nullptr);
         form->MainRequest->Request.Timeout = 20;
