@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 
 #include "chassisworld.h"
 #include "configwin/unitlist.h"
+#include "mainwin/mainrequest.h"
 #include "mainwin/modulebasicconfigurationformunit.h"
 #include "mainwin/modulepanels.h"
 #include "mainwin/popuprefreshpanelform.h"
@@ -23,6 +25,7 @@
 #include "platform/events.h"
 #include "platform/speedbutton.h"
 #include "simlibrary.h"
+#include "snmplib/bind/request2edits.h"
 #include "support/screenshot.h"
 
 namespace {
@@ -158,6 +161,22 @@ TEST_F(Chassis, SwappedModulesAreNoticedAtTheNextPoll)
     EXPECT_EQ(strips()[2], "TTRQ3120LittleForm");
     EXPECT_EQ(form->CurrentPanelForm, nullptr); // slot 3 holds another model now
     EXPECT_EQ(indicator(), QPoint(639, 48));
+}
+
+TEST_F(Chassis, APollMakesAMissingRmonRequestAndPowerWindowAsTheStartDoes)
+{
+    start();
+    DeleteMainRequest(std::exchange(form->MainRequest, nullptr));
+    delete PowerForm;
+    ASSERT_EQ(PowerForm, nullptr);
+    poll();
+    ASSERT_NE(form->MainRequest, nullptr);
+    EXPECT_EQ(form->MainRequest->Mode, 0); // synchronous: the RMON entries follow at once
+    EXPECT_EQ(form->ST_RmonState->text(), "enabled");
+    ASSERT_NE(PowerForm, nullptr);
+    EXPECT_EQ(PowerForm->parentWidget(), form->PowerPanel);
+    EXPECT_TRUE(PowerForm->isVisible());
+    EXPECT_TRUE(trqtest::waitUntil([] { return PowerForm->PowerImageIndexes[1] == 0; }));
 }
 
 TEST_F(Chassis, CloseDuringAPollIsRefusedThenCarriedOutWhenThePollEnds)
