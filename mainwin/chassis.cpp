@@ -1,5 +1,7 @@
 // The main window's chassis view: the unit table, the slot strips and labels, the shown
 // front panel and its port buttons, the chassis poll and the close handling.
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
 #include "snmplib/snmperror.h"
+#include "snmplib/snmpinit.h"
 
 namespace {
 
@@ -121,10 +124,6 @@ int TMainForm::ReadUnitTable()
         }
     }
     try {
-        // A port window's read of the list ends first.
-        WaitWhileBusy(UnitRequest);
-        if (!UnitRequest)
-            return 0;
         unitReadCode_ = VHSNMP_OK;
         UnitRequest->Get();
         WaitWhileBusy(UnitRequest);
@@ -271,7 +270,9 @@ void TMainForm::CreatePowerForm()
 
 void TMainForm::RefreshChassis()
 {
-    if (refreshing_ || panelSwitching_ || closing_)
+    // A read of the unit table under way (a port window's) is not waited for: this may
+    // run between two of its rows.
+    if (refreshing_ || panelSwitching_ || closing_ || (UnitRequest && !RequestIdle(UnitRequest)))
         return;
     refreshing_ = true;
     try {
@@ -469,9 +470,12 @@ void TMainForm::PortButtonClick(QObject* sender)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (closing_ || closeRunning_) {
-        // Closed already, or the close under way carries on.
-        closing_ ? event->accept() : event->ignore();
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (closeRunning_) {
+        event->ignore(); // the close under way carries on
         return;
     }
     closeRunning_ = true;
@@ -481,6 +485,17 @@ void TMainForm::closeEvent(QCloseEvent* event)
         FormClose(this);
     closeRunning_ = false;
     canClose ? event->accept() : event->ignore();
+}
+
+bool TMainForm::RequestsIdle() const
+{
+    std::vector<const VhSNMPRequest2Controls*> requests = {UnitRequest, MainRequest};
+    if (PowerForm)
+        requests.insert(requests.end(), {PowerForm->PowerRequest, PowerForm->FanRequest});
+    if (CurrentPanelForm)
+        requests.push_back(CurrentPanelForm->LedRequest);
+    return std::all_of(requests.begin(), requests.end(),
+                       [](const VhSNMPRequest2Controls* request) { return !request || RequestIdle(request); });
 }
 
 void TMainForm::FormCloseQuery(QObject*, bool& canClose)
@@ -494,6 +509,7 @@ void TMainForm::FormCloseQuery(QObject*, bool& canClose)
         ClosePending = true;
         return;
     }
+    // From here on nothing new starts; what runs ends.
     closing_ = true;
     for (VhSNMPRequest2Edits* request : {UnitRequest, MainRequest})
         if (request)
@@ -502,14 +518,33 @@ void TMainForm::FormCloseQuery(QObject*, bool& canClose)
         for (VhSNMPRequest2Edits* request : {PowerForm->PowerRequest, PowerForm->FanRequest})
             if (request)
                 request->Request.Enabled = 0;
-    WaitWhileBusy(UnitRequest);
-    WaitWhileBusy(MainRequest);
-    canClose = true;
+    if (CurrentPanelForm && CurrentPanelForm->LedRequest) {
+        CurrentPanelForm->LedRequest->Stop();
+        CurrentPanelForm->LedRequest->Request.Enabled = 0;
+    }
+    // The close may be asked while a reply of one of these requests is being handled
+    // (a walk lets messages run between its rows): waiting here would wait for itself.
+    // It is asked again once every request is idle.
+    canClose = RequestsIdle();
+    if (!canClose)
+        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
+}
+
+void TMainForm::RetryClose()
+{
+    if (closed_)
+        return;
+    if (!RequestsIdle()) {
+        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
+        return;
+    }
+    close();
 }
 
 void TMainForm::FormClose(QObject*)
 {
     closing_ = true;
+    closed_ = true;
     ReleaseChassis();
 }
 

@@ -145,8 +145,9 @@ public slots:
     void Timer1Timer();
     void RefreshPanel1Click();
     void PortInfoPopupMenuPopup() {}
-    // The close request: refused while a chassis job runs; otherwise the long-lived
-    // requests are stopped and awaited.
+    // The close request: refused while a chassis job runs (carried out when it ends);
+    // otherwise the long-lived requests are stopped, and the close goes through once they
+    // are all idle (it is asked again then).
     void FormCloseQuery(QObject* sender, bool& canClose);
     // Deletes the requests, the front panel and the power window.
     void FormClose(QObject* sender);
@@ -173,6 +174,9 @@ private:
     bool ChassisBusy() const { return PollRunning || refreshing_ || panelSwitching_; }
     void FinishChassisWork();
     void ReleaseChassis();
+    // Every long-lived request (unit table, RMON state, power, fans, LEDs) is idle.
+    bool RequestsIdle() const;
+    void RetryClose();
 
     QLabel* statusPanel0_ = nullptr;
     bool startupStopped_ = false;
@@ -181,7 +185,8 @@ private:
     bool refreshing_ = false;
     bool panelSwitching_ = false;
     bool closeRunning_ = false;
-    bool closing_ = false;
+    bool closing_ = false; // a close is under way: nothing new starts
+    bool closed_ = false;  // FormClose has run
     struct {
         int Slot = 0;
         uint8_t ModelIndex = 0;
