@@ -1,5 +1,5 @@
 // The menu commands whose work is still to be built: the sibling MIB tools, the device
-// actions "Save Changes" and "Reboot", the help file and the chassis refresh. Each is bound
+// actions "Save Changes" and "Reboot" and the help file. Each is bound
 // to its menu item already and does nothing yet.
 #include "mainwin/mainunit.h"
 
@@ -11,4 +11,3 @@ void TMainForm::Reboot1Click() {}
 
 void TMainForm::Help2Click() {}
 
-void TMainForm::RefreshPanel1Click() {}

@@ -2,6 +2,7 @@
 
 #include "mainwin/about.h"
 #include "mainwin/frmconfigsnmp.h"
+#include "mainwin/modulebasicconfigurationformunit.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ const TFormFactory Factories[] = {
     // Main window (subsystem 3)
     {"TAboutForm", nullptr, TRQ_FORM(TAboutForm, AboutForm)},
     {"TfrmConfigSNMP", nullptr, TRQ_FORM(TfrmConfigSNMP, frmConfigSNMP)},
-    {"TModuleBasicConfigurationForm", nullptr},
+    {"TModuleBasicConfigurationForm", nullptr, TRQ_FORM(TModuleBasicConfigurationForm, ModuleBasicConfigurationForm)},
     // Port, bridge and VLAN windows
     {"TLayer2ControlForm", "Layer2 Control: "},
     {"TPortControlForm", "Port Control Table: "},

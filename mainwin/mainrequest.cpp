@@ -1,6 +1,7 @@
 #include "mainwin/mainrequest.h"
 
 #include "configwin/optionlists.h"
+#include "mainwin/requestlifetime.h"
 #include "snmplib/bind/request2edits.h"
 
 const VhSNMPObjectDesc RmonStateTable[] = {
@@ -23,9 +24,4 @@ void GetMainRequest(VhSNMPRequest2Edits* request)
     request->Get();
 }
 
-void DeleteMainRequest(VhSNMPRequest2Edits* request)
-{
-    request->Request.Enabled = 0;
-    WaitWhileBusy(request);
-    delete request;
-}
+void DeleteMainRequest(VhSNMPRequest2Edits* request) { StopAndDeleteRequest(request); }

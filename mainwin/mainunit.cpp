@@ -18,7 +18,7 @@
 #include "snmplib/snmpinit.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
-#include "platform/popupmenu.h"
+#include "platform/speedbutton.h"
 #include "platform/screen.h"
 #include "platform/sysutils.h"
 
@@ -102,16 +102,8 @@ TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) 
 
 TMainForm::~TMainForm()
 {
-    if (MainRequest) {
-        DeleteMainRequest(MainRequest);
-        MainRequest = nullptr;
-    }
-    while (SlotList) {
-        SlotEntry* next = SlotList->Next;
-        delete SlotList;
-        SlotList = next;
-    }
-    SlotListTail = nullptr;
+    closing_ = true;
+    ReleaseChassis();
     if (MainForm == this)
         MainForm = nullptr;
 }
@@ -142,7 +134,7 @@ void TMainForm::BuildLayout()
     menuBar()->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
     const TMenuBinder bind = [this](QAction* action, const TMenuItemDef& item) { BindMenuItem(action, item); };
     BuildMenuBar(menuBar(), MainMenuItems, bind);
-    PortInfoPopupMenu = new TPopupMenu(this);
+    PortInfoPopupMenu = new QMenu(this);
     PortInfoPopupMenu->setObjectName(QLatin1String("PortInfoPopupMenu"));
     BuildPopupMenu(PortInfoPopupMenu, PortInfoPopupMenuItems, bind);
 
@@ -200,6 +192,7 @@ void TMainForm::BuildLayout()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QLatin1String("Timer1"));
     Timer1->setInterval(kPollInterval);
+    BuildChassisLayout();
 
     // Single border: the client area keeps its size; the menu bar lies above it.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -293,12 +286,12 @@ void TMainForm::FormCreate()
             return;
         MainRequest = CreateMainRequest(this, ST_RmonState);
         InitChassis();
+        CreatePowerForm();
     } catch (const Exception& e) {
         SetStatusText(e.Message);
     }
 }
 
-void TMainForm::InitChassis() {}
 
 void TMainForm::mmisnmp_ConfigClick()
 {

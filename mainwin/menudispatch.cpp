@@ -22,7 +22,7 @@
 #include "mainwin/menutable.h"
 #include "platform/application.h"
 #include "platform/events.h"
-#include "platform/popupmenu.h"
+#include "platform/speedbutton.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 
@@ -37,7 +37,7 @@ struct TNamedHandler {
 
 const TNamedHandler NamedHandlers[] = {
     {"mmisnmp_Config", &TMainForm::mmisnmp_ConfigClick, true},
-    {"RefreshPanel1", &TMainForm::RefreshPanel1Click, false},
+    {"RefreshPanel1", &TMainForm::RefreshPanel1Click, true},
     {"SaveChanges1", &TMainForm::SaveChanges1Click, false},
     {"Reboot1", &TMainForm::Reboot1Click, false},
     {"Help2", &TMainForm::Help2Click, false},
@@ -151,7 +151,7 @@ void TMainForm::OpenGenericWindow(const TMenuItemDef& item)
 void TMainForm::OpenPortEditor(const TMenuItemDef& item)
 {
     const TCatalogueRecord* record = FindCatalogueRecord(item.Name);
-    auto* button = qobject_cast<QAbstractButton*>(PortInfoPopupMenu->PopupComponent.data());
+    auto* button = qobject_cast<QAbstractButton*>(PopupComponent(PortInfoPopupMenu));
     ReleasePortButtons();
     if (!record || !button)
         return;

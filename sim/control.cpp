@@ -162,6 +162,11 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
             return "ERR " + why;
         return "OK";
     }
+    if (cmd == "module" && w.size() == 4 && w[1] == "swap" && toInt(w[2], n) && toInt(w[3], m)) {
+        if (!st.profile.chassis.swapModules(st.profile.store, int(n), int(m), &why))
+            return "ERR " + why;
+        return "OK";
+    }
     if (cmd == "leds" && w.size() >= 3 && toInt(w[1], n)) {
         std::string octets;
         auto a = split(line, 3);

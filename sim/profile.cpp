@@ -505,6 +505,48 @@ bool Chassis::removeModule(Store& store, int unit, std::string* error)
     return true;
 }
 
+bool Chassis::swapModules(Store& store, int unitA, int unitB, std::string* error)
+{
+    if (unitA < 1 || unitA > 8 || unitB < 1 || unitB > 8 || unitA == unitB) {
+        if (error)
+            *error = "units must be two different units 1..8";
+        return false;
+    }
+    if (!units.count(unitA) && !units.count(unitB)) {
+        if (error)
+            *error = "no module in unit " + std::to_string(unitA) + " or " + std::to_string(unitB);
+        return false;
+    }
+    struct Module {
+        std::string model, leds;
+        bool present = false, ownLeds = false;
+    };
+    auto take = [&](int unit) {
+        Module m;
+        if (!units.count(unit))
+            return m;
+        m.present = true;
+        m.model = units[unit];
+        auto l = leds_.find(unit);
+        if (l != leds_.end()) {
+            m.ownLeds = true;
+            m.leds = l->second;
+        }
+        removeModule(store, unit, nullptr);
+        return m;
+    };
+    auto put = [&](int unit, const Module& m) {
+        if (!m.present)
+            return true;
+        if (m.ownLeds)
+            leds_[unit] = m.leds;
+        return insertModule(store, unit, m.model, error);
+    };
+    const Module a = take(unitA);
+    const Module b = take(unitB);
+    return put(unitA, b) && put(unitB, a);
+}
+
 bool Chassis::setLeds(Store& store, int unit, const std::string& octets, std::string* error)
 {
     if (!units.count(unit)) {

@@ -47,6 +47,8 @@ public:
 
     bool insertModule(Store& store, int unit, const std::string& model, std::string* error);
     bool removeModule(Store& store, int unit, std::string* error);
+    // Exchanges the modules (with their LED octets) of two units; one of them may be empty.
+    bool swapModules(Store& store, int unitA, int unitB, std::string* error);
     bool setLeds(Store& store, int unit, const std::string& octets, std::string* error);
     std::string leds(int unit) const;             // the unit's LED octets
 

@@ -45,6 +45,10 @@
 @model TRQ-3119 12 porttype=12*12
 @model TRQ-3120 24 porttype=2*24
 @model TRQ-3122 2 porttype=17*2
+# Models without front-panel ports of their own.
+@model TRQ-3111 0
+@model TRQ-3113 0
+@model TRQ-3116 0
 
 # Installed line cards (the CPU module TRQ-3112 sits in slot 1 and is not a unit).
 @unit 1 TRQ-3120

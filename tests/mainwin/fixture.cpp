@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "mainwin/mainunit.h"
 #include "mainwin/startup.h"
 #include "snmplib/snmperror.h"
 
@@ -38,6 +39,25 @@ void StartupWorld::TearDown()
     PlatformKind = PLATFORM_UNKNOWN;
     CfgFileFound = false;
     SnmpV3OptionSet = TSnmpV3OptionSet();
+}
+
+TMainForm* StartupWorld::createMainForm(const std::vector<std::string>& arguments)
+{
+    auto* form = new TMainForm(nullptr, arguments);
+    // After the library's start, which sets the defaults, and before the first read.
+    VhSNMPDefaults.Timeout = Timeout;
+    form->FormCreate();
+    return form;
+}
+
+void StartupWorld::writeSimulatorSettings(int port, const char* version) const
+{
+    writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(port).c_str()},
+                                             {"Version", version},
+                                             {"SecurityModel", "3"},
+                                             {"SecurityLevel", "-1"},
+                                             {"AuthProtocol", "-1"},
+                                             {"PrivProtocol", "-1"}}));
 }
 
 std::string StartupWorld::path(const std::string& relative) const { return root + relative; }

@@ -6,11 +6,25 @@
 
 #include <QTemporaryDir>
 #include <string>
+#include <vector>
+
+class TMainForm;
 
 class StartupWorld : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // The main window as the program entry makes it (TMainForm::Create), with the
+    // requests' time-out set to Timeout before its first read.
+    TMainForm* createMainForm(const std::vector<std::string>& arguments);
+    // Hundredths of a second: the main window reads the chassis as it starts; where no
+    // switch answers, a short time-out keeps that short.
+    int Timeout = 10;
+
+    // The settings file of 127.0.0.1 that points the program at a simulator on port:
+    // SNMPv1 (version "0") or SNMPv2c (version "1") with the communities of the command line.
+    void writeSimulatorSettings(int port, const char* version = "1") const;
 
     // root + relative path.
     std::string path(const std::string& relative) const;

@@ -31,7 +31,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/startup.h"
 #include "platform/events.h"
-#include "platform/popupmenu.h"
+#include "platform/speedbutton.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/textforms.h"
 #include "snmplib/varlist.h"
@@ -167,7 +167,7 @@ StandInPortButton::StandInPortButton(int port)
     Button->setCheckable(true);
     SetTag(Button, port);
     form.PortButtons->append(Button);
-    form.PortInfoPopupMenu->PopupComponent = Button;
+    SetPopupComponent(form.PortInfoPopupMenu, Button);
 }
 
 StandInPortButton::~StandInPortButton()

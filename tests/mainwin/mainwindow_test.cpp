@@ -18,7 +18,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menutable.h"
 #include "platform/dialogs.h"
-#include "platform/popupmenu.h"
+#include "platform/speedbutton.h"
 #include "platform/exception.h"
 #include "snmplib/snmperror.h"
 #include "support/screenshot.h"
@@ -34,7 +34,7 @@ protected:
     }
     TMainForm* start(const std::vector<std::string>& args)
     {
-        form.reset(TMainForm::Create(args));
+        form.reset(createMainForm(args));
         return form.get();
     }
     std::unique_ptr<TMainForm> form;

@@ -19,16 +19,12 @@ protected:
     void SetUp() override
     {
         StartupWorld::SetUp();
+        Timeout = 50;
         std::string error;
         ASSERT_TRUE(sim.start(&error)) << error;
         // SNMPv2c on the simulator's port, as the host platform would start the program.
-        writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(sim.port()).c_str()},
-                                                 {"Version", "1"},
-                                                 {"SecurityModel", "3"},
-                                                 {"SecurityLevel", "-1"},
-                                                 {"AuthProtocol", "-1"},
-                                                 {"PrivProtocol", "-1"}}));
-        form.reset(TMainForm::Create({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
+        writeSimulatorSettings(sim.port());
+        form.reset(createMainForm({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
         ASSERT_NE(form->MainRequest, nullptr);
         form->MainRequest->Request.Timeout = 20;
         form->MainRequest->Request.Retries = 0;
@@ -57,6 +53,7 @@ protected:
 TEST_F(RmonState, MenuEntriesFollowTheState)
 {
     ASSERT_TRUE(sim.setValue(kRmonState, "INTEGER", "2"));
+    form->SetStatusText(""); // the chassis reads of the start leave their result lines
     form->UpdateRmonMenus();
     EXPECT_EQ(form->ST_RmonState->text().toStdString(), "disabled");
     EXPECT_FALSE(rmonEntriesEnabled());

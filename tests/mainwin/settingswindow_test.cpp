@@ -49,7 +49,7 @@ protected:
     }
     TMainForm* start(const std::vector<std::string>& args)
     {
-        form.reset(TMainForm::Create(args));
+        form.reset(createMainForm(args));
         return form.get();
     }
     TfrmConfigSNMP* open()
@@ -279,7 +279,11 @@ TEST_F(SettingsWindow, ChangedVersionAsksToCloseTheMainWindow)
             EXPECT_EQ(boxes.Shown[0].text, question);
             EXPECT_EQ(boxes.Shown[0].buttons, (std::vector<int>{IDYES, IDNO}));
         }
-        EXPECT_EQ(f->isVisible(), !c.closed) << c.label;
+        // The close goes through once the chassis reads of the start have ended.
+        if (c.closed)
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !f->isVisible(); }, 5000)) << c.label;
+        else
+            EXPECT_TRUE(f->isVisible()) << c.label;
     }
 }
 

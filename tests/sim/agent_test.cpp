@@ -309,6 +309,31 @@ TEST(SimAgent, ModulesAndLedsChangeAtRunTime)
     EXPECT_FALSE(sim.insertModule(6, "TRQ-9999"));
 }
 
+TEST(SimAgent, SwapExchangesModulesWithTheirLeds)
+{
+    auto& sim = sharedSim();
+    ASSERT_TRUE(sim.insertModule(7, "TRQ-3119")) << sim.lastError;
+    ASSERT_TRUE(sim.setLeds(7, "0202020281")) << sim.lastError;
+    ASSERT_TRUE(sim.swapModules(7, 8)) << sim.lastError; // into an empty unit
+    ASSERT_TRUE(sim.swapModules(2, 8)) << sim.lastError; // with the TRQ-3114 of unit 2
+    ToolResult units = walk(kUnitTable + ".9");
+    ToolResult leds = get({kUnitTable + ".5.2", kUnitTable + ".3.8"});
+    ToolResult ports = walk(kPortInfo + ".4");
+    ASSERT_TRUE(sim.swapModules(8, 2)) << sim.lastError;
+    ASSERT_TRUE(sim.removeModule(8)) << sim.lastError;
+
+    EXPECT_NE(units.out.find(".9.5.1.9.2 = STRING: \"TRQ-3119\""), std::string::npos) << units.out;
+    EXPECT_NE(units.out.find(".9.5.1.9.8 = STRING: \"TRQ-3114\""), std::string::npos) << units.out;
+    EXPECT_EQ(units.out.find(".9.5.1.9.7 "), std::string::npos) << units.out;
+    EXPECT_NE(leds.out.find("Hex-STRING: 02 02 02 02 81"), std::string::npos) << leds.out;
+    EXPECT_NE(leds.out.find("INTEGER: 449"), std::string::npos) << leds.out;
+    EXPECT_NE(ports.out.find(".1.1.4.65 = INTEGER: 12"), std::string::npos) << ports.out;
+    EXPECT_NE(ports.out.find(".1.1.4.449 = INTEGER: 5"), std::string::npos) << ports.out;
+    EXPECT_FALSE(sim.swapModules(6, 7)); // both empty
+    EXPECT_FALSE(sim.swapModules(2, 2));
+    EXPECT_FALSE(sim.swapModules(2, 9));
+}
+
 // Tables of the test profile, on a simulator of their own.
 class SimTestProfile : public ::testing::Test {
 protected:

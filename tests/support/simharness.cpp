@@ -336,6 +336,10 @@ bool SimProcess::insertModule(int unit, const std::string& model)
     return ok(*this, command("module insert " + std::to_string(unit) + " " + model));
 }
 bool SimProcess::removeModule(int unit) { return ok(*this, command("module remove " + std::to_string(unit))); }
+bool SimProcess::swapModules(int unitA, int unitB)
+{
+    return ok(*this, command("module swap " + std::to_string(unitA) + " " + std::to_string(unitB)));
+}
 bool SimProcess::setLeds(int unit, const std::string& hexOctets)
 {
     return ok(*this, command("leds " + std::to_string(unit) + " " + hexOctets));

@@ -49,6 +49,7 @@ public:
     bool removeValue(const std::string& oid);
     bool insertModule(int unit, const std::string& model);
     bool removeModule(int unit);
+    bool swapModules(int unitA, int unitB);
     bool setLeds(int unit, const std::string& hexOctets);
     std::vector<PduLogEntry> pduLog();
     // The served values under oid, in OID order (as an SNMP walk of it would give them).

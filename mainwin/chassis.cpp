@@ -1,0 +1,575 @@
+// The main window's chassis view: the unit table, the slot strips and labels, the shown
+// front panel and its port buttons, the chassis poll and the close handling.
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "configwin/unitlist.h"
+#include "mainwin/chassispictures.h"
+#include "mainwin/mainrequest.h"
+#include "mainwin/mainunit.h"
+#include "mainwin/modulepanels.h"
+#include "mainwin/popuprefreshpanelform.h"
+#include "mainwin/powerform.h"
+#include "mainwin/requestlifetime.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/messages.h"
+#include "platform/speedbutton.h"
+#include "platform/sysutils.h"
+#include "snmplib/bind/request2edits.h"
+#include "snmplib/bind/request2leds.h"
+#include "snmplib/snmperror.h"
+#include "snmplib/snmpinit.h"
+
+namespace {
+
+const VhSNMPObjectDesc UnitTable[] = {
+    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.1", "swUnitMgmtId", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
+    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.3", "swUnitMgmtStartPort", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
+    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.9", "swUnitMgmtModuleName", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY,
+     nullptr},
+    {},
+};
+
+// Columns of UnitListView.
+constexpr int UnitIdColumn = 0;
+constexpr int ModuleNameColumn = 2;
+
+// The name panel's labels, the marker's column and its place per slot.
+constexpr int UnitLabelTops[9] = {47, 84, 121, 153, 191, 225, 261, 295, 330};
+constexpr int IndicatorLeft = 639;
+int IndicatorTop(int slot) { return (slot - 1) * 36 + 48; }
+
+constexpr int MaxCloseCount = 0x7FFFFFFF;
+const char* const CpuModuleName = "TRQ-3112";
+
+QVBoxLayout* ClientLayout(QWidget* widget)
+{
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+} // namespace
+
+// ---- Layout ----------------------------------------------------------------------------
+
+void TMainForm::BuildChassisLayout()
+{
+    // The chassis picture fills the device panel; the slot strips lie over its bays.
+    ChassisImage = new QLabel(DevicePanel);
+    ChassisImage->setObjectName(QStringLiteral("ChassisImage"));
+    ChassisImage->setScaledContents(true);
+    ChassisImage->setPixmap(ChassisPicture(664, 365));
+    ClientLayout(DevicePanel)->addWidget(ChassisImage);
+    for (int slot = 1; slot <= 9; ++slot) {
+        const TSlotBay& bay = SlotBay(slot);
+        auto* strip = new QFrame(DevicePanel);
+        strip->setObjectName(QStringLiteral("SlotPanel%1").arg(slot));
+        strip->setGeometry(bay.Left, bay.Top, bay.Width, bay.Height);
+        ClientLayout(strip);
+        SlotPanels[slot - 1] = strip;
+
+        auto* label = new QLabel(NamePanel);
+        label->setObjectName(QStringLiteral("UnitLabel%1").arg(slot));
+        label->move(8, UnitLabelTops[slot - 1]);
+        label->hide();
+        UnitLabels[slot - 1] = label;
+    }
+    QFont cpu = UnitLabels[0]->font();
+    cpu.setBold(true);
+    UnitLabels[0]->setFont(cpu);
+    UnitLabels[0]->setStyleSheet(QStringLiteral("color: #ff0000;"));
+    Indicator->setPixmap(IndicatorPicture());
+    Indicator->raise();
+
+    ClientLayout(ButtonPanel);
+    ClientLayout(PowerPanel);
+
+    UnitListView = new QTreeWidget(this);
+    UnitListView->setObjectName(QStringLiteral("UnitListView"));
+    UnitListView->hide();
+    SetChassisUnitList(UnitListView);
+
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(PortInfoPopupMenu, &QMenu::aboutToShow, this, &TMainForm::PortInfoPopupMenuPopup);
+}
+
+// ---- Unit table ------------------------------------------------------------------------
+
+int TMainForm::ReadUnitTable()
+{
+    if (!UnitRequest) {
+        try {
+            UnitRequest = new VhSNMPRequest2Edits(this);
+            UnitRequest->Request.VarList = VhSNMPVarList(UnitTable, MVT_FMV, 1);
+            UnitRequest->SetMessageTarget(statusPanel0_);
+            UnitRequest->AttachListView(UnitListView, true);
+            UnitRequest->OnGetComplete = [this](VhSNMPRequest2Controls*, VhSNMPError* error) {
+                unitReadCode_ = error->Code;
+            };
+        } catch (const std::exception&) {
+            delete std::exchange(UnitRequest, nullptr);
+            SetStatusText("Initial  Unit Information Failed");
+            return 0;
+        }
+    }
+    try {
+        unitReadCode_ = VHSNMP_OK;
+        UnitRequest->Get();
+        WaitWhileBusy(UnitRequest);
+    } catch (const std::exception&) {
+        SetStatusText("Get Ports Information Failed");
+        return 0;
+    }
+    // A walk that failed part way is no list of the installed units.
+    if (!UnitRequest || unitReadCode_ != VHSNMP_OK) {
+        UnitListView->clear();
+        return 0;
+    }
+    return UnitListView->topLevelItemCount();
+}
+
+TMainForm::UnitRows TMainForm::ReadUnitRows() const
+{
+    UnitRows rows;
+    for (int row = 0; row < UnitListView->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = UnitListView->topLevelItem(row);
+        rows.emplace_back(fromQt(item->text(UnitIdColumn)), fromQt(item->text(ModuleNameColumn)));
+    }
+    return rows;
+}
+
+// ---- Slot strips -----------------------------------------------------------------------
+
+void TMainForm::BuildUnits()
+{
+    try {
+        CreateSlotForm(CpuModuleName, "1");
+        UnitLabels[0]->setText(toQt(std::string("CPU: ") + CpuModuleName));
+        UnitLabels[0]->adjustSize();
+        UnitLabels[0]->show();
+        const UnitRows rows = ReadUnitRows();
+        for (int unit = 1; unit <= 8; ++unit)
+            for (const auto& [id, module] : rows) {
+                if (StrToIntDef(id, -1) != unit)
+                    continue;
+                CreateSlotForm(module, IntToStr(unit + 1));
+                QLabel* label = UnitLabels[unit];
+                label->setText(toQt("Unit " + IntToStr(unit) + ": " + module));
+                label->adjustSize();
+                label->show();
+            }
+        SetPortButtonsPopupMenu();
+        builtRows_ = rows;
+    } catch (const std::exception& e) {
+        SetStatusText(e.what());
+    }
+}
+
+void TMainForm::CreateSlotForm(const std::string& moduleName, const std::string& slotText)
+{
+    QWidget* created = nullptr;
+    const auto name = std::find(ModuleTypeNames.begin(), ModuleTypeNames.end(), moduleName);
+    QFrame* strip = findChild<QFrame*>(toQt("SlotPanel" + slotText));
+    if (name != ModuleTypeNames.end() && strip) {
+        const auto index = static_cast<uint8_t>(name - ModuleTypeNames.begin());
+        if (TModuleThumbnailForm* form = CreateModuleThumbnail(index, strip)) {
+            const int slot = StrToInt(slotText);
+            auto* entry = new SlotEntry{index, slot, nullptr};
+            (SlotList ? SlotListTail->Next : SlotList) = entry;
+            SlotListTail = entry;
+            if (index != CpuModuleIndex)
+                form->Slot = slot;
+            LastSlotForm = form;
+            created = form;
+        }
+    }
+    if (!LastSlotForm) {
+        Indicator->hide();
+    } else if (created) {
+        strip->layout()->addWidget(created);
+        created->show();
+        SlotForms->append(created);
+    }
+}
+
+void TMainForm::FreeSlotList()
+{
+    while (SlotList) {
+        SlotEntry* next = SlotList->Next;
+        delete SlotList;
+        SlotList = next;
+    }
+    SlotListTail = nullptr;
+}
+
+void TMainForm::CloseSlotForms()
+{
+    try {
+        if (SlotForms) {
+            for (QWidget* form : *SlotForms)
+                delete form;
+            SlotForms->clear();
+        }
+        FreeSlotList();
+    } catch (const std::exception& e) {
+        SetStatusText(e.what());
+    }
+}
+
+bool TMainForm::HasSlotEntry(int slot, uint8_t modelIndex) const
+{
+    for (const SlotEntry* entry = SlotList; entry; entry = entry->Next)
+        if (entry->Slot == slot && entry->ModuleIndex == modelIndex)
+            return true;
+    return false;
+}
+
+void TMainForm::HideUnitLabels()
+{
+    for (QLabel* label : UnitLabels) {
+        label->hide();
+        label->clear();
+    }
+}
+
+// ---- First build and poll --------------------------------------------------------------
+
+void TMainForm::InitChassis()
+{
+    try {
+        if (ReadUnitTable() > 0) {
+            BuildUnits();
+            HookPortButtons();
+            UpdateRmonMenus();
+        } else {
+            HideUnitLabels();
+            CloseModulePanel();
+        }
+    } catch (const std::exception& e) {
+        SetStatusText(e.what());
+    }
+}
+
+void TMainForm::CreatePowerForm()
+{
+    PowerForm = new TPowerForm(this);
+    PowerPanel->layout()->addWidget(PowerForm);
+    PowerForm->show();
+}
+
+void TMainForm::RefreshChassis()
+{
+    // A read of the unit table under way (a port window's) is not waited for: this may
+    // run between two of its rows.
+    if (refreshing_ || panelSwitching_ || closing_ || (UnitRequest && !RequestIdle(UnitRequest)))
+        return;
+    refreshing_ = true;
+    try {
+        const int rows = ReadUnitTable();
+        // The view follows the (unit id, module name) rows, whether a module has a
+        // thumbnail or not.
+        if ((rows > 0 ? ReadUnitRows() : UnitRows()) != builtRows_)
+            RebuildChassis(rows);
+        if (!MainRequest)
+            MainRequest = CreateMainRequest(this, ST_RmonState);
+        UpdateRmonMenus();
+        if (!PowerForm)
+            CreatePowerForm();
+        for (VhSNMPRequest2Edits* request : {PowerForm->PowerRequest, PowerForm->FanRequest})
+            if (RequestIdle(request))
+                request->Get();
+    } catch (const std::exception& e) {
+        PollFailed(e.what());
+    }
+    refreshing_ = false;
+    FinishChassisWork();
+}
+
+void TMainForm::RebuildChassis(int rows)
+{
+    const bool indicatorShown = !Indicator->isHidden();
+    Indicator->hide();
+    CloseSlotForms();
+    HideUnitLabels();
+    builtRows_.clear();
+    if (rows <= 0) {
+        CloseModulePanel();
+        return;
+    }
+    BuildUnits();
+    if (indicatorShown) {
+        if (!HasSlotEntry(CurrentSlot, CurrentModuleIndex)) {
+            Indicator->move(IndicatorLeft, IndicatorTop(1));
+            CloseModulePanel();
+        }
+        Indicator->show();
+    }
+    HookPortButtons();
+}
+
+void TMainForm::PollFailed(const std::string& message)
+{
+    SetStatusText("");
+    PollRunning = false;
+    if (PowerForm)
+        for (VhSNMPRequest2Edits* request : {PowerForm->PowerRequest, PowerForm->FanRequest}) {
+            if (!request || !request->OnGetComplete)
+                continue;
+            VhSNMPError timedOut;
+            timedOut.Code = VHSNMP_ERR_TIMED_OUT;
+            try {
+                request->OnGetComplete(request, &timedOut);
+            } catch (const std::exception& e) {
+                SetStatusText(e.what());
+            }
+        }
+    SetStatusText(StatusText().empty() ? message : StatusText() + "!" + message);
+}
+
+void TMainForm::Timer1Timer()
+{
+    if (!Timer1->isActive() || closing_ || ChassisBusy())
+        return;
+    ClosePending = false;
+    PollRunning = true;
+    Timer1->stop();
+    RefreshChassis();
+    PollRunning = false;
+    if (ClosePending)
+        FinishChassisWork();
+    else if (!closing_)
+        Timer1->start();
+}
+
+void TMainForm::FinishChassisWork()
+{
+    if (!ClosePending || ChassisBusy())
+        return;
+    ClosePending = false;
+    PostMessageA(this, WM_CLOSE, 0, 0);
+}
+
+void TMainForm::RefreshPanel1Click()
+{
+    if (GetTag(menuBar()) > 0)
+        return;
+    if (MessageDlg("Refresh panel may take a long time. Are you sure?", mtConfirmation, mbOK | mbCancel) != mrOk)
+        return;
+    PopupProcessBarForm = new TPopupProcessBarForm(QCoreApplication::instance());
+    PopupProcessBarForm->exec();
+    delete std::exchange(PopupProcessBarForm, nullptr);
+}
+
+// ---- Front panel -----------------------------------------------------------------------
+
+void TMainForm::ShowModulePanel(int slot, uint8_t modelIndex)
+{
+    if (closing_)
+        return;
+    // The latest click counts; a replacement under way carries it out when it is done.
+    pendingPanel_ = {slot, modelIndex, true};
+    if (panelSwitching_)
+        return;
+    panelSwitching_ = true;
+    while (pendingPanel_.Set && !closing_) {
+        pendingPanel_.Set = false;
+        SwitchModulePanel(pendingPanel_.Slot, pendingPanel_.ModelIndex);
+    }
+    panelSwitching_ = false;
+    FinishChassisWork();
+}
+
+void TMainForm::SwitchModulePanel(int slot, uint8_t modelIndex)
+{
+    // A click queued before a rebuild may name a module that has gone.
+    if (!HasSlotEntry(slot, modelIndex))
+        return;
+    CloseModulePanel();
+    TModulePanelForm* panel = CreateModulePanel(modelIndex, ButtonPanel);
+    if (!panel)
+        return;
+    panel->hide();
+    CurrentPanelForm = panel;
+    panel->Slot = slot;
+    try {
+        if (modelIndex != CpuModuleIndex) {
+            panel->CreateLedRequest();
+            panel->CreatePortButtons();
+            HookPortButtons();
+            SetPortButtonsPopupMenu();
+        }
+        ButtonPanel->layout()->addWidget(panel);
+        panel->show();
+        Indicator->move(IndicatorLeft, IndicatorTop(slot));
+        Indicator->show();
+        CurrentSlot = slot;
+        CurrentModuleIndex = modelIndex;
+        if (panel->LedRequest)
+            panel->LedRequest->Start(TModulePanelForm::LedPeriod);
+    } catch (const std::exception& e) {
+        if (panel->LedRequest && panel->LedRequest->MessageTarget)
+            panel->LedRequest->ShowMessage(e.what());
+        else
+            SetStatusText(e.what());
+    }
+}
+
+void TMainForm::CloseModulePanel()
+{
+    // Cleared first: a second close during the wait below finds no panel.
+    TModulePanelForm* panel = std::exchange(CurrentPanelForm, nullptr);
+    if (PortButtons)
+        PortButtons->clear();
+    if (!panel)
+        return;
+    const QPointer<TModulePanelForm> alive(panel);
+    panel->hide();
+    panel->FormClose();
+    delete alive.data();
+}
+
+// ---- Port buttons ----------------------------------------------------------------------
+
+void TMainForm::SetButtonDown(QAbstractButton* button, bool down)
+{
+    if (!button)
+        return;
+    if (button->isCheckable())
+        button->setChecked(down);
+    else
+        button->setDown(down);
+}
+
+void TMainForm::ReleasePortButtons()
+{
+    if (!PortButtons)
+        return;
+    for (QAbstractButton* button : *PortButtons)
+        SetButtonDown(button, false);
+}
+
+void TMainForm::SetPortButtonsPopupMenu()
+{
+    for (QAbstractButton* button : *PortButtons)
+        SetPopupMenu(button, PortInfoPopupMenu);
+}
+
+void TMainForm::HookPortButtons()
+{
+    for (QAbstractButton* button : *PortButtons)
+        SetOnClick(button, [this](QObject* sender) { PortButtonClick(sender); });
+}
+
+void TMainForm::PortButtonClick(QObject* sender)
+{
+    for (QAbstractButton* button : *PortButtons)
+        if (button != sender)
+            button->setChecked(false);
+}
+
+// ---- Close -----------------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (closeRunning_) {
+        event->ignore(); // the close under way carries on
+        return;
+    }
+    closeRunning_ = true;
+    bool canClose = true;
+    FormCloseQuery(this, canClose);
+    if (canClose)
+        FormClose(this);
+    closeRunning_ = false;
+    canClose ? event->accept() : event->ignore();
+}
+
+bool TMainForm::RequestsIdle() const
+{
+    std::vector<const VhSNMPRequest2Controls*> requests = {UnitRequest, MainRequest};
+    if (PowerForm)
+        requests.insert(requests.end(), {PowerForm->PowerRequest, PowerForm->FanRequest});
+    if (CurrentPanelForm)
+        requests.push_back(CurrentPanelForm->LedRequest);
+    return std::all_of(requests.begin(), requests.end(),
+                       [](const VhSNMPRequest2Controls* request) { return !request || RequestIdle(request); });
+}
+
+void TMainForm::FormCloseQuery(QObject*, bool& canClose)
+{
+    setEnabled(false);
+    const int count = GetTag(menuBar());
+    SetTag(menuBar(), count == MaxCloseCount ? 1 : count + 1);
+    Timer1->stop();
+    if (ChassisBusy()) {
+        canClose = false;
+        ClosePending = true;
+        return;
+    }
+    // From here on nothing new starts; what runs ends.
+    closing_ = true;
+    for (VhSNMPRequest2Edits* request : {UnitRequest, MainRequest})
+        if (request)
+            request->Request.Enabled = 0;
+    if (PowerForm)
+        for (VhSNMPRequest2Edits* request : {PowerForm->PowerRequest, PowerForm->FanRequest})
+            if (request)
+                request->Request.Enabled = 0;
+    if (CurrentPanelForm && CurrentPanelForm->LedRequest) {
+        CurrentPanelForm->LedRequest->Stop();
+        CurrentPanelForm->LedRequest->Request.Enabled = 0;
+    }
+    // The close may be asked while a reply of one of these requests is being handled
+    // (a walk lets messages run between its rows): waiting here would wait for itself.
+    // It is asked again once every request is idle.
+    canClose = RequestsIdle();
+    if (!canClose)
+        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
+}
+
+void TMainForm::RetryClose()
+{
+    if (closed_)
+        return;
+    if (!RequestsIdle()) {
+        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
+        return;
+    }
+    close();
+}
+
+void TMainForm::FormClose(QObject*)
+{
+    closing_ = true;
+    closed_ = true;
+    ReleaseChassis();
+}
+
+void TMainForm::ReleaseChassis()
+{
+    Timer1->stop();
+    StopAndDeleteRequest(UnitRequest);
+    StopAndDeleteRequest(MainRequest);
+    FreeSlotList();
+    CloseModulePanel();
+    if (PortButtons)
+        PortButtons->clear();
+    if (SlotForms)
+        SlotForms->clear();
+    delete std::exchange(PowerForm, nullptr);
+}

@@ -1,0 +1,114 @@
+#include "chassisworld.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "mainwin/modulepanels.h"
+#include "platform/speedbutton.h"
+#include "simlibrary.h"
+#include "snmplib/bind/request2leds.h"
+
+namespace {
+
+int32_t savedLedPeriod = 0;
+int32_t savedLedTimeout = 0;
+
+} // namespace
+
+void ChassisWorld::SetUp()
+{
+    StartupWorld::SetUp();
+    Timeout = 50;
+    savedLedPeriod = TModulePanelForm::LedPeriod;
+    savedLedTimeout = TModulePanelForm::LedTimeout;
+    TModulePanelForm::LedPeriod = 25;
+    TModulePanelForm::LedTimeout = 40;
+    std::string error;
+    ASSERT_TRUE(sim.start(&error)) << error;
+    writeSimulatorSettings(sim.port());
+}
+
+void ChassisWorld::TearDown()
+{
+    if (sim.running())
+        sim.mute(false);
+    form.reset();
+    sim.stop();
+    TModulePanelForm::LedPeriod = savedLedPeriod;
+    TModulePanelForm::LedTimeout = savedLedTimeout;
+    StartupWorld::TearDown();
+}
+
+TMainForm* ChassisWorld::start()
+{
+    form.reset(createMainForm({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    return form.get();
+}
+
+void ChassisWorld::poll()
+{
+    if (!form->Timer1->isActive())
+        form->Timer1->start();
+    form->Timer1Timer();
+}
+
+TModuleThumbnailForm* ChassisWorld::thumbnail(int slot) const
+{
+    return form->SlotPanels[slot - 1]->findChild<TModuleThumbnailForm*>();
+}
+
+TModulePanelForm* ChassisWorld::showPanel(int slot)
+{
+    TModuleThumbnailForm* thumb = thumbnail(slot);
+    EXPECT_NE(thumb, nullptr) << "slot " << slot;
+    if (!thumb)
+        return nullptr;
+    // A click on the module shown already makes a new panel too.
+    const QPointer<TModulePanelForm> before = form->CurrentPanelForm;
+    QTest::mouseClick(thumb->Image1, Qt::LeftButton);
+    const bool shown = trqtest::waitUntil([&] {
+        return form->CurrentPanelForm && form->CurrentPanelForm != before.data() && form->CurrentSlot == slot &&
+               form->CurrentPanelForm->isVisible();
+    });
+    EXPECT_TRUE(shown) << "slot " << slot;
+    return shown ? form->CurrentPanelForm : nullptr;
+}
+
+bool ChassisWorld::waitForLedRead()
+{
+    TModulePanelForm* panel = form->CurrentPanelForm;
+    if (!panel || !panel->LedRequest)
+        return false;
+    QLabel* panel0 = form->StatusBarPanel0();
+    panel0->clear();
+    // Every read ends with a result line of the LED request in panel 0.
+    return trqtest::waitUntil([&] { return panel0->text().contains(QLatin1String("Led Status")); });
+}
+
+std::vector<std::string> ChassisWorld::labels() const
+{
+    std::vector<std::string> out;
+    for (QLabel* label : form->UnitLabels)
+        if (!label->isHidden())
+            out.push_back(label->text().toStdString());
+    return out;
+}
+
+TSpeedButton* ChassisWorld::portButton(int k) const
+{
+    return qobject_cast<TSpeedButton*>(form->PortButtons->at(k - 1));
+}
+
+std::string DefaultLedOctets(int ports)
+{
+    std::string octets(4, char(0x02));
+    for (int p = 1; p <= ports; ++p) {
+        const bool up = p % 4 != 0;
+        octets += char(up ? (p % 4 == 1 ? 0x82 : 0x02) : 0x01);
+        octets += char(up ? 0x02 : 0x01);
+    }
+    return octets;
+}
