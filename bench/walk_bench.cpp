@@ -1,15 +1,16 @@
-// Walk benchmark: the engine's asynchronous get-next walk against the net-snmp command
-// line tools, on one simulator in one run.
-//
-// Table 1.3.6.1.4.1.32473.99.1.1 of the bench profile: 2000 rows x 4 columns.
+// Walk benchmark: the engine's asynchronous get-next walk against "snmpwalk -v2c", on one
+// simulator. Table 1.3.6.1.4.1.32473.99.1.1 of the bench profile: 2000 rows x 4 columns.
 //   engine     one get-next per row with all 4 columns, each sent from the previous
-//              reply's completion (the library's walk), SNMPv2c;
+//              reply's completion (the library's walk), SNMPv2c; the message loop sleeps
+//              between replies, which the engine's socket notifier delivers;
 //   snmpwalk   "snmpwalk -v2c" of one column (2000 requests), and of the whole table
 //              (8000 requests, one varbind each).
-// Prints the times and the ratios (lines starting with "ratio"); the target is an
-// engine walk of 4 columns that takes no longer than snmpwalk of one column.
+// Both run as whole processes, and again around an empty walk (a subtree with nothing in
+// it): the walk's own time is the difference (bench_tools.h). Prints the medians of paired
+// rounds and the ratios (lines starting with "ratio"): the engine's walk of 4 columns
+// against snmpwalk of one column.
 //
-// Usage: trq_walk_bench [rounds]   (best of rounds, default 3)
+// Usage: trq_walk_bench [rounds]   (paired rounds, default 5)
 #include "snmplib/engine/snmp.h"
 #include "snmplib/engine/snmperrs.h"
 #include "bench_tools.h"
@@ -20,12 +21,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
 const char* const kEntry = "1.3.6.1.4.1.32473.99.1.1";
+const char* const kNothing = "1.3.6.1.4.1.32473.99.99.1"; // no object lies under it
 const int kRows = 2000;
 
 struct Walk {
@@ -36,6 +39,7 @@ struct Walk {
     int rows = 0;
     int failures = 0;
     bool done = false;
+    std::string lastName;
 
     void next()
     {
@@ -63,23 +67,32 @@ struct Walk {
             return;
         }
         ++w->rows;
+        w->lastName = pdu[1].get_printable_value();
         for (int i = 0; i < pdu.get_vb_count(); ++i)
             w->last[static_cast<std::size_t>(i)] = pdu[i].get_oid();
         w->next();
     }
 };
 
-double engineWalk(Snmp& snmp, int port, int& rows)
+// The child: one walk as a program of its own; prints rows= and last=. "--child PORT
+// empty" walks columns under which nothing lies.
+int Child(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    Snmp snmp(status);
+    if (status != SNMP_CLASS_SUCCESS)
+        return 1;
     UdpAddress address("127.0.0.1");
-    address.set_port(static_cast<unsigned short>(port));
+    address.set_port(static_cast<unsigned short>(std::atoi(argv[2])));
     CTarget target(address, "mardle", "quillon");
     target.set_version(version2c);
     Walk walk;
     walk.snmp = &snmp;
     walk.target = &target;
+    const bool empty = argc > 3 && std::strcmp(argv[3], "empty") == 0;
     for (int col = 1; col <= 4; ++col)
-        walk.columns.push_back(Oid(std::string(kEntry) + "." + std::to_string(col)));
+        walk.columns.push_back(Oid(std::string(empty ? kNothing : kEntry) + "." + std::to_string(col)));
     walk.last = walk.columns;
 
     QTimer pump; // the library's 20 ms event timer
@@ -89,55 +102,58 @@ double engineWalk(Snmp& snmp, int port, int& rows)
     clock.start();
     walk.next();
     while (!walk.done && clock.elapsed() < 120000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    rows = walk.failures ? -1 : walk.rows;
-    return seconds;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents); // sleeps
+    std::printf("rows=%d\nlast=%s\nwalk=%.6f\n", walk.failures ? -1 : walk.rows, walk.lastName.c_str(),
+                clock.nsecsElapsed() / 1e9);
+    return walk.done && !walk.failures ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+        return Child(argc, argv);
     const int rounds = benchtools::rounds(argc, argv);
-    const auto simulator = benchtools::startBenchSim();
-    if (!simulator)
+    const auto sim = benchtools::startBenchSim();
+    if (!sim)
         return 1;
-    trqtest::SimProcess& sim = *simulator;
-    int status = 0;
-    Snmp snmp(status);
-    if (status != SNMP_CLASS_SUCCESS) {
-        std::fprintf(stderr, "cannot create the engine: %d\n", status);
-        return 1;
-    }
-    // The tools load no MIB files (the engine has set MIBS and MIBDIRS empty for this
-    // process), so their start-up costs no more than ours.
-    const auto column = benchtools::snmpwalkV2c(sim.port(), "mardle", std::string(kEntry) + ".2");
-    const auto table = benchtools::snmpwalkV2c(sim.port(), "mardle", kEntry);
+    const auto ours = benchtools::self({"--child", std::to_string(sim->port())});
+    const auto oursBase = benchtools::self({"--child", std::to_string(sim->port()), "empty"});
+    const auto column = benchtools::snmpwalkV2c(sim->port(), "mardle", std::string(kEntry) + ".2");
+    const auto table = benchtools::snmpwalkV2c(sim->port(), "mardle", kEntry);
+    const auto nothing = benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
 
-    double engine = -1, walkColumn = -1, walkTable = -1;
+    benchtools::Compare byColumn, byTable;
     for (int round = 0; round < rounds; ++round) {
-        int rows = 0;
-        const double e = engineWalk(snmp, sim.port(), rows);
-        if (rows != kRows) {
-            std::fprintf(stderr, "engine walk: %d rows instead of %d\n", rows, kRows);
+        const benchtools::Run e = benchtools::run(ours);
+        const benchtools::Run c = benchtools::run(column);
+        const benchtools::Run t = benchtools::run(table);
+        const benchtools::Run eb = benchtools::run(oursBase);
+        const benchtools::Run nb = benchtools::run(nothing);
+        if (!e.ok || benchtools::field(e.output, "rows") != kRows ||
+            e.output.find("last=bench row 2000\n") == std::string::npos || !eb.ok ||
+            benchtools::field(eb.output, "rows") != 0) {
+            std::fprintf(stderr, "engine walk failed or wrong:\n%s%s\n", e.output.c_str(), eb.output.c_str());
             return 1;
         }
-        engine = benchtools::best(engine, e);
-        walkColumn = benchtools::best(walkColumn, benchtools::timed(column));
-        walkTable = benchtools::best(walkTable, benchtools::timed(table));
-        std::printf("round %d: engine %.3f s, snmpwalk column %.3f s, snmpwalk table %.3f s\n", round + 1, e,
-                    walkColumn, walkTable);
+        const int columnRows = benchtools::countLines(c.output, "." + std::string(kEntry) + ".2.");
+        const int tableRows = benchtools::countLines(t.output, "." + std::string(kEntry) + ".");
+        if (!c.ok || !t.ok || !nb.ok || columnRows != kRows || tableRows != 4 * kRows) {
+            std::fprintf(stderr, "snmpwalk failed or is missing (Debian package snmp): %d, %d lines\n", columnRows,
+                         tableRows);
+            return 1;
+        }
+        byColumn.add(e, c, eb, nb);
+        byTable.add(e, t, eb, nb);
+        std::printf("round %d: engine %.3f s (empty %.3f s), snmpwalk column %.3f s, table %.3f s (empty %.3f s)\n",
+                    round + 1, e.wall, eb.wall, c.wall, t.wall, nb.wall);
     }
-    std::printf("engine async walk, %d rows x 4 columns: %.3f s (%.0f rows/s)\n", kRows, engine, kRows / engine);
-    if (walkColumn < 0 || walkTable < 0) {
-        std::printf("snmpwalk failed or is missing (Debian package snmp); no ratios\n");
-        return 1;
-    }
-    std::printf("snmpwalk -v2c one column (%d rows): %.3f s\n", kRows, walkColumn);
-    std::printf("snmpwalk -v2c whole table (%d varbinds): %.3f s\n", kRows * 4, walkTable);
-    std::printf("ratio engine_4col/snmpwalk_1col %.2f (target <= 1.00)\n", engine / walkColumn);
-    std::printf("ratio engine_4col/snmpwalk_table %.2f\n", engine / walkTable);
-    return engine <= walkColumn ? 0 : 2;
+    using C = benchtools::Compare;
+    byColumn.print("walk of 2000 rows", "engine, 4 columns:", "snmpwalk -v2c, one column:");
+    std::printf("  snmpwalk -v2c of the whole table (%d varbinds): job %.3f s\n", 4 * kRows, byTable.jobMedian(false, C::wall));
+    bool met = benchtools::verdict("walk engine_4col/snmpwalk_1col", byColumn.jobRatio(C::wall), 1.0);
+    std::printf("ratio %-40s %6.2f\n", "walk engine_4col/snmpwalk_table", byTable.jobRatio(C::wall));
+    met &= benchtools::verdict("cpu engine/snmpwalk_1col", byColumn.jobRatio(C::cpu), 2.0);
+    return met ? 0 : 2;
 }

@@ -1,15 +1,19 @@
 // Request-level walk benchmark: a VhSNMPRequest walking the 2000-row x 4-column table of
 // the bench profile the way the windows drive it (GetAsync(first), then GetAsync(false)
-// from each row's completion, replies pumped by the library's event timer and the
-// engine's socket notifiers), against "snmpwalk -v2c" of one column, on one simulator in
-// one run. Prints the times and a "ratio" line; the target is a ratio of 1.0 or less.
+// from each row's completion, replies delivered by the engine's socket notifiers while
+// the message loop sleeps), against "snmpwalk -v2c" of one column, on one simulator:
+// on plain loopback and with every reply 1 ms late. Both run as whole processes, and
+// again around an empty walk (a table, a subtree with nothing in it): the walk's own time
+// is the difference (bench_tools.h). Prints the medians of paired rounds, wall and CPU
+// time, and the ratios of the walks with their targets.
 //
-// Usage: trq_walk_request_bench [rounds]   (best of rounds, default 3)
+// Usage: trq_walk_request_bench [rounds]   (paired rounds, default 5)
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 
 #include "bench_tools.h"
 #include "snmplib/request.h"
@@ -18,12 +22,23 @@
 namespace {
 
 const int kRows = 2000;
+const char* const kColumn = "1.3.6.1.4.1.32473.99.1.1.2";
+const char* const kNothing = "1.3.6.1.4.1.32473.99.99"; // no object lies under it
 
 const VhSNMPObjectDesc BenchTable[] = {
     {"1.3.6.1.4.1.32473.99.1.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
     {"1.3.6.1.4.1.32473.99.1.1.2", "Name", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READWRITE},
     {"1.3.6.1.4.1.32473.99.1.1.3", "Counter", SNMP_SYNTAX_COUNTER, SNMP_ACCESS_READONLY},
     {"1.3.6.1.4.1.32473.99.1.1.4", "Mode", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE},
+    {nullptr},
+};
+
+// The same columns of a table that does not exist.
+const VhSNMPObjectDesc EmptyTable[] = {
+    {"1.3.6.1.4.1.32473.99.99.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.99.1.2", "Name", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READWRITE},
+    {"1.3.6.1.4.1.32473.99.99.1.3", "Counter", SNMP_SYNTAX_COUNTER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.99.1.4", "Mode", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE},
     {nullptr},
 };
 
@@ -49,64 +64,86 @@ struct Walker {
             return;
         }
         ++Rows;
-        LastRow = list.Items[0]->Value + " " + list.Items[1]->Value;
+        LastRow = list.Items[0]->Value + "|" + list.Items[1]->Value + "|" + list.Items[2]->Value + "|" +
+                  list.Items[3]->Value;
         Request.GetAsync(VhSNMPCompletion(this, &Walker::Reply), false);
     }
 };
 
-double requestWalk(VhSNMPRequest& request, int& rows, std::string& lastRow)
+// The child: one walk, as a program of its own; prints rows=, last= and walk= (its own
+// clock). "--child PORT empty" walks the empty table.
+int Child(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir bootDir;
+    VhSNMPInit(bootDir.path().toStdString());
+    VhSNMPRequest request;
+    request.Device.Port = static_cast<uint16_t>(std::atoi(argv[2]));
+    request.Security.Version = 1; // SNMPv2c, as snmpwalk -v2c
+    const bool empty = argc > 3 && std::strcmp(argv[3], "empty") == 0;
+    request.VarList = VhSNMPVarList(empty ? EmptyTable : BenchTable, MVT_FMV, 1);
     Walker walker(request);
     QElapsedTimer clock;
     clock.start();
     request.GetAsync(VhSNMPCompletion(&walker, &Walker::Reply), true);
     while (!walker.Done && clock.elapsed() < 120000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    rows = walker.Failed || !walker.Done ? -1 : walker.Rows;
-    lastRow = walker.LastRow;
-    return seconds;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents); // sleeps
+    std::printf("rows=%d\nlast=%s\nwalk=%.6f\n", walker.Failed ? -1 : walker.Rows, walker.LastRow.c_str(),
+                clock.nsecsElapsed() / 1e9);
+    return walker.Done && !walker.Failed ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+        return Child(argc, argv);
     const int rounds = benchtools::rounds(argc, argv);
     const auto sim = benchtools::startBenchSim();
     if (!sim)
         return 1;
-    QTemporaryDir bootDir;
-    VhSNMPInit(bootDir.path().toStdString());
+    const auto ours = benchtools::self({"--child", std::to_string(sim->port())});
+    const auto oursBase = benchtools::self({"--child", std::to_string(sim->port()), "empty"});
+    const auto peer = benchtools::snmpwalkV2c(sim->port(), "mardle", kColumn);
+    const auto peerBase = benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
+    const std::string lastRow = "2000|bench row 2000|2000000|3";
 
-    VhSNMPRequest request;
-    request.Device.Port = static_cast<uint16_t>(sim->port());
-    request.Security.Version = 1; // SNMPv2c, as snmpwalk -v2c
-    request.VarList = VhSNMPVarList(BenchTable, MVT_FMV, 1);
-
-    const auto column = benchtools::snmpwalkV2c(sim->port(), "mardle", "1.3.6.1.4.1.32473.99.1.1.2");
-    double walk = -1, walkColumn = -1;
-    for (int round = 0; round < rounds; ++round) {
-        int rows = 0;
-        std::string lastRow;
-        const double w = requestWalk(request, rows, lastRow);
-        if (rows != kRows || lastRow != "2000 bench row 2000") {
-            std::fprintf(stderr, "request walk: %d rows instead of %d, last row \"%s\"\n", rows, kRows,
-                         lastRow.c_str());
+    bool met = true;
+    for (const int delay : {0, 1}) {
+        if (!sim->delay(delay))
             return 1;
+        benchtools::Compare walks;
+        for (int round = 0; round < rounds; ++round) {
+            const benchtools::Run o = benchtools::run(ours);
+            const benchtools::Run p = benchtools::run(peer);
+            const benchtools::Run ob = benchtools::run(oursBase);
+            const benchtools::Run pb = benchtools::run(peerBase);
+            const int oursRows = static_cast<int>(benchtools::field(o.output, "rows"));
+            const int peerRows = benchtools::countLines(p.output, std::string(".") + kColumn + ".");
+            if (!o.ok || oursRows != kRows || o.output.find("last=" + lastRow + "\n") == std::string::npos ||
+                !ob.ok || benchtools::field(ob.output, "rows") != 0) {
+                std::fprintf(stderr, "request walk failed or wrong:\n%s%s\n", o.output.c_str(), ob.output.c_str());
+                return 1;
+            }
+            if (!p.ok || peerRows != kRows || !pb.ok) {
+                std::fprintf(stderr, "snmpwalk failed or is missing (Debian package snmp): %d rows\n", peerRows);
+                return 1;
+            }
+            walks.add(o, p, ob, pb);
+            std::printf("reply delay %d ms, round %d: request walk %.3f s (empty %.3f s), snmpwalk column %.3f s "
+                        "(empty %.3f s)\n",
+                        delay, round + 1, o.wall, ob.wall, p.wall, pb.wall);
         }
-        const double c = benchtools::timed(column);
-        walk = benchtools::best(walk, w);
-        walkColumn = benchtools::best(walkColumn, c);
-        std::printf("round %d: request walk %.3f s, snmpwalk column %.3f s\n", round + 1, w, c);
+        const std::string what = "reply delay " + std::to_string(delay) + " ms: walk of " +
+                                 std::to_string(kRows) + " rows";
+        walks.print(what.c_str(), "request, 4 columns:", "snmpwalk -v2c, one column:");
+        using C = benchtools::Compare;
+        met &= benchtools::verdict(delay ? "walk request_4col/snmpwalk_1col, 1 ms" : "walk request_4col/snmpwalk_1col",
+                                   walks.jobRatio(C::wall), delay ? 1.0 : 1.1);
+        met &= benchtools::verdict(delay ? "cpu request/snmpwalk, 1 ms" : "cpu request/snmpwalk",
+                                   walks.jobRatio(C::cpu), 2.0);
     }
-    std::printf("request async walk, %d rows x 4 columns: %.3f s (%.0f rows/s)\n", kRows, walk, kRows / walk);
-    if (walkColumn < 0) {
-        std::printf("snmpwalk failed or is missing (Debian package snmp); no ratio\n");
-        return 1;
-    }
-    std::printf("snmpwalk -v2c one column (%d rows): %.3f s\n", kRows, walkColumn);
-    std::printf("ratio request_4col/snmpwalk_1col %.2f (target <= 1.00)\n", walk / walkColumn);
-    return walk <= walkColumn ? 0 : 2;
+    sim->delay(0);
+    return met ? 0 : 2;
 }

@@ -11,9 +11,25 @@
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/exception.h"
+#include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
+#include "snmplib/expression.h"
+#include "snmplib/snmperror.h"
+#include "snmplib/textforms.h"
 
 namespace {
+
+// What a field of the syntax takes (IsTypedValue).
+std::string TypedValueHint(unsigned syntax)
+{
+    const VhTypedForm form = TypedFormOf(syntax);
+    switch (form.Form) {
+    case VhTypedForm::Number:
+        return ReplaceAll(ReplaceAll(CommonMsgTable.Text(8), "[MIN]", form.Min), "[MAX]", form.Max);
+    case VhTypedForm::DottedQuad: return "Please enter an IP address: four numbers from 0 to 255 separated by \".\"!";
+    default: return "Please enter a hex string: digits 0-9 and A-F only!";
+    }
+}
 
 // The button column a button belongs to.
 TCtrlBtnPanel* ButtonsOf(QObject* sender, TCtrlBtnPanel* fallback)
@@ -104,6 +120,24 @@ bool TSNMPEditorPanel::SetChecked()
             list.Items[i]->Access = saved[i];
     };
 
+    // A typed text that is no value of its column's type is refused, naming the field:
+    // read as a number or an address, it would write another value than the one typed.
+    // (An empty one is for the check below.)
+    const int count = std::min(list.Count(), EditsPanel->RowCount());
+    for (int i = 0; i < count; ++i) {
+        const UISnmpVar& row = EditsPanel->Rows[static_cast<std::size_t>(i)];
+        const VhSNMPVarItem* item = list.GetItem(i);
+        const QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(row.ValueControl.data());
+        if (!edit || !row.CheckBox || !row.CheckBox->isChecked() || item->Options ||
+            (item->Access & SNMP_ACCESS_INVALID) || edit->text().isEmpty() ||
+            IsTypedValue(fromQt(edit->text()), item->Syntax))
+            continue;
+        MessageDlg(item->Caption + ": " + TypedValueHint(item->Syntax), mtWarning, mbOK);
+        if (edit)
+            edit->setFocus();
+        return false;
+    }
+
     request->LastOp = 1;
     try {
         request->ControlsToVarList();
@@ -113,7 +147,6 @@ bool TSNMPEditorPanel::SetChecked()
         return false;
     }
     bool empty = false;
-    const int count = std::min(list.Count(), EditsPanel->RowCount());
     for (int i = 0; i < count; ++i) {
         const QCheckBox* box = EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox;
         // A hidden row is never sent, whatever its box says: the user cannot see it.

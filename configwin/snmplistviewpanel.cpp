@@ -351,9 +351,18 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
             }
             statusRows.push_back(s);
         }
+        const bool nothingToWrite = edits->EnabledCheckCount() == 0;
         edits->ArrangeCtrlBtn(panel->ButtonPanel);
         edits->ArrangeEdits(2, true);
         panel->ButtonPanel->RefreshButton->hide();
+        if (nothingToWrite) {
+            // Nothing left to write (the status column was the only writable one): no Set,
+            // which would send a set without a varbind.
+            for (QWidget* button : {static_cast<QWidget*>(setButton),
+                                    static_cast<QWidget*>(panel->ButtonPanel->CheckAllButton),
+                                    static_cast<QWidget*>(panel->ButtonPanel->ClearChecksButton)})
+                button->hide();
+        }
         panel->ButtonPanel->ArrangeButtons();
         panel->SetContent(edits);
         panel->AttachToForm(window);

@@ -50,6 +50,25 @@ std::string formatLogEntry(const LogEntry& e)
     return s.str();
 }
 
+bool reportCounter(const std::string& name, Oid& counter)
+{
+    static const struct {
+        const char* name;
+        const char* oid;
+    } counters[] = {
+        {"unsupportedSecLevels", "1.3.6.1.6.3.15.1.1.1.0"}, {"notInTimeWindows", "1.3.6.1.6.3.15.1.1.2.0"},
+        {"unknownUserNames", "1.3.6.1.6.3.15.1.1.3.0"},     {"unknownEngineIDs", "1.3.6.1.6.3.15.1.1.4.0"},
+        {"wrongDigests", "1.3.6.1.6.3.15.1.1.5.0"},         {"decryptionErrors", "1.3.6.1.6.3.15.1.1.6.0"},
+        {"unknownSecurityModels", "1.3.6.1.6.3.11.2.1.1.0"}, {"invalidMsgs", "1.3.6.1.6.3.11.2.1.2.0"},
+        {"unknownPDUHandlers", "1.3.6.1.6.3.11.2.1.3.0"},   {"unavailableContexts", "1.3.6.1.6.3.12.1.4.0"},
+        {"unknownContexts", "1.3.6.1.6.3.12.1.5.0"},
+    };
+    for (const auto& c : counters)
+        if (name == c.name)
+            return parseOid(c.oid, counter);
+    return false;
+}
+
 namespace {
 
 std::vector<std::string> split(const std::string& line, size_t maxWords)
@@ -110,6 +129,17 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
         (w.size() == 2 || (toInt(w[2], m) && m >= 1))) {
         st.failStatus = int(n);
         st.failIndex = w.size() == 3 ? int(m) : 1;
+        return "OK";
+    }
+    if (cmd == "report" && w.size() == 2 && w[1] == "off") {
+        st.reportCount = 0;
+        return "OK";
+    }
+    if (cmd == "report" && (w.size() == 2 || w.size() == 3) && (w.size() == 2 || (toInt(w[2], n) && n >= 1))) {
+        if (!reportCounter(w[1], oid))
+            return "ERR unknown report: " + w[1];
+        st.reportOid = oid;
+        st.reportCount = w.size() == 3 ? int(n) : 1;
         return "OK";
     }
     if (cmd == "set") {

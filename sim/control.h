@@ -40,7 +40,17 @@ struct SimState {
     int failStatus = 0;       // error-status for the next set (0: none)
     int failIndex = 1;
     std::vector<LogEntry> log;
+    // The next reportCount SNMPv3 requests of a user are answered with a REPORT of this
+    // counter instead of a response.
+    Oid reportOid;
+    int reportCount = 0;
 };
+
+// The counters a REPORT can carry, by name (usmStats and snmp MPD / target counters):
+// unsupportedSecLevels, notInTimeWindows, unknownUserNames, unknownEngineIDs,
+// wrongDigests, decryptionErrors, unknownSecurityModels, invalidMsgs,
+// unknownPDUHandlers, unavailableContexts, unknownContexts. False for another name.
+bool reportCounter(const std::string& name, Oid& counter);
 
 // Runs one command line; returns the answer without the terminating "." line.
 std::string runControlCommand(SimState& state, const std::string& line);

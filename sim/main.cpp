@@ -277,6 +277,45 @@ void noteResponse(long reqid, int errstat, int errindex)
     e->answered = true;
 }
 
+// Answers a request with a REPORT of the counter instead of a response, as the agent
+// reports a failure itself: the request's message and request IDs, no context, the counter
+// as the only varbind; a notInTimeWindow report is authenticated, the others are not.
+bool sendReport(netsnmp_session* session, netsnmp_pdu* request, const Oid& counter)
+{
+    const int flags = request->flags;
+    request->flags |= UCD_MSG_FLAG_FORCE_PDU_COPY;
+    netsnmp_pdu* report = snmp_clone_pdu(request);
+    request->flags = flags;
+    if (!report)
+        return false;
+    report->flags = flags;
+    snmp_free_varbind(report->variables);
+    report->variables = nullptr;
+    report->command = SNMP_MSG_REPORT;
+    report->errstat = 0;
+    report->errindex = 0;
+    SNMP_FREE(report->contextName);
+    report->contextName = strdup("");
+    report->contextNameLen = 0;
+    if (report->securityStateRef) {
+        struct snmp_secmod_def* sm = find_sec_mod(report->securityModel);
+        if (sm && sm->pdu_free_state_ref)
+            sm->pdu_free_state_ref(report->securityStateRef);
+        report->securityStateRef = nullptr;
+    }
+    Oid timeWindow;
+    reportCounter("notInTimeWindows", timeWindow);
+    report->securityLevel = counter == timeWindow ? SNMP_SEC_LEVEL_AUTHNOPRIV : SNMP_SEC_LEVEL_NOAUTH;
+    std::vector<oid> name = fromOid(counter);
+    u_long one = 1;
+    snmp_pdu_add_variable(report, name.data(), name.size(), ASN_COUNTER, reinterpret_cast<u_char*>(&one), sizeof one);
+    if (snmp_send(session, report) == 0) {
+        snmp_free_pdu(report);
+        return false;
+    }
+    return true;
+}
+
 int loggingCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
     if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu)
@@ -295,6 +334,12 @@ int loggingCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pd
     if (g_state.log.size() >= kLogLimit)
         g_state.log.erase(g_state.log.begin(), g_state.log.begin() + long(kLogLimit / 2));
     g_state.log.push_back(std::move(e));
+    if (g_state.reportCount > 0 && pdu->version == SNMP_VERSION_3 && pdu->securityNameLen > 0) {
+        --g_state.reportCount;
+        g_state.log.back().answered = true;
+        sendReport(session, pdu, g_state.reportOid);
+        return 1;
+    }
     g_current = &g_state.log.back();
     int rc = handle_snmp_packet(op, session, reqid, pdu, magic);
     g_current = nullptr;
@@ -460,6 +505,7 @@ void usage()
                  "  --listen   the UDP endpoint; port 0 picks a free port (default udp:127.0.0.1:0)\n"
                  "  --conf     communities and v3 users (default: the shipped trq3100-sim.conf)\n"
                  "  --dir      a private directory for the control socket (default: a new temporary one)\n"
+                 "  --engine-id TEXT  the agent's SNMPv3 engine ID, made from TEXT (default: random)\n"
                  "  --detach FILE  run in the background once ready; FILE receives \"port=N pid=P dir=D\"\n"
                  "  --stop FILE    end the simulator that --detach described in FILE\n"
                  "Prints \"READY port=N\" when it answers; SIGTERM ends it.\n");
@@ -515,7 +561,7 @@ int main(int argc, char** argv)
     std::string profilePath = std::string(TRQ_SIM_SHARE_DIR) + "/trq3100.profile";
     std::string confPath = std::string(TRQ_SIM_SHARE_DIR) + "/trq3100-sim.conf";
     std::string listen = "udp:127.0.0.1:0";
-    std::string dir, detachFile;
+    std::string dir, detachFile, engineId;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string& out) {
@@ -530,6 +576,7 @@ int main(int argc, char** argv)
         else if (a == "--conf") ok = value(confPath);
         else if (a == "--dir") ok = value(dir);
         else if (a == "--detach") ok = value(detachFile);
+        else if (a == "--engine-id") ok = value(engineId) && !engineId.empty();
         else if (a == "--stop") {
             std::string file;
             return value(file) ? stopDetached(file) : (usage(), 2);
@@ -562,6 +609,20 @@ int main(int argc, char** argv)
             return 1;
         }
         dir = tmpl;
+    }
+
+    if (!engineId.empty()) {
+        // The engine ID must be known before the users are made (their keys are localised
+        // with it): a configuration of our own that names it first.
+        std::ifstream in(confPath);
+        const std::string withId = dir + "/engine-id.conf";
+        std::ofstream out(withId);
+        out << "engineID " << engineId << "\n" << in.rdbuf();
+        if (!out) {
+            std::fprintf(stderr, "trq3100-sim: cannot write %s\n", withId.c_str());
+            return 1;
+        }
+        confPath = withId;
     }
 
     if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {

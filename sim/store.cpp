@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 
@@ -66,12 +67,15 @@ enum RowStatusValue { RsActive = 1, RsNotInService = 2, RsNotReady = 3, RsCreate
 
 std::string oidToString(const Oid& oid)
 {
-    std::string s;
+    // One buffer, no stream: every request's varbinds are logged this way.
+    std::string s(oid.size() * 11, '\0');
+    char* out = s.data();
     for (size_t i = 0; i < oid.size(); ++i) {
         if (i)
-            s += '.';
-        s += std::to_string(oid[i]);
+            *out++ = '.';
+        out = std::to_chars(out, s.data() + s.size(), oid[i]).ptr;
     }
+    s.resize(size_t(out - s.data()));
     return s;
 }
 

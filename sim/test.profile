@@ -69,3 +69,26 @@
 1.3.6.1.4.1.32473.99.7.8.0 TIMETICKS ro 12345
 1.3.6.1.4.1.32473.99.7.9.0 COUNTER64 ro 18446744073709551615
 1.3.6.1.4.1.32473.99.7.10.0 OPAQUE ro 9F 78 04 3F 80 00 00
+
+# Table with a hole in every place a walk meets one, 99.11.1: rows 1..5 of four columns.
+# Column 1 (the index) lacks row 2, column 2 lacks row 1 (the first row), column 3 lacks
+# row 5 (the last row), column 4 has no row at all.
+@rows 1.3.6.1.4.1.32473.99.11.1 1 5
+1 INTEGER ro {i}
+2 STRING ro row {i}
+3 INTEGER ro {i * 100}
+@end
+@delete 1.3.6.1.4.1.32473.99.11.1.1.2
+@delete 1.3.6.1.4.1.32473.99.11.1.2.1
+@delete 1.3.6.1.4.1.32473.99.11.1.3.5
+
+# Values that are no value of their column's type, 99.12.1: rows 1..3 of an index, a
+# DateAndTime and a double (8 octets, little-endian). Row 2's DateAndTime has 5 octets,
+# row 3's double 3.
+@rows 1.3.6.1.4.1.32473.99.12.1 1 3
+1 INTEGER ro {i}
+2 HEX ro 07 D6 0C 1B 0D 05 09 00 2B 08 00
+3 HEX ro 00 00 00 00 00 00 04 40
+@end
+1.3.6.1.4.1.32473.99.12.1.2.2 HEX ro 07 D6 0C 1B 0D
+1.3.6.1.4.1.32473.99.12.1.3.3 HEX ro 00 00 04

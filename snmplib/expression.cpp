@@ -17,6 +17,81 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
+// A value goes into an expression as one quoted text. One that holds a character the
+// evaluator reads (a quote, an operator, a group, a reference prefix), or that would read
+// as NOW, goes in as a marked literal: LiteralMark first, each such character as
+// EscapeMark and its letter. The comparison takes it back to the value's own bytes, so an
+// agent's text always compares as the one literal it is.
+constexpr char LiteralMark = '\x01';
+constexpr char EscapeMark = '\x02';
+constexpr std::string_view Escaped("\"|&!()<>=$#\x01\x02", 13);
+
+std::string QuotedValue(const std::string& v)
+{
+    if (v.find_first_of(Escaped) == npos && AnsiCompareText(v, "NOW") != 0)
+        return "\"" + v + "\"";
+    std::string out = "\"";
+    out += LiteralMark;
+    for (const char c : v) {
+        const std::size_t k = Escaped.find(c);
+        if (k == npos) {
+            out += c;
+        } else {
+            out += EscapeMark;
+            out += static_cast<char>('A' + k);
+        }
+    }
+    return out + "\"";
+}
+
+// A side of a comparison that is a marked literal, taken back to the value's bytes.
+bool FromLiteral(std::string& side)
+{
+    if (side.empty() || side[0] != LiteralMark)
+        return false;
+    std::string value;
+    for (std::size_t i = 1; i < side.size(); ++i) {
+        const std::size_t k = i + 1 < side.size() ? static_cast<std::size_t>(side[i + 1] - 'A') : npos;
+        if (side[i] == EscapeMark && k < Escaped.size()) {
+            value += Escaped[k];
+            ++i;
+        } else {
+            value += side[i];
+        }
+    }
+    side = std::move(value);
+    return true;
+}
+
+// A number as the evaluator reads one: sign, digits, a fraction, an exponent.
+bool IsNumberText(const std::string& v)
+{
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < v.size() && v[i] >= '0' && v[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < v.size() && (v[i] == '+' || v[i] == '-'))
+        ++i;
+    std::size_t n = digits();
+    if (i < v.size() && v[i] == '.') {
+        ++i;
+        n += digits();
+    }
+    if (n == 0)
+        return false;
+    if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
+        ++i;
+        if (i < v.size() && (v[i] == '+' || v[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == v.size();
+}
+
 // The ")" that closes the "(" at open, or npos.
 std::size_t MatchingClose(std::string_view s, std::size_t open)
 {
@@ -161,9 +236,9 @@ bool EvalCompare(const std::string& text)
     }
     left = StripQuotes(Trim(left));
     right = StripQuotes(Trim(right));
-    if (AnsiCompareText(left, "NOW") == 0)
+    if (!FromLiteral(left) && AnsiCompareText(left, "NOW") == 0)
         left = FloatToStr(Now());
-    if (AnsiCompareText(right, "NOW") == 0)
+    if (!FromLiteral(right) && AnsiCompareText(right, "NOW") == 0)
         right = FloatToStr(Now());
     const int c = left.compare(right); // byte order; a proper prefix is smaller
     switch (k) {
@@ -283,7 +358,8 @@ std::string VhSNMPRequest::ExpandExpression(const std::string& expr, bool allowT
         case SNMP_SYNTAX_UINT8:
         case SNMP_SYNTAX_INT16:
         case SNMP_SYNTAX_UINT16:
-            s = v;
+            // A text in a number's place ("(NOTDONE)") is a literal in a filter.
+            s = allowText && !v.empty() && !IsNumberText(v) ? QuotedValue(v) : v;
             break;
         case SNMP_SYNTAX_TIMETICKS:
             s = std::to_string(TimeTicksFromText(v));
@@ -294,7 +370,7 @@ std::string VhSNMPRequest::ExpandExpression(const std::string& expr, bool allowT
         default:
             if (!allowText)
                 RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION);
-            s = "\"" + v + "\"";
+            s = QuotedValue(v);
             break;
         }
         rest.insert(p, s);

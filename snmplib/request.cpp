@@ -139,18 +139,23 @@ std::unique_ptr<SnmpTarget> VhSNMPRequest::MakeTarget()
     const int retries = Retries;
     const unsigned long timeout = static_cast<unsigned long>(std::max<int32_t>(Timeout, 0));
 
-    auto user = std::make_unique<UTarget>(address);
-    auto community = std::make_unique<CTarget>(address);
     if (Security.Version == version3) {
+        auto user = std::make_unique<UTarget>(address);
         user->set_version(version3);
         user->set_retry(retries);
         user->set_timeout(timeout);
         user->set_security_model(Security.SecurityModel);
         user->set_security_name(OctetStr(Security.SecurityName));
-        usmAddUserName(OctetStr(Security.SecurityName), Security.AuthProtocol, Security.PrivProtocol,
-                       OctetStr(Security.AuthPassword), OctetStr(Security.PrivPassword));
+        const int registered = usmAddUserName(OctetStr(Security.SecurityName), Security.AuthProtocol,
+                                              Security.PrivProtocol, OctetStr(Security.AuthPassword),
+                                              OctetStr(Security.PrivPassword));
+        // A user the engine refuses (a protocol it does not know, a pass phrase too short)
+        // is named as such; nothing is sent. Without authentication no key is used.
+        if (registered != SNMPv3_USM_OK && Security.SecurityLevel != SNMP_SECURITY_LEVEL_NOAUTH_NOPRIV)
+            RaiseStatus(registered);
         return user;
     }
+    auto community = std::make_unique<CTarget>(address);
     community->set_version(static_cast<snmp_version>(Security.Version));
     community->set_retry(retries);
     community->set_timeout(timeout);
@@ -166,6 +171,7 @@ void VhSNMPRequest::BuildPdu(int mode, Pdu& pdu)
     pdu.set_context_engine_id(OctetStr(Scope.ContextEngineID));
 
     const uint8_t type = VarList.ListType;
+    pdu.reserve(VarList.Count());
     for (int i = 0; i < VarList.Count(); ++i) {
         VhSNMPVarItem* item = VarList.GetItem(i);
         if (mode == 2) {
@@ -193,9 +199,24 @@ void VhSNMPRequest::BuildPdu(int mode, Pdu& pdu)
         } else {
             if (type == SVT_SV || type == MVT_SV)
                 RaiseSnmpError(VHSNMP_ERR_GETNEXT_SINGLE);
-            pdu += Vb(Oid(item->Instance));
+            // A column that has shown no value yet (a hole in the first row) asks from
+            // its start again.
+            pdu += Vb(item->Instance.empty() ? Oid(BaseOid(i)) : InstanceArcs(i));
         }
     }
+}
+
+const Oid& VhSNMPRequest::InstanceArcs(int itemIndex)
+{
+    const std::string& text = VarList.GetItem(itemIndex)->Instance;
+    if (Instances.size() < static_cast<std::size_t>(VarList.Count()))
+        Instances.resize(static_cast<std::size_t>(VarList.Count()));
+    ParsedInstance& parsed = Instances[static_cast<std::size_t>(itemIndex)];
+    if (parsed.Text != text) {
+        parsed.Text = text;
+        parsed.Arcs = Oid(text);
+    }
+    return parsed.Arcs;
 }
 
 int VhSNMPRequest::ReadOperation() const
@@ -252,15 +273,21 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
     std::vector<Column> columns(static_cast<std::size_t>(n));
     const Oid* row = nullptr;
     int past = 0;
+    std::vector<std::string> receivedOids(static_cast<std::size_t>(n));
     for (int j = 0; j < n; ++j) {
         const VhSNMPVarItem* item = VarList.GetItem(readable[j]);
         const std::string base = BaseOid(readable[j]);
-        const std::string received = pdu[j].get_printable_oid();
-        const Oid asked(item->Instance.empty() ? base : item->Instance);
+        std::string& received = receivedOids[static_cast<std::size_t>(j)];
+        received = pdu[j].get_printable_oid();
+        const Oid& got = pdu[j].get_oid();
+        const Oid from = item->Instance.empty() ? Oid(base) : Oid();
+        const Oid& asked = item->Instance.empty() ? from : InstanceArcs(readable[j]);
         Column& c = columns[static_cast<std::size_t>(j)];
-        if (!IsPastColumn(base, item->Instance, received) && pdu[j].get_oid() > asked &&
-            received.size() > base.size() + 1 && received.compare(0, base.size() + 1, base + ".") == 0) {
-            c.instance = Oid(received.substr(base.size() + 1));
+        if (!IsPastColumn(base, item->Instance, received) && got > asked && received.size() > base.size() + 1 &&
+            received.compare(0, base.size(), base) == 0 && received[base.size()] == '.') {
+            // The arcs after the base's: as many as the base has dots, plus one.
+            const std::size_t baseArcs = static_cast<std::size_t>(std::count(base.begin(), base.end(), '.')) + 1;
+            c.instance = Oid(got.arcs().data() + baseArcs, got.len() - baseArcs);
             c.past = !c.instance.valid();
         }
         if (c.past) {
@@ -284,7 +311,10 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
             item->Instance = BaseOid(readable[j]) + "." + rowInstance;
         } else if (c.instance == *row) {
             VbToText(readable[j], pdu[j]);
-            item->Instance = pdu[j].get_printable_oid();
+            item->Instance = std::move(receivedOids[static_cast<std::size_t>(j)]);
+            if (Instances.size() < static_cast<std::size_t>(VarList.Count()))
+                Instances.resize(static_cast<std::size_t>(VarList.Count()));
+            Instances[static_cast<std::size_t>(readable[j])] = {item->Instance, pdu[j].get_oid()};
             received[static_cast<std::size_t>(readable[j])] = true;
         } else {
             item->Value.clear();
@@ -386,7 +416,6 @@ void VhSNMPRequest::SendAsync(int operation, Pdu& pdu, const SnmpTarget& target,
         RaiseStatus(status);
     Outstanding.emplace_back(pdu.get_request_id(), block.release());
     ++Pending;
-    SnmpEventProcessor.ExpectReply();
 }
 
 void VhSNMPRequest::GetAsync(const VhSNMPCompletion& completion, bool first)

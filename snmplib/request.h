@@ -33,6 +33,7 @@
 #include <QPointer>
 
 #include "snmplib/defaults.h"
+#include "snmplib/engine/oid.h"
 #include "snmplib/varlist.h"
 
 class Pdu;
@@ -138,8 +139,10 @@ public:
     // expr with every item reference (prefix followed by decimal digits, no digits naming
     // item 0) replaced by the item's raw value: booleans as "1"/"0", numbers as they are,
     // TimeTicks as hundredths, bcdatetime as the date-time number, other syntaxes in
-    // double quotes when allowText (else -513). A "(NULL)" value raises -512, a reference
-    // past the list -513. Inserted values are not searched again.
+    // double quotes when allowText (else -513). With allowText a value that holds a
+    // character the evaluator reads, or that is "NOW", or a text in a number's place, goes
+    // in as a marked literal that compares as exactly its own bytes. A "(NULL)" value
+    // raises -512, a reference past the list -513. Inserted values are never expanded again.
     virtual std::string ExpandExpression(const std::string& expr, bool allowText, const std::string& prefix);
     // Stores index column k's value text from the leading arcs of rest and returns the
     // arcs left after them. An instance with fewer arcs than the column needs raises -514,
@@ -194,6 +197,15 @@ private:
     // Sends asynchronously (operation sNMP_PDU_GET, GETNEXT or SET) and keeps the exchange.
     void SendAsync(int operation, Pdu& pdu, const SnmpTarget& target, uint8_t replyOperation,
                    const VhSNMPCompletion& completion);
+
+    // Item i's last instance as arcs, parsed from its text only when that has changed (a
+    // walk asks from it and compares with it on every row).
+    const Oid& InstanceArcs(int itemIndex);
+    struct ParsedInstance {
+        std::string Text;
+        Oid Arcs;
+    };
+    std::vector<ParsedInstance> Instances;
 
     // Asynchronous exchanges whose outcome has not come: the engine's request ID and the
     // block handed with it.

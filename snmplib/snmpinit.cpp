@@ -3,9 +3,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <chrono>
-#include <sched.h>
-
 #include "snmplib/engine/bootcounter.h"
 #include "snmplib/engine/snmp.h"
 #include "snmplib/engine/snmperrs.h"
@@ -115,25 +112,6 @@ void _SnmpEventProcessor::OnTimer()
     VhSNMPProcessEvents();
 }
 
-void _SnmpEventProcessor::ExpectReply()
-{
-    if (!Timer || !Running || WatchQueued)
-        return;
-    WatchQueued = true;
-    QMetaObject::invokeMethod(Timer.data(), [this] { Watch(); }, Qt::QueuedConnection);
-}
-
-void _SnmpEventProcessor::Watch()
-{
-    WatchQueued = false;
-    const unsigned long before = Deliveries;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::microseconds(WatchMicroseconds);
-    while (Running && Deliveries == before && std::chrono::steady_clock::now() < end) {
-        VhSNMPProcessEvents();
-        sched_yield(); // the agent may share this processor
-    }
-}
-
 // ---- Reply delivery -------------------------------------------------------------------
 
 void SnmpAsyncCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data)
@@ -143,7 +121,6 @@ void SnmpAsyncCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* da
     std::unique_ptr<VhSNMPReplyBlock> block(static_cast<VhSNMPReplyBlock*>(data));
     if (!block)
         return;
-    SnmpEventProcessor.NoteDelivery();
     VhSNMPRequest* request = block->Request;
     const auto handler = block->Handler;
     const uint8_t operation = block->Operation;

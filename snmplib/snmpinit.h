@@ -34,7 +34,9 @@ Snmp* VhSNMPSession();
 // while a completion runs.
 void VhSNMPProcessEvents();
 
-// The 20 ms timer that calls VhSNMPProcessEvents from the message loop. The timer is made
+// The 20 ms timer that calls VhSNMPProcessEvents from the message loop (time-outs and
+// retries; replies are read by the engine's socket notifiers as they arrive, so a walk
+// waits in the message loop without spinning). The timer is made
 // on the first Start (an application object must exist then) and goes with the
 // application object.
 class _SnmpEventProcessor {
@@ -53,22 +55,9 @@ public:
     bool Active() const;
     static constexpr int Interval = 20; // milliseconds
 
-    // Called after each asynchronous send. Once the message loop is back, the processor
-    // watches for replies for at most WatchMicroseconds (yielding the processor between
-    // looks) before the loop may sleep: the reply of a near agent then arrives without a
-    // wake-up of the thread, which costs more than the exchange itself on loopback.
-    void ExpectReply();
-    // Called for each reply handed to a request.
-    void NoteDelivery() { ++Deliveries; }
-    static constexpr int WatchMicroseconds = 200;
-
 private:
-    void Watch();
-
     QPointer<QTimer> Timer;
-    bool Running = false;      // between Start and Stop
-    bool WatchQueued = false;  // a Watch is waiting in the message queue
-    unsigned long Deliveries = 0;
+    bool Running = false; // between Start and Stop
 };
 
 extern _SnmpEventProcessor SnmpEventProcessor;

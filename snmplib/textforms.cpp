@@ -11,6 +11,7 @@
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/utils.h"
+#include "snmplib/varlist.h"
 
 namespace {
 
@@ -613,4 +614,68 @@ std::string DottedQuad(const unsigned char* octets4)
     char text[20];
     std::snprintf(text, sizeof text, "%u.%u.%u.%u", octets4[0], octets4[1], octets4[2], octets4[3]);
     return text;
+}
+
+// ---- Typed values ---------------------------------------------------------------------
+
+VhTypedForm TypedFormOf(unsigned syntax)
+{
+    switch (syntax) {
+    case SNMP_SYNTAX_INTEGER: return {VhTypedForm::Number, "-2147483648", "2147483647"};
+    case SNMP_SYNTAX_COUNTER:
+    case SNMP_SYNTAX_GAUGE:
+    case SNMP_SYNTAX_UINTEGER: return {VhTypedForm::Number, "0", "4294967295"};
+    case SNMP_SYNTAX_COUNTER64: return {VhTypedForm::Number, "0", "18446744073709551615"};
+    case SNMP_SYNTAX_IPADDRESS:
+    case SNMP_SYNTAX_NSAPADDR: return {VhTypedForm::DottedQuad};
+    case SNMP_SYNTAX_BITSTR:
+    case SNMP_SYNTAX_OCTETSTR:
+    case SNMP_SYNTAX_OPAQUE:
+    case SNMP_SYNTAX_MACADDRESS:
+    case SNMP_SYNTAX_IPV6ADDRESS: return {VhTypedForm::Hex};
+    default: return {};
+    }
+}
+
+namespace {
+
+// The signed value of a decimal text, or false when it is none (or too long to matter).
+bool DecimalValue(const std::string& text, __int128& value)
+{
+    const std::string t = Trim(text);
+    std::size_t i = 0;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '-' || t[i] == '+'))
+        ++i;
+    if (i == t.size() || t.size() - i > 30)
+        return false;
+    __int128 v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9')
+            return false;
+        v = v * 10 + (t[i] - '0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
+bool IsTypedValue(const std::string& text, unsigned syntax)
+{
+    const VhTypedForm form = TypedFormOf(syntax);
+    switch (form.Form) {
+    case VhTypedForm::Number: {
+        __int128 value = 0, min = 0, max = 0;
+        return DecimalValue(text, value) && DecimalValue(form.Min, min) && DecimalValue(form.Max, max) &&
+               value >= min && value <= max;
+    }
+    case VhTypedForm::DottedQuad: {
+        unsigned char octets[4];
+        return ParseDottedQuad(text, octets);
+    }
+    case VhTypedForm::Hex:
+        return text.find_first_not_of("0123456789abcdefABCDEF ") == std::string::npos;
+    default: return true;
+    }
 }

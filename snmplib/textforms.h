@@ -119,3 +119,19 @@ std::string DateAndTimeOctets(const std::string& text);
 // unchanged) for anything else.
 bool ParseDottedQuad(const std::string& text, unsigned char octets[4]);
 std::string DottedQuad(const unsigned char* octets4);
+
+// ---- Typed values ---------------------------------------------------------------------
+
+// What a text a user typed must be to stand for a value of a syntax code (varlist.h):
+// Number, a decimal number from Min to Max (an optional sign, digits, blanks around it) for
+// integer, counter, gauge, unsigned and Counter64; DottedQuad (ParseDottedQuad) for
+// IpAddress and nsapaddr; Hex, hex digits and blanks, for the codes shown as hex text; Any
+// for the others. The readers above take any text; a window checks with this first, so
+// that "abc" is not sent as 0 nor "999.1.1.1" as another address.
+struct VhTypedForm {
+    enum Kind { Any, Number, DottedQuad, Hex } Form = Any;
+    const char* Min = "";
+    const char* Max = "";
+};
+VhTypedForm TypedFormOf(unsigned syntax);
+bool IsTypedValue(const std::string& text, unsigned syntax);

@@ -71,22 +71,27 @@ std::string ValueText(unsigned code, const Vb& vb)
     switch (code) {
     case SNMP_SYNTAX_DISPLAYSTR:
         return DisplayText(o.str());
+    // A value of the wrong length is no date or number: its octets show as hex text, so
+    // that one odd value costs neither its row nor the rest of the walk.
     case SNMP_SYNTAX_DATETIME: {
         if (o.len() == 0)
             return none;
         std::string text;
-        if (!DateAndTimeText(o.data(), o.len(), text))
-            RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
+        if ((o.len() != 8 && o.len() < 11) || !DateAndTimeText(o.data(), o.len(), text))
+            return HexText(o.str());
         return text;
     }
     case SNMP_SYNTAX_BCDATETIME:
     case SNMP_SYNTAX_DOUBLE: {
         if (o.len() == 0)
             return none;
+        DateTimeFields date;
         if (o.len() < 8)
-            RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX);
+            return HexText(o.str());
         const double v = DoubleFromOctetsLE(o.data());
-        return code == SNMP_SYNTAX_DOUBLE ? FloatToStr(v) : DateTimeText(v);
+        if (code == SNMP_SYNTAX_DOUBLE)
+            return FloatToStr(v);
+        return DecodeDateTime(v, date) ? DateTimeText(v) : HexText(o.str());
     }
     default: // bitstr, octetstr, opaque, macaddress, ipv6address
         return HexText(o.str());

@@ -209,9 +209,20 @@ VhSNMPCompletion VhSNMPRequest2Controls::Completion(void (VhSNMPRequest2Controls
     return VhSNMPCompletion([this, reply](const VhSNMPError& error, VhSNMPVarList&) { (this->*reply)(error); });
 }
 
+bool VhSNMPRequest2Controls::EndGet(int op)
+{
+    if (op != 0)
+        return true;
+    const std::weak_ptr<int> alive = Alive;
+    GetEnded();
+    return !alive.expired();
+}
+
 bool VhSNMPRequest2Controls::Conclude(int op)
 {
     const std::weak_ptr<int> alive = Alive;
+    if (!EndGet(op))
+        return false;
     if (op == 0)
         AfterGet();
     else
@@ -234,7 +245,7 @@ bool VhSNMPRequest2Controls::RunSync(int op, const std::function<void()>& exchan
         if (alive.expired() || !Conclude(op))
             return false;
     } catch (...) {
-        if (!alive.expired())
+        if (!alive.expired() && EndGet(op))
             Busy = 0;
         throw;
     }
@@ -303,6 +314,8 @@ void VhSNMPRequest2Controls::Fire(const TSNMPCompleteEvent& event, VhSNMPError* 
 void VhSNMPRequest2Controls::Failed(int op, VhSNMPError& error)
 {
     const std::weak_ptr<int> alive = Alive;
+    if (!EndGet(op))
+        return;
     Busy = 0;
     try {
         if (op == 0)
@@ -319,6 +332,8 @@ void VhSNMPRequest2Controls::Failed(int op, VhSNMPError& error)
 void VhSNMPRequest2Controls::Abort(int op, const std::exception& e, VhSNMPError& error)
 {
     // The exchange ends here; the window hears of it like of any other ending.
+    if (!EndGet(op))
+        return;
     Busy = 0;
     LastOp = op;
     Describe(e, error);

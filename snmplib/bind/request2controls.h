@@ -107,6 +107,9 @@ public:
     std::string RowFilter;                 // rows for which it is false are not shown
 
 protected:
+    // Called when a get has ended, however it ended (the last row, a failure, a stop), before
+    // the window hears of the end: a subclass that holds rows back shows them now.
+    virtual void GetEnded() {}
     // Leaves a writable item out of the set being prepared (invalid bit); the bit goes
     // again as soon as the set is sent, at the next Get and at the next LeaveOut round.
     void LeaveOut(int item);
@@ -119,6 +122,8 @@ protected:
     bool IsTableList() const;
 
 private:
+    // GetEnded for a get (op 0); false when this object went meanwhile.
+    bool EndGet(int op);
     // The end of a successful exchange: AfterGet / AfterSet, Busy 0, the "Ok!" line. False
     // when this object went meanwhile; a raise goes on to the caller.
     bool Conclude(int op);

@@ -164,16 +164,24 @@ struct ReportView {
             Table->setRowCount(0);
     }
 
-    void AddRow(const QStringList& cells) const
+    // Appends the rows in one insertion.
+    void AddRows(const std::vector<QStringList>& rows) const
     {
         if (Tree) {
-            Tree->addTopLevelItem(new QTreeWidgetItem(cells));
+            QList<QTreeWidgetItem*> items;
+            items.reserve(static_cast<qsizetype>(rows.size()));
+            for (const QStringList& cells : rows)
+                items.append(new QTreeWidgetItem(cells));
+            Tree->addTopLevelItems(items);
             return;
         }
-        const int row = Table->rowCount();
-        Table->insertRow(row);
-        for (int c = 0; c < cells.size() && c < Table->columnCount(); ++c)
-            Table->setItem(row, c, new QTableWidgetItem(cells[c]));
+        int row = Table->rowCount();
+        Table->setRowCount(row + static_cast<int>(rows.size()));
+        for (const QStringList& cells : rows) {
+            for (int c = 0; c < cells.size() && c < Table->columnCount(); ++c)
+                Table->setItem(row, c, new QTableWidgetItem(cells[c]));
+            ++row;
+        }
     }
 
     // The first selected row, or -1.
@@ -200,8 +208,11 @@ struct ReportView {
 // ---- Construction ---------------------------------------------------------------------
 
 VhSNMPRequest2Edits::VhSNMPRequest2Edits(QWidget* owner)
-    : VhSNMPRequest2Controls(owner), EditConstraints(std::make_unique<VhEditConstraint>(owner, true))
+    : VhSNMPRequest2Controls(owner), EditConstraints(std::make_unique<VhEditConstraint>(owner, true)),
+      RowTimer(std::make_unique<QTimer>())
 {
+    RowTimer->setSingleShot(true);
+    QObject::connect(RowTimer.get(), &QTimer::timeout, [this] { ShowPendingRows(); });
 }
 
 VhSNMPRequest2Edits::~VhSNMPRequest2Edits()
@@ -245,6 +256,7 @@ void VhSNMPRequest2Edits::AttachListView(QTableWidget* listView, bool lockUntilS
 void VhSNMPRequest2Edits::Attach(QAbstractItemView* listView, bool lockUntilSelect)
 {
     ListViewHook.Release();
+    ShowPendingRows();
     ListView = listView;
     if (listView) {
         listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -840,15 +852,33 @@ void VhSNMPRequest2Edits::BuildColumns()
     view.SetColumns(captions, hidden);
 }
 
-void VhSNMPRequest2Edits::AddRow()
+QStringList VhSNMPRequest2Edits::RowCells() const
 {
-    const ReportView view(ListView);
-    if (!view.Valid())
-        return;
     QStringList cells;
     for (int item : ColumnItems)
         cells << (item < Request.VarList.Count() ? toQt(Request.VarList.GetItem(item)->Value) : QString());
-    view.AddRow(cells);
+    return cells;
+}
+
+void VhSNMPRequest2Edits::AddRow()
+{
+    if (!ReportView(ListView).Valid())
+        return;
+    PendingRows.push_back(RowCells());
+    ShowPendingRows();
+}
+
+void VhSNMPRequest2Edits::ShowPendingRows()
+{
+    RowTimer->stop();
+    if (PendingRows.empty())
+        return;
+    std::vector<QStringList> rows;
+    rows.swap(PendingRows);
+    RowsShown.start();
+    const ReportView view(ListView);
+    if (view.Valid())
+        view.AddRows(rows); // the view's handlers run here
 }
 
 bool VhSNMPRequest2Edits::ReadSelectedRow()
@@ -869,6 +899,10 @@ bool VhSNMPRequest2Edits::ReadSelectedRow()
 
 void VhSNMPRequest2Edits::BeforeGet()
 {
+    RowTimer->stop();
+    PendingRows.clear();
+    RowsShown.invalidate();
+    MessagesRun.start();
     const ReportView view(ListView);
     if (!view.Valid())
         return;
@@ -878,13 +912,29 @@ void VhSNMPRequest2Edits::BeforeGet()
 
 void VhSNMPRequest2Edits::ShowRow()
 {
-    if (ReportView(ListView).Valid()) {
-        AddRow();
-        ProcessMessages(); // a long walk stays responsive
+    if (!ReportView(ListView).Valid()) {
+        UpdateControls(-1);
         return;
     }
-    UpdateControls(-1);
+    const std::weak_ptr<int> alive = AliveToken();
+    PendingRows.push_back(RowCells());
+    const qint64 since = RowsShown.isValid() ? RowsShown.elapsed() : RowIntervalMs;
+    if (since >= RowIntervalMs) {
+        ShowPendingRows();
+        if (alive.expired())
+            return;
+    } else if (!RowTimer->isActive()) {
+        RowTimer->start(static_cast<int>(RowIntervalMs - since));
+    }
+    // An asynchronous walk returns to the message loop after every row; a synchronous one
+    // lets it run here, so that the window stays responsive.
+    if (Mode == 0 && (!MessagesRun.isValid() || MessagesRun.elapsed() >= PumpIntervalMs)) {
+        MessagesRun.start();
+        ProcessMessages();
+    }
 }
+
+void VhSNMPRequest2Edits::GetEnded() { ShowPendingRows(); }
 
 void VhSNMPRequest2Edits::ControlsToVarList()
 {

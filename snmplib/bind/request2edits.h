@@ -26,7 +26,10 @@
 #include <string>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QStringList>
+#include <QTimer>
 
 #include "platform/events.h"
 #include "snmplib/bind/editconstraint.h"
@@ -132,7 +135,17 @@ public:
     // ---- List view ----
 
     void BuildColumns();
+    // Adds the variable list's current values as a row, at once.
     void AddRow();
+    // During a walk the list view takes its new rows at most every RowIntervalMs (the first
+    // at once, the last when the walk ends), so that a long walk repaints the window at a
+    // human rate and adds its rows at a cost that does not grow with the rows shown. A
+    // synchronous walk lets messages run between two rows once PumpIntervalMs have passed
+    // since they last ran.
+    static constexpr int RowIntervalMs = 200;
+    static constexpr int PumpIntervalMs = 20;
+    // The rows held back, into the list view.
+    void ShowPendingRows();
     // The selected row into the items of the columns; false when no row is selected.
     bool ReadSelectedRow();
 
@@ -155,6 +168,9 @@ public:
     std::unique_ptr<VhEditConstraint> EditConstraints;
     uint8_t LockUntilSelect = 1;
 
+protected:
+    void GetEnded() override; // the rows held back go into the list view
+
 private:
     void Attach(QAbstractItemView* listView, bool lockUntilSelect);
     void AddBinding(int column, int offset, unsigned format, const VhOptionList* options, QWidget* control,
@@ -168,6 +184,13 @@ private:
     bool ReadBinding(const ControlBinding& binding, const VhOptionList* options, std::string& piece,
                      bool& selector);
 
+    // The current values as the cells of a row, in column order.
+    QStringList RowCells() const;
+
     TSelectItemHook ListViewHook;  // keeps the view's own OnSelectItem handler
     std::vector<int> ColumnItems;  // the item of each list-view column
+    std::vector<QStringList> PendingRows; // received, not yet in the list view
+    QElapsedTimer RowsShown;              // since rows last went into the list view
+    QElapsedTimer MessagesRun;            // since a synchronous walk last let messages run
+    std::unique_ptr<QTimer> RowTimer;     // shows rows held back when no further row comes
 };

@@ -107,6 +107,8 @@ void VhSNMPRequest2Leds::ValueToLeds(LedBinding* led)
 
 void VhSNMPRequest2Leds::ShowRow()
 {
+    if (Stopped)
+        return;
     BlinkCount = 0;
     for (auto& led : Leds)
         ValueToLeds(led.get());
@@ -135,6 +137,7 @@ void VhSNMPRequest2Leds::BlinkStep()
 
 void VhSNMPRequest2Leds::Start(int32_t period)
 {
+    Stopped = false;
     const int64_t interval = std::min<int64_t>(int64_t{period} * PeriodUnit, INT_MAX);
     if (RefreshTimer) {
         RefreshTimer->stop();
@@ -150,6 +153,7 @@ void VhSNMPRequest2Leds::Start(int32_t period)
 
 void VhSNMPRequest2Leds::Stop()
 {
+    Stopped = true;
     if (RefreshTimer)
         RefreshTimer->stop();
     if (BlinkTimer)
@@ -159,6 +163,7 @@ void VhSNMPRequest2Leds::Stop()
 
 void VhSNMPRequest2Leds::Refresh()
 {
+    Stopped = false;
     try {
         Get();
     } catch (const Exception& e) {

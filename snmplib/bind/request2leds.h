@@ -55,7 +55,8 @@ public:
     // Reads every period x PeriodUnit milliseconds (period in hundredths of a second), and
     // once at once. A period of 0 or less reads once and sets no timer.
     void Start(int32_t period);
-    // Stops both timers and turns every LED off.
+    // Stops both timers and turns every LED off; the value of a read still under way is
+    // not shown (until Start or Refresh again).
     void Stop();
     // One read; a failure to start it turns every LED off and is raised.
     void Refresh();
@@ -97,4 +98,6 @@ private:
     void Paint(LedBinding& led, uint32_t color);
     // No exchange of this request is under way.
     bool Idle() const { return Busy == 0 && Request.Pending == 0; }
+    // Set by Stop: replies that arrive afterwards leave the LEDs off.
+    bool Stopped = false;
 };

@@ -4,6 +4,7 @@
 #include <netdb.h>
 #include <sys/socket.h>
 
+#include <charconv>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -125,9 +126,17 @@ bool IpAddress::parseHost(const std::string& hostText)
 std::string IpAddress::get_printable() const
 {
     char buffer[INET6_ADDRSTRLEN] = {};
-    if (family_ == 4)
-        inet_ntop(AF_INET, bytes_.data(), buffer, sizeof buffer);
-    else if (family_ == 6)
+    if (family_ == 4) {
+        // The dotted quad without the C library's formatting (a reply's sender is printed).
+        char* out = buffer;
+        for (int i = 0; i < 4; ++i) {
+            if (i)
+                *out++ = '.';
+            out = std::to_chars(out, buffer + sizeof buffer, bytes_[static_cast<std::size_t>(i)]).ptr;
+        }
+        return std::string(buffer, out);
+    }
+    if (family_ == 6)
         inet_ntop(AF_INET6, bytes_.data(), buffer, sizeof buffer);
     return buffer;
 }

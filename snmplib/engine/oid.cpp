@@ -1,6 +1,7 @@
 #include "snmplib/engine/oid.h"
 
 #include <algorithm>
+#include <charconv>
 
 Oid::Oid(const char* dotted)
 {
@@ -49,13 +50,16 @@ Oid::Oid(const unsigned int* arcs, std::size_t count)
 
 std::string Oid::get_printable() const
 {
-    std::string text;
-    text.reserve(arcs_.size() * 4);
+    // Formatted into one buffer: a walk prints every received OID.
+    std::string text(arcs_.size() * 11, '\0');
+    char* out = text.data();
+    char* const end = out + text.size();
     for (std::size_t i = 0; i < arcs_.size(); ++i) {
         if (i)
-            text += '.';
-        text += std::to_string(arcs_[i]);
+            *out++ = '.';
+        out = std::to_chars(out, end, arcs_[i]).ptr;
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "snmplib/engine/vb.h"
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 // PDU types (the BER tags).
@@ -24,6 +25,9 @@ public:
     Pdu(const Vb* vbs, int count);
 
     Pdu& operator+=(const Vb& vb) { vbs_.push_back(vb); return *this; }
+    Pdu& operator+=(Vb&& vb) { vbs_.push_back(std::move(vb)); return *this; }
+    // Room for count varbinds (a PDU that is filled varbind by varbind).
+    void reserve(int count) { vbs_.reserve(static_cast<std::size_t>(count > 0 ? count : 0)); }
     // Copies varbind i into vb; false when i is out of range (vb unchanged).
     bool get_vb(Vb& vb, int i) const;
     // Replaces varbind i; false when i is out of range.

@@ -281,6 +281,10 @@ void fillFromResponse(Pdu& out, const netsnmp_pdu* in)
     const OctetStr contextName = out.get_context_name();
     const OctetStr contextEngineId = out.get_context_engine_id();
     out = Pdu();
+    int count = 0;
+    for (const netsnmp_variable_list* v = in->variables; v; v = v->next_variable)
+        ++count;
+    out.reserve(count);
     for (const netsnmp_variable_list* v = in->variables; v; v = v->next_variable)
         out += fromVariable(v);
     out.set_error_status(static_cast<int>(in->errstat));
@@ -380,18 +384,24 @@ void armDeadline(Request& r)
     r.deadline = Clock::now() + std::chrono::microseconds(budget) + std::chrono::seconds(2);
 }
 
-// Reads every datagram waiting on a session's socket (net-snmp's callbacks record them).
+// Reads one datagram of a session's socket (net-snmp's callbacks record it).
+void readDatagram(Session* s)
+{
+    netsnmp_large_fd_set set;
+    netsnmp_large_fd_set_init(&set, s->fd + 1);
+    NETSNMP_LARGE_FD_SET(s->fd, &set);
+    snmp_sess_read2(s->handle, &set);
+    netsnmp_large_fd_set_cleanup(&set);
+}
+
+// Reads every datagram waiting on a session's socket, waiting at most waitMs for the first.
 void readPending(Session* s, int waitMs = 0)
 {
     for (int n = 0; n < 256; ++n) {
         struct pollfd p = {s->fd, POLLIN, 0};
         if (::poll(&p, 1, n == 0 ? waitMs : 0) <= 0 || !(p.revents & POLLIN))
             return;
-        netsnmp_large_fd_set set;
-        netsnmp_large_fd_set_init(&set, s->fd + 1);
-        NETSNMP_LARGE_FD_SET(s->fd, &set);
-        snmp_sess_read2(s->handle, &set);
-        netsnmp_large_fd_set_cleanup(&set);
+        readDatagram(s);
     }
 }
 
@@ -505,9 +515,17 @@ int engineCallback(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void
     }
 }
 
+// The agent's address and port as a key: the address's octets and the port's two, with no
+// formatting (it is made for every request).
 std::string agentKey(const SnmpTarget& target)
 {
-    return target.get_udp_address().get_printable();
+    const UdpAddress& address = target.get_udp_address();
+    const std::size_t length = address.ip_version() == 6 ? 16 : address.ip_version() == 4 ? 4 : 0;
+    std::string key(1, static_cast<char>('0' + address.ip_version())); // keys of both families never meet
+    key.append(reinterpret_cast<const char*>(address.octets()), length);
+    key += static_cast<char>(address.get_port() >> 8);
+    key += static_cast<char>(address.get_port() & 0xFF);
+    return key;
 }
 
 std::string peerName(const UdpAddress& address)
@@ -559,6 +577,9 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
 {
     if (!sync && !callback)
         return SNMP_CLASS_INVALID_CALLBACK;
+    // A set that writes nothing is never sent: the agent would call it a success.
+    if (command == sNMP_PDU_SET && pdu.get_vb_count() == 0)
+        return SNMP_CLASS_INVALID_PDU;
     const int check = checkTarget(target, pdu);
     if (check != SNMP_CLASS_SUCCESS)
         return check;
@@ -884,8 +905,11 @@ void Snmp::Impl::finish(Request& r, int reason, const netsnmp_pdu* reply)
     }
     if (reply)
         fillFromResponse(r.pdu, reply);
-    if (reason == SNMPv3_USM_UNKNOWN_ENGINEID && !r.probe && r.target->get_version() == version3) {
-        // The agent has a new engine ID: discover it again next time.
+    if ((reason == SNMPv3_USM_UNKNOWN_ENGINEID || reason == SNMP_CLASS_TIMEOUT) && !r.probe &&
+        r.target->get_version() == version3) {
+        // The agent may have a new engine ID: discover it again before the next request.
+        // One that was replaced or reset behind the same address often says nothing about
+        // the old ID, so a time-out counts as well.
         g_engineIds.erase(r.agent);
         for (Impl* e : engines())
             e->retireSessions(r.agent, std::string());
@@ -940,7 +964,10 @@ void Snmp::Impl::waitFor(Request& r)
 
 void Snmp::Impl::readSession(Session* s)
 {
-    readPending(s);
+    // The notifier fires while a datagram waits: one read, no look first and none after
+    // (the notifier fires again for the next one), so a reply costs the event loop's wait
+    // and the read alone. The read never blocks: net-snmp reads with MSG_DONTWAIT.
+    readDatagram(s);
     deliver();
 }
 

@@ -19,11 +19,15 @@
 // A cancelled request's callback is never called. The Pdu given to an asynchronous call
 // receives the request ID to cancel it with.
 //
+// A set without a varbind is refused with SNMP_CLASS_INVALID_PDU and never sent.
+//
 // SNMPv1/SNMPv2c requests use the target's read community for get and get-next and its
 // write community for set. SNMPv3 requests use the user registered under the target's
 // security name with usmAddUserName, and the Pdu's security level, context name and
 // context engine ID. The agent's engine ID is discovered without blocking the event
-// loop and kept per agent address.
+// loop and kept per agent address; an unknownEngineID report or a time-out of a request
+// to the agent makes the engine discover it again before the next request (an agent
+// replaced or reset behind the same address may only go silent).
 #include "snmplib/engine/pdu.h"
 #include "snmplib/engine/target.h"
 

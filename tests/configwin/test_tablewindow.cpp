@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTreeWidget>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -92,20 +93,26 @@ struct TableWindow {
     QPlainTextEdit* memo() const { return panel->MessagePanel()->Memo; }
     TCtrlBtnPanel* buttons() const { return panel->ButtonPanel; }
     TEditsPanel* edits() const { return panel->EditsPanel; }
+    // True once the first read has ended well: its result line says "Ok".
     bool showAndRead()
     {
         form->show();
-        return waitUntil([this] { return memoLines(memo()).size() >= 1; });
+        if (!waitUntil([this] { return memoLines(memo()).size() >= 1 && !request->Busy; }))
+            return false;
+        const QString line = memoLines(memo()).last();
+        EXPECT_TRUE(line.startsWith(QString::fromStdString("Get: " + SnmpErrorText(0)))) << line.toStdString();
+        return line.startsWith(QString::fromStdString("Get: " + SnmpErrorText(0)));
     }
-    bool readAgain()
+    // False (and a failure) when the row is not there.
+    bool select(int row)
     {
-        const auto lines = memoLines(memo()).size();
-        return waitUntil([this, lines] { return memoLines(memo()).size() > lines && !request->Busy; });
-    }
-    void select(int row)
-    {
+        QTreeWidgetItem* item = row >= 0 ? view()->topLevelItem(row) : nullptr;
+        EXPECT_NE(item, nullptr) << "no row " << row;
+        if (!item)
+            return false;
         view()->clearSelection();
-        view()->topLevelItem(row)->setSelected(true);
+        item->setSelected(true);
+        return true;
     }
     int rowOf(const QString& index) const
     {
@@ -119,6 +126,24 @@ struct TableWindow {
     VhSNMPRequest2Edits* request;
     TSNMPListViewPanel* panel;
 };
+
+// The per-port table 99.5.1: 66 rows (every port of the profile's five modules).
+const VhSNMPObjectDesc PortTable[] = {
+    {"1.3.6.1.4.1.32473.99.5.1.1", "Port", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.5.1.2", "Octets", SNMP_SYNTAX_COUNTER, SNMP_ACCESS_READONLY},
+    {nullptr},
+};
+constexpr int PortRows = 66;
+
+// The get-next requests of the port table in the simulator's log.
+int getNexts()
+{
+    int n = 0;
+    for (const auto& pdu : reads())
+        n += pdu.type == "getnext" && !pdu.varbinds.empty() &&
+             pdu.varbinds[0].oid.find("32473.99.5.1.") != std::string::npos;
+    return n;
+}
 
 class TableWindowTest : public ::testing::Test {
 protected:
@@ -153,7 +178,7 @@ TEST_F(TableWindowTest, TheWalkFillsTheListTheCountAndTheSelectedRowsValues)
     trqtest::saveScreenshot(w.form.get(), "configform-rowstatus-table");
     EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 
-    w.select(1);
+    ASSERT_TRUE(w.select(1));
     EXPECT_TRUE(w.buttons()->EditButton->isEnabled());
     EXPECT_TRUE(w.buttons()->DeleteButton->isEnabled());
     EXPECT_EQ(qobject_cast<QLineEdit*>(w.edits()->Rows[rName].ValueControl.data())->text(), "entry 2");
@@ -174,7 +199,7 @@ TEST_F(TableWindowTest, AddSendsTheAddLabelAtTheTypedIndexWithTheTickedColumns)
 {
     TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
     ASSERT_TRUE(w.showAndRead());
-    w.select(0); // whatever was selected, the add window starts empty
+    ASSERT_TRUE(w.select(0)); // whatever was selected, the add window starts empty
     QString caption;
     whenShown("AddWindow", [&](QDialog* d) {
         caption = d->windowTitle();
@@ -248,7 +273,7 @@ TEST_F(TableWindowTest, EditOffersNoAddOrDeleteLabelAndPutsThemBackInListOrder)
 {
     TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
     ASSERT_TRUE(w.showAndRead());
-    w.select(0);
+    ASSERT_TRUE(w.select(0));
     auto* status = qobject_cast<QComboBox*>(w.edits()->Rows[rStatus].ValueControl.data());
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->currentText(), "active");
@@ -293,7 +318,7 @@ TEST_F(TableWindowTest, DeleteSendsExactlyTheDeleteLabelAtTheSelectedRowAndReads
 {
     TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
     ASSERT_TRUE(w.showAndRead());
-    w.select(1);
+    ASSERT_TRUE(w.select(1));
     // Whatever the status control shows, the row is destroyed.
     qobject_cast<QComboBox*>(w.edits()->Rows[rStatus].ValueControl.data())->setCurrentIndex(0);
     {
@@ -387,7 +412,7 @@ TEST_F(TableWindowTest, AStateColumnTableAddsEditsAndDeletesWithItsOwnLabels)
     // Both labels of the list are the add and delete labels: the edit window has no
     // status row, and the row is back afterwards. "Check All" ticks only the rows shown,
     // so "Set Checked" sends them without the hidden one.
-    w.select(w.rowOf("1"));
+    ASSERT_TRUE(w.select(w.rowOf("1")));
     const QString mac = w.view()->topLevelItem(w.rowOf("1"))->text(1);
     const QString port = w.view()->topLevelItem(w.rowOf("1"))->text(2);
     auto* state = qobject_cast<QComboBox*>(w.edits()->Rows[sState].ValueControl.data());
@@ -417,7 +442,7 @@ TEST_F(TableWindowTest, AStateColumnTableAddsEditsAndDeletesWithItsOwnLabels)
 
     ASSERT_TRUE(waitUntil([&] { return !w.request->Busy && w.rowOf("9") >= 0; }));
     sim().clearLog();
-    w.select(w.rowOf("9"));
+    ASSERT_TRUE(w.select(w.rowOf("9")));
     MessageRecorder ok(IDOK);
     w.buttons()->DeleteButton->click();
     ASSERT_EQ(sets().size(), 1u);
@@ -448,18 +473,23 @@ TEST_F(TableWindowTest, RefreshDuringAWalkIsIgnored)
     EXPECT_EQ(w.buttons()->SamplesCount->text(), "2");
 }
 
-TEST_F(TableWindowTest, ClosingDuringAWalkWaitsForItAndDeletesTheRequestOnce)
+// Closing stops the walk: the window waits for the reply on its way, and asks for no
+// further row (a walk of 66 rows that finished instead would ask some 60 times more).
+TEST_F(TableWindowTest, ClosingDuringAWalkStopsItWaitsForItAndDeletesTheRequestOnce)
 {
-    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
-    sim().delay(80);
+    TableWindow w(PortTable, -1, nullptr, nullptr, "Ports");
+    sim().delay(30);
     w.form->show();
-    ASSERT_TRUE(waitUntil([&] { return w.request->Busy != 0; }));
+    ASSERT_TRUE(waitUntil([&] { return getNexts() >= 3; }));
     w.form->close();
+    const int asked = getNexts();
     EXPECT_TRUE(w.form->isVisible()); // still busy: the window waits
     EXPECT_EQ(w.form->Requests.size(), 1u);
     w.form->close(); // asked twice
     PostMessageA(w.form.get(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(waitUntil([&] { return !w.form->isVisible(); }));
+    pump(100);
+    EXPECT_LE(getNexts(), asked + 1) << "the walk went on after the close";
     EXPECT_TRUE(w.form->Requests.empty());
     EXPECT_EQ(w.form->ActiveRequest, nullptr);
     EXPECT_EQ(w.panel->Request, nullptr);
@@ -492,12 +522,7 @@ TEST_F(TableWindowTest, ClosingTheTableWindowWhileTheAddWindowIsOpenClosesBoth)
 
 TEST_F(TableWindowTest, AWalkThatFailsHalfwayKeepsTheRowsThatArrived)
 {
-    static const VhSNMPObjectDesc ports[] = {
-        {"1.3.6.1.4.1.32473.99.5.1.1", "Port", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
-        {"1.3.6.1.4.1.32473.99.5.1.2", "Octets", SNMP_SYNTAX_COUNTER, SNMP_ACCESS_READONLY},
-        {nullptr},
-    };
-    TableWindow w(ports, -1, nullptr, nullptr, "Ports");
+    TableWindow w(PortTable, -1, nullptr, nullptr, "Ports");
     EXPECT_TRUE(w.buttons()->EditButton->isHidden()); // nothing to edit
     EXPECT_TRUE(w.buttons()->AddButton->isHidden());
     EXPECT_TRUE(w.buttons()->DeleteButton->isHidden());
@@ -511,7 +536,7 @@ TEST_F(TableWindowTest, AWalkThatFailsHalfwayKeepsTheRowsThatArrived)
         << memoLines(w.memo()).last().toStdString();
     const int rows = w.view()->topLevelItemCount();
     EXPECT_GE(rows, 3);
-    EXPECT_LT(rows, 66);
+    EXPECT_LT(rows, PortRows);
     EXPECT_EQ(w.buttons()->SamplesCount->text(), QString::number(rows));
     EXPECT_FALSE(w.request->Busy);
     // The window is narrow: the result line wraps into more lines than the memo shows,
@@ -525,4 +550,173 @@ TEST_F(TableWindowTest, AWalkThatFailsHalfwayKeepsTheRowsThatArrived)
     EXPECT_EQ(topLeft.positionInBlock(), 0);
     trqtest::saveScreenshot(w.form.get(), "configform-walk-failed");
     EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
+}
+
+// A table with a hole in every place fills the window with every row, a "" where a column
+// has no value and "(NOTDONE)" where a column has ended, and the read ends well.
+TEST_F(TableWindowTest, ATableWithHolesShowsEveryRow)
+{
+    static const VhSNMPObjectDesc holes[] = {
+        {"1.3.6.1.4.1.32473.99.11.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.11.1.2", "Name", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.11.1.3", "Value", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.11.1.4", "Extra", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {nullptr},
+    };
+    TableWindow w(holes, -1, nullptr, nullptr, "Holes");
+    ASSERT_TRUE(w.showAndRead());
+    QList<QStringList> rows;
+    for (int r = 0; r < w.view()->topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << w.view()->topLevelItem(r)->text(c);
+        rows << cells;
+    }
+    const QString nd = "(NOTDONE)";
+    EXPECT_EQ(rows, (QList<QStringList>{{"1", "", "100", nd},
+                                        {"2", "row 2", "200", nd},
+                                        {"3", "row 3", "300", nd},
+                                        {"4", "row 4", "400", nd},
+                                        {"5", "row 5", nd, nd}}));
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), "5");
+}
+
+// The rows of a walk go into the list together at a human rate, not one insertion (and
+// repaint) per row; the count and the rows are all there at the end.
+TEST_F(TableWindowTest, TheListTakesTheRowsOfAWalkInFewSteps)
+{
+    TableWindow w(PortTable, -1, nullptr, nullptr, "Ports");
+    int inserts = 0;
+    QObject::connect(w.view()->model(), &QAbstractItemModel::rowsInserted, [&] { ++inserts; });
+    sim().delay(5);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(w.showAndRead());
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(w.view()->topLevelItemCount(), PortRows);
+    EXPECT_EQ(w.buttons()->SamplesCount->text(), QString::number(PortRows));
+    EXPECT_GE(inserts, 2); // the first row at once, the others later
+    EXPECT_LE(inserts, 2 + elapsed / VhSNMPRequest2Edits::RowIntervalMs) << elapsed << " ms";
+}
+
+// A text that is no value of its column's type is refused with a message that names the
+// field, and nothing is sent: "abc" would create row 0, "999.1.1.1" another address.
+TEST_F(TableWindowTest, TypedTextsThatAreNoValueOfTheirTypeAreRefused)
+{
+    TableWindow w(RowStatusTable, rStatus, "createAndGo", "destroy");
+    ASSERT_TRUE(w.showAndRead());
+    const struct {
+        int column;
+        const char* text;
+        std::string message;
+    } cases[] = {
+        {rIndex, "abc", "Index: Please enter a number between -2147483648 and 2147483647!"},
+        {rIndex, "2147483648", "Index: Please enter a number between -2147483648 and 2147483647!"},
+        {rValue, "12abc", "Value: Please enter a number between -2147483648 and 2147483647!"},
+        {rValue, "(NOTDONE)", "Value: Please enter a number between -2147483648 and 2147483647!"},
+        {rAddress, "999.1.1.1", "Address: Please enter an IP address: four numbers from 0 to 255 separated by \".\"!"},
+        {rAddress, "10.0.0", "Address: Please enter an IP address: four numbers from 0 to 255 separated by \".\"!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::vector<MessageRequest> shown;
+        bool stayed = false;
+        whenShown("AddWindow", [&](QDialog* d) {
+            Find<QLineEdit>(d, "ValueControl0")->setText("7");
+            Find<QLineEdit>(d, "ValueControl1")->setText("seven");
+            Find<QCheckBox>(d, "CheckBox1")->setChecked(true);
+            for (int col : {rValue, rAddress})
+                Find<QCheckBox>(d, ("CheckBox" + std::to_string(col)).c_str())->setChecked(true);
+            Find<QLineEdit>(d, "ValueControl2")->setText("70");
+            Find<QLineEdit>(d, "ValueControl3")->setText("10.0.0.7");
+            Find<QLineEdit>(d, ("ValueControl" + std::to_string(c.column)).c_str())->setText(c.text);
+            {
+                MessageRecorder boxes;
+                Find<QPushButton>(d, "SetCheckedButton")->click();
+                shown = boxes.Shown;
+            }
+            stayed = d->isVisible();
+            d->reject();
+        });
+        w.buttons()->AddButton->click();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, c.message);
+        EXPECT_TRUE(stayed);
+        EXPECT_TRUE(sets().empty());
+        ASSERT_TRUE(waitUntil([&] { return !w.request->Busy; }));
+    }
+    // The same fields with values of their types go through.
+    whenShown("AddWindow", [&](QDialog* d) {
+        Find<QLineEdit>(d, "ValueControl0")->setText(" 7 ");
+        Find<QLineEdit>(d, "ValueControl1")->setText("seven");
+        Find<QCheckBox>(d, "CheckBox1")->setChecked(true);
+        Find<QCheckBox>(d, "CheckBox3")->setChecked(true);
+        Find<QLineEdit>(d, "ValueControl3")->setText("10.0.0.255");
+        Find<QPushButton>(d, "SetCheckedButton")->click();
+        if (d->isVisible())
+            d->reject();
+    });
+    w.buttons()->AddButton->click();
+    ASSERT_EQ(sets().size(), 1u);
+    EXPECT_EQ(VarbindsOf(sets()[0]), (Varbinds{{Cell(RowStatusEntry, 2, 7), "seven"},
+                                               {Cell(RowStatusEntry, 4, 7), "10.0.0.255"},
+                                               {Cell(RowStatusEntry, 5, 7), "4"}}));
+    ASSERT_TRUE(waitUntil([&] { return !w.request->Busy; }));
+    removeRowStatusRow(7);
+
+    // A hex form takes hex digits only.
+    sim().clearLog();
+    TableWindow states(StateTable, sState, "valid", "invalid", "States");
+    ASSERT_TRUE(states.showAndRead());
+    ASSERT_TRUE(states.select(0));
+    std::vector<MessageRequest> shown;
+    whenShown("EditWindow", [&](QDialog* d) {
+        Find<QCheckBox>(d, "CheckBox1")->setChecked(true);
+        Find<QLineEdit>(d, "ValueControl1")->setText("0080C80000GG");
+        MessageRecorder boxes;
+        Find<QPushButton>(d, "SetCheckedButton")->click();
+        shown = boxes.Shown;
+        d->reject();
+    });
+    states.buttons()->EditButton->click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Mac: Please enter a hex string: digits 0-9 and A-F only!");
+    EXPECT_TRUE(sets().empty());
+}
+
+// The edit window of a table whose only writable column is its state column has nothing
+// to write: it offers no Set, which would send a set without a varbind.
+TEST_F(TableWindowTest, AnEditWindowWithNothingToWriteOffersNoSet)
+{
+    static const VhSNMPObjectDesc stateOnly[] = {
+        {"1.3.6.1.4.1.32473.99.3.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.3.1.3", "Port", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.3.1.4", "State", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE, &InvalidValidList},
+        {nullptr},
+    };
+    TableWindow w(stateOnly, 2, "valid", "invalid", "States");
+    ASSERT_TRUE(w.showAndRead());
+    ASSERT_TRUE(w.select(0));
+    bool offered = true;
+    whenShown("EditWindow", [&](QDialog* d) {
+        offered = !Find<QPushButton>(d, "SetCheckedButton")->isHidden() ||
+                  !Find<QPushButton>(d, "CheckAllButton")->isHidden() ||
+                  !Find<QPushButton>(d, "ClearChecksButton")->isHidden();
+        trqtest::saveScreenshot(d, "configform-edit-window-nothing-to-write");
+        d->reject();
+    });
+    w.buttons()->EditButton->click();
+    EXPECT_FALSE(offered);
+    EXPECT_TRUE(sets().empty());
+
+    // With a column to write beside the state column, Set is there.
+    TableWindow full(StateTable, sState, "valid", "invalid", "States");
+    ASSERT_TRUE(full.showAndRead());
+    ASSERT_TRUE(full.select(0));
+    whenShown("EditWindow", [&](QDialog* d) {
+        offered = !Find<QPushButton>(d, "SetCheckedButton")->isHidden();
+        d->reject();
+    });
+    full.buttons()->EditButton->click();
+    EXPECT_TRUE(offered);
 }

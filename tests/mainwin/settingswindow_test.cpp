@@ -2,7 +2,10 @@
 // question it leads to in the main window.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <QComboBox>
 #include <QDir>
@@ -215,6 +218,34 @@ TEST_F(SettingsWindow, ChecksInOrderAndLeavesTheFileAlone)
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].text, "Create file error!");
     EXPECT_EQ(QDir(QString::fromStdString(exe)).entryList(QDir::Files).size(), 0);
+}
+
+// The new contents go to a temporary file that replaces the old one only when complete: a
+// write that fails part way (here at the file-size limit) leaves the old file whole.
+TEST_F(SettingsWindow, AWriteThatFailsLeavesTheOldFileWhole)
+{
+    start({"/I10.1.1.7"});
+    writeFile("host/varnholt_ems/TRQ3100/10.1.1.7.cfg", "old contents");
+    TfrmConfigSNMP* w = open();
+    fillV3(w);
+    w->show();
+    MessageRecorder boxes;
+    {
+        // Writes beyond 8 octets fail (EFBIG) for the moment of the click.
+        struct rlimit before {};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        struct rlimit small = before;
+        small.rlim_cur = 8;
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        w->btnOk->click();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previous);
+    }
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].text, "Create file error!");
+    EXPECT_EQ(readFile("host/varnholt_ems/TRQ3100/10.1.1.7.cfg"), "old contents");
+    EXPECT_EQ(QDir(QString::fromStdString(exe)).entryList(QDir::Files).size(), 1); // no temporary file left
 }
 
 TEST_F(SettingsWindow, ExitWritesNothing)

@@ -95,10 +95,58 @@ TEST_F(Expressions, ExpandReplacesReferencesOnce)
     EXPECT_EQ(request.ExpandExpression("$0>5&$2=\"eth1\"", true, "$"), "7>5&\"eth1\"=\"eth1\"");
     EXPECT_EQ(request.ExpandExpression("$3a", true, "$"), "5a");
     EXPECT_EQ(request.ExpandExpression("$", true, "$"), "7"); // no digits: item 0
-    EXPECT_EQ(request.ExpandExpression("$7", true, "$"), "\"$7\""); // a value is not expanded again
+    // A value is not expanded again, nor by a later expansion of the text.
+    EXPECT_EQ(request.ExpandExpression(request.ExpandExpression("$7", true, "$"), true, "$").find('$'),
+              std::string::npos);
     EXPECT_EQ(request.ExpandExpression("%3+%0", true, "%"), "5+7");
     EXPECT_EQ(request.ExpandExpression("$3", true, ""), "$3");
     EXPECT_EQ(RaisedCode([&] { request.ExpandExpression("$2", false, "$"); }), -513);
+}
+
+// Whatever an agent's text holds, it compares as the one literal it is: quotes, operators,
+// groups, reference prefixes and "NOW" in a value change nothing of the filter; nor does a
+// text in a number column.
+TEST(FilterValues, AgentTextsCompareAsOneLiteral)
+{
+    VhSNMPRequest request;
+    const char* const texts[] = {"x\"=\"x\"|\"", "a|b", "NOW", ")(", "!x&y", "$0", "#1", "a<>b", "\"", "\x01\x02A"};
+    for (const char* t : texts)
+        AddItem(request, SNMP_SYNTAX_DISPLAYSTR, t);
+    const int notDone = AddItem(request, SNMP_SYNTAX_INTEGER, "(NOTDONE)");
+    request.VarList.ListType = MVT_FMV;
+    const struct {
+        std::string filter;
+        bool result;
+    } cases[] = {
+        {"$0=\"abc\"", false},
+        {"$0<>\"abc\"", true},
+        {"\"a|b\"=$1", true}, // the filter's own text shields its "|" only when it is the first
+        {"$1<>\"a\"", true},
+        {"$1=\"a\"", false},
+        {"$2>\"A\"", true}, // the text NOW, not the date-time number
+        {"$3=$3", true},
+        {"\"!x&y\"=$4", true},
+        {"$5=\"x\"", false},
+        {"$6=$6&$7=$7", true},
+        {"$8=\"\"", false},
+        {"$9=$9", true},
+        {"$9<>$8", true},
+        {"$" + std::to_string(notDone) + "=5", false},
+        {"$" + std::to_string(notDone) + "<>5", true},
+    };
+    for (const auto& c : cases) {
+        bool result = !c.result;
+        EXPECT_NO_THROW(result = request.Evaluate(c.filter)) << c.filter;
+        EXPECT_EQ(result, c.result) << c.filter;
+    }
+
+    // A row filter's "#" references are expanded first, by another request: its values
+    // stay literals through the second expansion.
+    VhSNMPRequest source;
+    AddItem(source, SNMP_SYNTAX_DISPLAYSTR, "$1\"|\"");
+    AddItem(source, SNMP_SYNTAX_DISPLAYSTR, "a|b");
+    EXPECT_FALSE(request.Evaluate(source.ExpandExpression("#0=$1", true, "#")));
+    EXPECT_TRUE(request.Evaluate(source.ExpandExpression("#1=$1", true, "#")));
 }
 
 TEST(Evaluator, ArithmeticGroupsToTheRight)

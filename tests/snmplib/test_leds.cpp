@@ -263,10 +263,16 @@ TEST(Leds, BlinkingLedFlipsForTheBlinkLimitThenStaysLit)
     }
     EXPECT_EQ(blink, (std::vector<uint32_t>{Lime, Grey, Lime, Grey, Lime, Grey, Lime, Lime, Lime, Lime}));
 
-    // The next value starts the blinking again, from the lit LED.
+    // The next value starts the blinking again, from the lit LED, through the whole limit:
+    // it flips on every step up to and including the limit's, then stays lit.
     strip.show("8202");
-    EXPECT_EQ(strip.colours()[0], Grey);
     EXPECT_EQ(strip.leds->BlinkCount, 1);
+    blink = {strip.colours()[0]};
+    for (int i = 0; i < 9; ++i) {
+        strip.leds->OnBlinkTimer();
+        blink.push_back(strip.colours()[0]);
+    }
+    EXPECT_EQ(blink, (std::vector<uint32_t>{Grey, Lime, Grey, Lime, Grey, Lime, Grey, Lime, Lime, Lime}));
 }
 
 TEST(Leds, BlinkTimerRunsFromConstructionEverySixtyMilliseconds)
@@ -375,12 +381,16 @@ TEST(LedsPolling, StopTurnsEverythingOffAndEndsThePolling)
     strip.leds->PeriodUnit = 1;
     strip.leds->Start(10);
     ASSERT_TRUE(waitUntil([&] { return strip.colours()[1] == Lime; }));
+    // Stop while a read is under way: its late reply leaves the LEDs off.
+    ASSERT_TRUE(sim().delay(150));
+    ASSERT_TRUE(waitUntil([&] { return strip.leds->Busy != 0; }));
     strip.leds->Stop();
     EXPECT_FALSE(strip.leds->RefreshTimer->isActive());
     EXPECT_FALSE(strip.leds->BlinkTimer->isActive());
     EXPECT_EQ(strip.colours(), (std::vector<uint32_t>{Black, Black}));
     EXPECT_EQ(strip.blinking(), (std::vector<int>{0, 0}));
     ASSERT_TRUE(waitIdle(strip.leds));
+    ASSERT_TRUE(sim().delay(0));
     ASSERT_TRUE(sim().clearLog());
     runFor(300);
     EXPECT_EQ(ledReads(), 0);
@@ -432,14 +442,22 @@ TEST(LedsPolling, BindingOutlivesItsWindowAndDiesDuringARead)
         strip.window.reset(); // shapes and timers go with the window
         EXPECT_NO_THROW(strip.leds->Start(300));
         ASSERT_TRUE(waitIdle(strip.leds));
+        // The read came back: the value holds the unit's LED octets.
+        const std::string value = strip.leds->Request.VarList.GetItem(0)->Value;
+        EXPECT_GT(value.size(), 8u) << value;
         strip.leds->Stop();
     }
     ASSERT_TRUE(sim().delay(300));
     {
         Strip strip("4,6");
+        strip.leds->Request.Timeout = 1000; // 10 s a try: only the reply ends the wait in time
         strip.leds->Start(300);
         EXPECT_EQ(strip.leds->Busy, 1);
+        QElapsedTimer clock;
+        clock.start();
         strip.leds.reset(); // the reply comes to a binding that is gone
+        EXPECT_GE(clock.elapsed(), 200);
+        EXPECT_LT(clock.elapsed(), 6000) << "the reply did not end the wait";
     }
     ASSERT_TRUE(sim().delay(0));
     runFor(400);

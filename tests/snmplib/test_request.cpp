@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "snmplib/engine/snmp.h"
+#include "snmplib/snmperror.h"
 #include "snmplib/snmpinit.h"
 #include "test_request_util.h"
 
@@ -54,6 +55,25 @@ const VhSNMPObjectDesc HoleTable[] = {
     {"1.3.6.1.4.1.32473.99.4.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
     {"1.3.6.1.4.1.32473.99.4.1.2", "Name", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY},
     {"1.3.6.1.4.1.32473.99.4.1.3", "Value", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE},
+    {nullptr},
+};
+
+// The table with a hole in every place 99.11.1: rows 1..5; the index column lacks row 2,
+// Name row 1, Value row 5; Extra has no row at all.
+const VhSNMPObjectDesc EveryHoleTable[] = {
+    {"1.3.6.1.4.1.32473.99.11.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.11.1.2", "Name", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.11.1.3", "Value", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.11.1.4", "Extra", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {nullptr},
+};
+
+// Values of the wrong length 99.12.1: rows 1..3; row 2's DateAndTime has 5 octets, row 3's
+// double 3.
+const VhSNMPObjectDesc OddValueTable[] = {
+    {"1.3.6.1.4.1.32473.99.12.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.12.1.2", "When", SNMP_SYNTAX_DATETIME, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.12.1.3", "Ratio", SNMP_SYNTAX_DOUBLE, SNMP_ACCESS_READONLY},
     {nullptr},
 };
 
@@ -243,23 +263,110 @@ protected:
     bool async() const { return GetParam(); }
 };
 
-// A row that lacks a column shows "" there and keeps its own key; a column that ends
-// before the others shows "(NOTDONE)"; nothing of a neighbouring row leaks in.
+// A row that lacks a column shows "" there and keeps its own key (the index column shows
+// the row's index even where the agent has no value); a column that ends before the others
+// shows "(NOTDONE)"; nothing of a neighbouring row leaks in. The rows are those of the
+// walks of each column on their own (snmpwalk), the cells what those walks show.
 TEST_P(RequestOutcomes, WalksATableWithHoles)
 {
-    for (const Credentials& c : {V1, AllCredentials[1]}) {
-        VhSNMPRequest request;
-        aim(request, c);
-        request.VarList = VhSNMPVarList(HoleTable, MVT_FMV, 1);
-        Exchange x{request, async()};
-        const auto rows = x.Walk();
-        EXPECT_EQ(x.LastError.Code, 0) << x.LastError.Message;
-        const std::vector<std::vector<std::string>> expected = {
-            {"1", "row 1", "100"}, {"2", "row 2", "200"}, {"3", "", "300"},
-            {"4", "row 4", "400"}, {"5", "row 5", "(NOTDONE)"},
-        };
-        EXPECT_EQ(rows, expected) << c.Label;
+    using Rows = std::vector<std::vector<std::string>>;
+    const struct {
+        const VhSNMPObjectDesc* table;
+        Rows rows;
+    } tables[] = {
+        {HoleTable,
+         {{"1", "row 1", "100"}, {"2", "row 2", "200"}, {"3", "", "300"}, {"4", "row 4", "400"},
+          {"5", "row 5", "(NOTDONE)"}}},
+        {EveryHoleTable,
+         {{"1", "", "100", "(NOTDONE)"},
+          {"2", "row 2", "200", "(NOTDONE)"},
+          {"3", "row 3", "300", "(NOTDONE)"},
+          {"4", "row 4", "400", "(NOTDONE)"},
+          {"5", "row 5", "(NOTDONE)", "(NOTDONE)"}}},
+    };
+    for (const auto& t : tables) {
+        for (const Credentials& c : {V1, AllCredentials[1]}) {
+            SCOPED_TRACE(std::string(t.table[0].Oid) + " " + c.Label);
+            VhSNMPRequest request;
+            aim(request, c);
+            request.VarList = VhSNMPVarList(t.table, MVT_FMV, 1);
+            Exchange x{request, async()};
+            const auto rows = x.Walk();
+            EXPECT_EQ(x.LastError.Code, 0) << x.LastError.Message;
+            EXPECT_EQ(rows, t.rows);
+        }
     }
+}
+
+// A DateAndTime or double of the wrong length shows its octets as hex text; the row and
+// the walk go on, and a get of such values succeeds.
+TEST_P(RequestOutcomes, ValuesOfTheWrongLengthShowAsHex)
+{
+    VhSNMPRequest request;
+    aim(request, AllCredentials[1]);
+    request.VarList = VhSNMPVarList(OddValueTable, MVT_FMV, 1);
+    Exchange x{request, async()};
+    const std::string when = "2006-12-27,13:5:9.0,+8:0";
+    EXPECT_EQ(x.Walk(), (std::vector<std::vector<std::string>>{
+                            {"1", when, "2.5"}, {"2", "07D60C1B0D", "2.5"}, {"3", when, "000004"}}));
+    EXPECT_EQ(x.LastError.Code, 0) << x.LastError.Message;
+
+    static const VhSNMPObjectDesc cells[] = {
+        {"1.3.6.1.4.1.32473.99.12.1.2.2", "When", SNMP_SYNTAX_DATETIME, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.12.1.3.3", "Ratio", SNMP_SYNTAX_DOUBLE, SNMP_ACCESS_READONLY},
+        {nullptr},
+    };
+    request.VarList = VhSNMPVarList(cells, MVT_SV, 0);
+    const VhSNMPError e = x.Read(true);
+    EXPECT_EQ(e.Code, 0) << e.Message;
+    EXPECT_EQ(values(request.VarList), (std::vector<std::string>{"07D60C1B0D", "000004"}));
+}
+
+// A user the engine refuses to register is named for what is wrong with it, and nothing
+// is sent.
+TEST_P(RequestOutcomes, RefusedUsersAreNamedAndNothingIsSent)
+{
+    const struct {
+        const char* what;
+        int32_t level, auth, priv;
+        const char* authPass;
+        const char* privPass;
+        int code;
+    } cases[] = {
+        {"unknown auth protocol", 2, 7, 1, "authpass123", "", -312},
+        {"privacy protocol out of range", 3, 2, 9, "authpass123", "privpass123", -313},
+        {"short auth pass phrase", 2, 2, 1, "short", "", -301},
+        {"short privacy pass phrase", 3, 2, 2, "authpass123", "priv", -301},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(sim().clearLog());
+        VhSNMPRequest request;
+        aim(request, {"refused", 3, "md5des", c.level, c.auth, c.priv});
+        request.Security.AuthPassword = c.authPass;
+        request.Security.PrivPassword = c.privPass;
+        request.VarList = VhSNMPVarList(SystemGroup, SVT_SV, 0);
+        Exchange x{request, async()};
+        const VhSNMPError e = x.Read(true);
+        EXPECT_EQ(e.Code, c.code) << e.Message;
+        EXPECT_EQ(e.Message, SnmpErrorText(c.code));
+        EXPECT_EQ(x.Completions, 0); // refused before the send
+        EXPECT_TRUE(sim().pduLog().empty());
+    }
+}
+
+// A set that would write nothing (every item left out or read-only) is never sent and is
+// no success.
+TEST_P(RequestOutcomes, ASetWithNothingToWriteIsNeverSent)
+{
+    VhSNMPRequest request;
+    aim(request, AllCredentials[1]);
+    request.VarList = VhSNMPVarList(SystemGroup, SVT_SV, 0);
+    ASSERT_TRUE(sim().clearLog());
+    Exchange x{request, async()};
+    const VhSNMPError e = x.Write("1"); // the read-only object ID alone
+    EXPECT_EQ(e.Code, -411) << e.Message;
+    EXPECT_TRUE(logOf("set").empty());
 }
 
 // An empty table ends the walk at once, converting nothing; SNMPv1's noSuchName at the
@@ -354,6 +461,8 @@ struct Owner {
     int Calls = 0;
     int PendingSeen = -1;
     VhSNMPError Error;
+    // A test that stops early deletes what is left: no reply reaches its finished frame.
+    ~Owner() { delete Request; }
 };
 
 // A completion may delete its request: the exchange is settled before it runs, and the
@@ -381,15 +490,19 @@ TEST(RequestLifetime, CompletionMayDeleteItsRequest)
 }
 
 // A completion that deletes its request while the request has another exchange out waits
-// inside the completion for that reply, which is not handed to anyone.
+// inside the completion for that reply, which is not handed to anyone. The time-out is far
+// beyond the destructor's 6000 ms limit: only the replies can end the waits in time.
 TEST(RequestLifetime, DeletionInsideACompletionWaitsForTheOtherReply)
 {
+    ASSERT_TRUE(sim().clearLog());
     Owner owner;
     owner.Request = new VhSNMPRequest;
     aim(*owner.Request, AllCredentials[1]);
+    owner.Request->Timeout = 1000; // 10 s a try
     owner.Request->VarList = VhSNMPVarList(SystemGroup, SVT_SV, 0);
-    const VhSNMPCompletion completion([&owner](const VhSNMPError&, VhSNMPVarList&) {
+    const VhSNMPCompletion completion([&owner](const VhSNMPError& e, VhSNMPVarList&) {
         ++owner.Calls;
+        owner.Error = e;
         delete owner.Request;
         owner.Request = nullptr;
     });
@@ -399,43 +512,54 @@ TEST(RequestLifetime, DeletionInsideACompletionWaitsForTheOtherReply)
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(waitUntil([&] { return owner.Calls > 0; }));
-    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_LT(clock.elapsed(), 6000) << "the other reply did not end the wait";
+    EXPECT_EQ(owner.Error.Code, 0) << owner.Error.Message; // a reply, not a time-out
     runFor(100);
     EXPECT_EQ(owner.Calls, 1);
     EXPECT_EQ(VhSNMPSession()->pending_count(), 0);
+    EXPECT_EQ(logOf("get").size(), 2u);
 }
 
 // Deleting a request with a reply outstanding waits for the reply, or 6000 ms at the
 // most; a reply that comes later is dropped, and no completion runs once deletion began.
+// The time-out (10 s a try) never ends a wait here: the reply ends the first, the limit the
+// second, whose reply comes 1.5 s after it.
 TEST(RequestLifetime, DeletionWaitsForTheReplyThenCancels)
 {
     Snmp* engine = VhSNMPSession();
     ASSERT_NE(engine, nullptr);
-    struct Case {
+    const struct {
         int delayMs;
-        int32_t timeout; // hundredths
-        int minMs, maxMs;
-    } cases[] = {
-        {300, 100, 250, 3000},  // the reply comes while the destructor waits
-        {6400, 500, 5990, 6350}, // it comes after the wait: cancelled (time-out 5 s, 1 retry)
-    };
-    for (const Case& c : cases) {
+        bool replyFirst; // the reply comes while the destructor waits
+    } cases[] = {{300, true}, {7500, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.delayMs);
+        ASSERT_TRUE(sim().clearLog());
         ASSERT_TRUE(sim().delay(c.delayMs));
         int calls = 0;
         auto* request = new VhSNMPRequest;
         aim(*request, AllCredentials[1]);
-        request->Timeout = c.timeout;
+        request->Timeout = 1000;
         request->VarList = VhSNMPVarList(SystemGroup, SVT_SV, 0);
         request->GetAsync(VhSNMPCompletion([&calls](const VhSNMPError&, VhSNMPVarList&) { ++calls; }), true);
         QElapsedTimer clock;
         clock.start();
         delete request;
         const qint64 elapsed = clock.elapsed();
-        EXPECT_GE(elapsed, c.minMs) << c.delayMs;
-        EXPECT_LT(elapsed, c.maxMs) << c.delayMs;
-        EXPECT_EQ(engine->pending_count(), 0) << c.delayMs;
-        runFor(c.delayMs > 1000 ? 700 : 50); // the late reply arrives and finds nothing
-        EXPECT_EQ(calls, 0) << c.delayMs;
+        if (c.replyFirst) {
+            EXPECT_GE(elapsed, c.delayMs - 50);
+            EXPECT_LT(elapsed, 6000) << "the reply did not end the wait";
+        } else {
+            EXPECT_GE(elapsed, 5990) << "the wait ended before its limit";
+            EXPECT_LT(elapsed, c.delayMs) << "the wait did not end at its limit";
+        }
+        EXPECT_EQ(engine->pending_count(), 0);
+        // The late reply arrives (the agent has answered) and finds nothing.
+        runFor(c.replyFirst ? 50 : static_cast<int>(c.delayMs - elapsed) + 500);
+        EXPECT_EQ(calls, 0);
+        const auto gets = logOf("get");
+        ASSERT_EQ(gets.size(), 1u);
+        EXPECT_EQ(gets[0].errorStatus, 0);
     }
     EXPECT_TRUE(sim().delay(0));
 }

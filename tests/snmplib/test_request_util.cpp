@@ -81,13 +81,18 @@ VhSNMPError Exchange::Run(const std::function<bool()>& sync, const std::function
         }
     }
     Completions = 0;
-    VhSNMPError result;
-    async(VhSNMPCompletion([this, &result](const VhSNMPError& e, VhSNMPVarList&) {
-        ++Completions;
-        result = e;
-    }));
+    // Shared with the completion: a reply that comes after a failed wait finds it alive.
+    auto result = std::make_shared<VhSNMPError>();
+    try {
+        async(VhSNMPCompletion([this, result](const VhSNMPError& e, VhSNMPVarList&) {
+            ++Completions;
+            *result = e;
+        }));
+    } catch (const Exception& e) {
+        return failure(e); // the send itself failed
+    }
     EXPECT_TRUE(waitUntil([this] { return Completions > 0; })) << "no completion";
-    return result;
+    return *result;
 }
 
 VhSNMPError Exchange::Read(bool first)

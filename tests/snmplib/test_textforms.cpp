@@ -309,4 +309,30 @@ TEST(TextForms, DottedQuad)
     EXPECT_EQ(DottedQuad(quad), "192.168.0.1");
 }
 
+// A typed text stands for a value of its syntax only in that syntax's own form and range;
+// syntaxes without a form take anything.
+TEST(TextForms, TypedValuesOfEachForm)
+{
+    const struct {
+        unsigned syntax;
+        const char* text;
+        bool ok;
+    } cases[] = {
+        {SNMP_SYNTAX_INTEGER, "-2147483648", true}, {SNMP_SYNTAX_INTEGER, "2147483647", true},
+        {SNMP_SYNTAX_INTEGER, " +12 ", true},       {SNMP_SYNTAX_INTEGER, "2147483648", false},
+        {SNMP_SYNTAX_INTEGER, "abc", false},         {SNMP_SYNTAX_INTEGER, "12abc", false},
+        {SNMP_SYNTAX_INTEGER, "", false},            {SNMP_SYNTAX_INTEGER, "-", false},
+        {SNMP_SYNTAX_INTEGER, "1 2", false},         {SNMP_SYNTAX_GAUGE, "4294967295", true},
+        {SNMP_SYNTAX_COUNTER, "-1", false},          {SNMP_SYNTAX_UINTEGER, "4294967296", false},
+        {SNMP_SYNTAX_COUNTER64, "18446744073709551615", true},
+        {SNMP_SYNTAX_COUNTER64, "18446744073709551616", false},
+        {SNMP_SYNTAX_IPADDRESS, "10.0.0.255", true}, {SNMP_SYNTAX_IPADDRESS, "999.1.1.1", false},
+        {SNMP_SYNTAX_NSAPADDR, "10.0.0", false},     {SNMP_SYNTAX_OCTETSTR, "00 1F ab", true},
+        {SNMP_SYNTAX_MACADDRESS, "0080C80000GG", false}, {SNMP_SYNTAX_OPAQUE, "x", false},
+        {SNMP_SYNTAX_DISPLAYSTR, "anything at all", true}, {SNMP_SYNTAX_TIMETICKS, "1:00:00.00", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsTypedValue(c.text, c.syntax), c.ok) << std::hex << c.syntax << " \"" << c.text << "\"";
+}
+
 } // namespace

@@ -326,6 +326,10 @@ bool SimProcess::failNextSet(int errorStatus, int errorIndex)
 {
     return ok(*this, command("failset " + std::to_string(errorStatus) + " " + std::to_string(errorIndex)));
 }
+bool SimProcess::report(const std::string& counter, int count)
+{
+    return ok(*this, command(counter == "off" ? "report off" : "report " + counter + " " + std::to_string(count)));
+}
 bool SimProcess::setValue(const std::string& oid, const std::string& tag, const std::string& value)
 {
     return ok(*this, command("set " + oid + " " + tag + " " + value));

@@ -45,6 +45,9 @@ public:
     bool mute(bool on);                          // drop every reply
     bool delay(int milliseconds);                // delay every reply
     bool failNextSet(int errorStatus, int errorIndex = 1);
+    // The next count SNMPv3 requests of a user draw a REPORT of the counter (a name of
+    // sim/README.md, e.g. "notInTimeWindows") instead of a response; "off" ends it.
+    bool report(const std::string& counter, int count = 1);
     bool setValue(const std::string& oid, const std::string& tag, const std::string& value);
     bool removeValue(const std::string& oid);
     bool insertModule(int unit, const std::string& model);
