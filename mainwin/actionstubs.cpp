@@ -1,14 +1,4 @@
-// The menu commands whose work is still to be built: the sibling MIB tools, the device
-// actions "Save Changes" and "Reboot", the help file and the chassis refresh. Each is bound
-// to its menu item already and does nothing yet.
+// The chassis refresh command, still to be built: bound to its menu item, it does nothing yet.
 #include "mainwin/mainunit.h"
-
-void TMainForm::LaunchMibTool(const std::string&) {}
-
-void TMainForm::SaveChanges1Click() {}
-
-void TMainForm::Reboot1Click() {}
-
-void TMainForm::Help2Click() {}
 
 void TMainForm::RefreshPanel1Click() {}

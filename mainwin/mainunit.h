@@ -22,6 +22,20 @@ class VhSNMPRequest2Edits;
 struct TCatalogueRecord;
 struct TGenericWindow;
 struct TMenuItemDef;
+struct VhSNMPObjectDesc;
+
+// A command that sets one object of the switch once the user confirms it.
+struct TDeviceAction {
+    const char* Question; // the confirmation's text and caption
+    const char* Caption;
+    const VhSNMPObjectDesc* Objects; // one scalar
+    const char* Value;               // the value set
+};
+extern const TDeviceAction SaveChangesAction;
+extern const TDeviceAction RebootAction;
+
+// The product's help file, beside the executable.
+inline constexpr char HelpFileName[] = "TRQ-3100 r3 dr4.hlp";
 
 // One installed module that has a slot thumbnail.
 struct SlotEntry {
@@ -111,12 +125,25 @@ public:
     // A port button down (a checkable button: checked) or up.
     static void SetButtonDown(QAbstractButton* button, bool down);
 
-    // ---- Not built yet: sibling tools, device actions, help, chassis refresh ----
-    // (actionstubs.cpp; each does nothing.)
+    // ---- Sibling tools (siblingtools.cpp) ----
+    // Starts the host's MIB tool of the page argument ("/TMIB_IFTable") for this switch;
+    // a tool that cannot be started is not reported.
     void LaunchMibTool(const std::string& page);
+    // The tool's program and its options, one element each: "/I", "/R", "/W", the page,
+    // then the SNMPv3 options when the switch is managed with SNMPv3. Shows "No Path!" or
+    // "OpenView : File Path Error!" in status bar panel 0 when the host cannot be told.
+    std::vector<std::string> BuildToolCommandLine(const std::string& page);
+
+    // ---- Device actions and help (deviceactions.cpp) ----
+    // Confirmed, then one set; a failure is raised with the library's text and code.
     void SaveChanges1Click();
     void Reboot1Click();
+    // Opens the help file beside the executable; says so when it cannot.
     void Help2Click();
+    // The device actions' time-out, hundredths of a second (tests shorten it).
+    int32_t DeviceActionTimeout = 500;
+
+    // ---- Not built yet: the chassis refresh (actionstubs.cpp; does nothing) ----
     void RefreshPanel1Click();
 
 public slots:
@@ -133,9 +160,11 @@ private:
     // Builds, captions and shows the record's window, then deletes it.
     void RunGenericWindow(const TCatalogueRecord& record, const std::string& suffix);
     void StopStartup();
+    void RunDeviceAction(const TDeviceAction& action);
 
     QLabel* statusPanel0_ = nullptr;
     bool startupStopped_ = false;
+    bool deviceActionRunning_ = false;
 };
 
 // The one main window.
