@@ -70,8 +70,8 @@ void TMainForm::RunDeviceAction(const TDeviceAction& action)
     const auto outcome = std::make_shared<std::optional<VhSNMPError>>();
     request->SetAsync(VhSNMPCompletion([outcome](const VhSNMPError& error, VhSNMPVarList&) { *outcome = error; }),
                       false, "", nullptr);
-    PumpWhile([&outcome] { return !outcome->has_value(); });
-    if ((*outcome)->Code != 0)
+    PumpWhile([&] { return !outcome->has_value() && request->Pending > 0; });
+    if (outcome->has_value() && (*outcome)->Code != 0)
         throw Exception((*outcome)->Message, (*outcome)->Code);
 }
 

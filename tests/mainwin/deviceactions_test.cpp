@@ -3,6 +3,7 @@
 // help opener.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QTimer>
 #include <QUrl>
 
@@ -11,7 +12,6 @@
 
 #include "mainsim.h"
 #include "mainwin/mainunit.h"
-#include "mainwin/menutable.h"
 #include "mainwin/startup.h"
 #include "platform/dialogs.h"
 #include "platform/launch.h"
@@ -39,13 +39,12 @@ std::vector<Varbinds> LoggedSets()
     return sets;
 }
 
+// What the user does: the menu item's action.
 void Click(const char* name)
 {
-    const TMenuItemDef* item = MainMenuItems;
-    while (item->Name && std::string(item->Name) != name)
-        ++item;
-    ASSERT_NE(item->Name, nullptr) << name;
-    mainForm().MenuItemClick(*item);
+    QAction* item = mainForm().MenuItem(name);
+    ASSERT_NE(item, nullptr) << name;
+    item->trigger();
 }
 
 // The text an error box shows for a library code.
