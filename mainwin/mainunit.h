@@ -27,6 +27,20 @@ class VhSNMPRequest2Edits;
 struct TCatalogueRecord;
 struct TGenericWindow;
 struct TMenuItemDef;
+struct VhSNMPObjectDesc;
+
+// A command that sets one object of the switch once the user confirms it.
+struct TDeviceAction {
+    const char* Question; // the confirmation's text and caption
+    const char* Caption;
+    const VhSNMPObjectDesc* Objects; // one scalar
+    const char* Value;               // the value set
+};
+extern const TDeviceAction SaveChangesAction;
+extern const TDeviceAction RebootAction;
+
+// The product's help file, beside the executable.
+inline constexpr char HelpFileName[] = "TRQ-3100 r3 dr4.hlp";
 
 // One installed module that has a slot thumbnail.
 struct SlotEntry {
@@ -110,11 +124,20 @@ public:
     // "RMON Control" closes: its own close handling, then the RMON entries follow the state.
     void RmonControlClose(TConfigForm* form, QObject* sender);
 
-    // ---- Not built yet: sibling tools, device actions, help ----
-    // (actionstubs.cpp; each does nothing.)
+    // ---- Sibling tools (siblingtools.cpp) ----
+    // Starts the host's MIB tool of the page argument ("/TMIB_IFTable") for this switch;
+    // a tool that cannot be started is not reported.
     void LaunchMibTool(const std::string& page);
+    // The tool's program and its options, one element each: "/I", "/R", "/W", the page,
+    // then the SNMPv3 options when the switch is managed with SNMPv3. Shows "No Path!" or
+    // "OpenView : File Path Error!" in status bar panel 0 when the host cannot be told.
+    std::vector<std::string> BuildToolCommandLine(const std::string& page);
+
+    // ---- Device actions and help (deviceactions.cpp) ----
+    // Confirmed, then one set; a failure is raised with the library's text and code.
     void SaveChanges1Click();
     void Reboot1Click();
+    // Opens the help file beside the executable; says so when it cannot.
     void Help2Click();
 
     // ---- The chassis view (mainwin/chassis.cpp) ----
@@ -168,6 +191,9 @@ public:
     // Status bar panel 0 itself (the message target of the chassis requests).
     QLabel* StatusBarPanel0() const { return statusPanel0_; }
 
+    // The device actions' time-out, hundredths of a second (tests shorten it).
+    int32_t DeviceActionTimeout = 500;
+
 public slots:
     void FormCreate();
     void mmisnmp_ConfigClick();
@@ -210,8 +236,11 @@ private:
     bool RequestsIdle() const;
     void RetryClose();
 
+    void RunDeviceAction(const TDeviceAction& action);
+
     QLabel* statusPanel0_ = nullptr;
     bool startupStopped_ = false;
+    bool deviceActionRunning_ = false;
     UnitRows builtRows_;        // the units the shown view was built from
     int32_t unitReadCode_ = 0;  // outcome of the last unit table read
     bool refreshing_ = false;

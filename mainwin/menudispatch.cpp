@@ -38,13 +38,10 @@ struct TNamedHandler {
 const TNamedHandler NamedHandlers[] = {
     {"mmisnmp_Config", &TMainForm::mmisnmp_ConfigClick, true},
     {"RefreshPanel1", &TMainForm::RefreshPanel1Click, true},
-    {"SaveChanges1", &TMainForm::SaveChanges1Click, false},
-    {"Reboot1", &TMainForm::Reboot1Click, false},
-    {"Help2", &TMainForm::Help2Click, false},
+    {"SaveChanges1", &TMainForm::SaveChanges1Click, true},
+    {"Reboot1", &TMainForm::Reboot1Click, true},
+    {"Help2", &TMainForm::Help2Click, true},
 };
-
-// The sibling-tool launcher does nothing yet.
-constexpr bool SiblingToolsBuilt = false;
 
 // Generic windows with code of their own, run once the window is built and before it is
 // captioned.
@@ -108,7 +105,7 @@ TMenuBinding ResolveMenuItem(const TMenuItemDef& item)
     }
     case MENU_SIBLING_TOOL:
         return {[](TMainForm& form, const TMenuItemDef& i) { form.LaunchMibTool(i.Target ? i.Target : ""); },
-                SiblingToolsBuilt ? TMenuItemState::Works : TMenuItemState::ActionNotBuilt, "tool " + target};
+                TMenuItemState::Works, "tool " + target};
     case MENU_NOTHING:
         return {[](TMainForm&, const TMenuItemDef&) {}, TMenuItemState::Nothing, "nothing"};
     default:

@@ -62,6 +62,9 @@ bool WinHelpA(QWidget* /*window*/, const std::string& file, unsigned command, un
     const QUrl url = HelpFileUrl(file);
     if (const UrlOpener opener = helpOpener())
         return opener(url);
+    // A file that is not there is not handed to the desktop: no viewer could show it.
+    if (!QFileInfo(url.toLocalFile()).isFile())
+        return false;
     return QDesktopServices::openUrl(url);
 }
 
