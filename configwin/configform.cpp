@@ -5,13 +5,13 @@
 #include <QTimer>
 
 #include "configwin/msgpanel.h"
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 #include "configwin/snmpeditorpanel.h"
 #include "configwin/snmplistviewpanel.h"
-#include "platform/formstyle.h"
-#include "platform/application.h"
+#include "classlib/formstyle.h"
+#include "classlib/application.h"
 #include "platform/exception.h"
-#include "platform/messages.h"
+#include "classlib/messages.h"
 #include "snmplib/bind/request2edits.h"
 
 namespace {

@@ -11,8 +11,8 @@
 
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/snmppanel.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"

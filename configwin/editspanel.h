@@ -18,7 +18,7 @@
 
 #include <QPointer>
 
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 
 class QCheckBox;
 class QLabel;

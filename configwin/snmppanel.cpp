@@ -7,8 +7,8 @@
 
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/msgpanel.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "snmplib/bind/request2edits.h"
 
 namespace {

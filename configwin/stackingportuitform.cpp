@@ -11,7 +11,7 @@
 
 #include "configwin/unitlist.h"
 #include "platform/exception.h"
-#include "platform/formstyle.h"
+#include "classlib/formstyle.h"
 #include "platform/sysutils.h"
 
 namespace {

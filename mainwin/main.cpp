@@ -5,7 +5,7 @@
 
 #include "mainwin/mainunit.h"
 #include "mainwin/windowsnapshot.h"
-#include "platform/application.h"
+#include "classlib/application.h"
 
 int main(int argc, char** argv)
 {

@@ -3,10 +3,10 @@
 #include <QStyle>
 
 #include "mainwin/mainunit.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/formstyle.h"
-#include "platform/screen.h"
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
+#include "classlib/formstyle.h"
+#include "classlib/screen.h"
 
 TModuleBasicConfigurationForm* ModuleBasicConfigurationForm = nullptr;
 

@@ -3,8 +3,8 @@
 #include <QTimer>
 
 #include "mainwin/mainunit.h"
-#include "platform/formstyle.h"
-#include "platform/messages.h"
+#include "classlib/formstyle.h"
+#include "classlib/messages.h"
 
 TPopupProcessBarForm* PopupProcessBarForm = nullptr;
 

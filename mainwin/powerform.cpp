@@ -8,7 +8,7 @@
 #include "mainwin/chassispictures.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/requestlifetime.h"
-#include "platform/formstyle.h"
+#include "classlib/formstyle.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"

@@ -2,7 +2,7 @@
 #include <QComboBox>
 
 #include "platform/sysutils.h"
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/radiogroup.h"
 #include "snmplib/optionlist.h"
 
 namespace {

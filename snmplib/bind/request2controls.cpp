@@ -1,15 +1,13 @@
 #include "snmplib/bind/request2controls.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextBlock>
-#include <QTimer>
 
-#include "platform/application.h"
-#include "platform/dialogs.h"
+#include "classlib/application.h"
+#include "classlib/dialogs.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/expression.h"
@@ -64,24 +62,6 @@ void PostMessageBox(QWidget* owner, const std::string& text)
 void PostException(const std::string& message)
 {
     Later([message] { ShowException(message); });
-}
-
-bool PumpWhile(const std::function<bool()>& condition, int timeoutMs)
-{
-    if (!condition())
-        return true;
-    if (!QCoreApplication::instance())
-        return false;
-    // Inside a completion the library's event timer and the reply notifier that is being
-    // served are idle: this timer keeps the engine going and wakes the loop.
-    QTimer pump;
-    QObject::connect(&pump, &QTimer::timeout, [] { VhSNMPProcessEvents(); });
-    pump.start(_SnmpEventProcessor::Interval);
-    QElapsedTimer clock;
-    clock.start();
-    while (condition() && (timeoutMs < 0 || clock.elapsed() < timeoutMs))
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return !condition();
 }
 
 // ---- Construction ---------------------------------------------------------------------

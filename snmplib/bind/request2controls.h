@@ -30,6 +30,7 @@
 
 #include "snmplib/engine/octetstr.h"
 #include "snmplib/request.h"
+#include "snmplib/snmpinit.h"
 
 class QLabel;
 class QObject;
@@ -151,10 +152,7 @@ private:
     std::shared_ptr<int> Alive = std::make_shared<int>(0);
 };
 
-// Runs the message loop while condition() holds, for at most timeoutMs (negative: no
-// limit). The SNMP engine is pumped as well, so the wait also ends when it runs inside a
-// completion (the library's event timer is idle then). Returns !condition().
-bool PumpWhile(const std::function<bool()>& condition, int timeoutMs = -1);
+// (PumpWhile, the wait loop below, is in snmplib/snmpinit.h.)
 
 // Waits while the request is busy. The pointer is read again on every pass, because a
 // handler that the loop runs may delete the object and clear the owner's pointer; pass

@@ -14,9 +14,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "platform/messages.h"
+#include "classlib/messages.h"
 #include "platform/sysutils.h"
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/radiogroup.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/textforms.h"
 #include "snmplib/utils.h"

@@ -22,7 +22,7 @@
 
 #include <QPointer>
 
-#include "platform/ledshape.h"
+#include "classlib/ledshape.h"
 #include "snmplib/bind/request2controls.h"
 #include "snmplib/ledcolormap.h"
 

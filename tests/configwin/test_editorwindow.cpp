@@ -27,7 +27,7 @@
 #include "configwin/snmpeditorpanel.h"
 #include "configwin/snmplistviewpanel.h"
 #include "configwin_test_util.h"
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "platform/exception.h"
 #include "screenshot.h"
 #include "snmplib/bind/request2edits.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "mainwin/modulepanels.h"
-#include "platform/speedbutton.h"
+#include "classlib/speedbutton.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2leds.h"
 

@@ -31,8 +31,8 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menudispatch.h"
 #include "mainwin/menutable.h"
-#include "platform/dialogs.h"
-#include "platform/speedbutton.h"
+#include "classlib/dialogs.h"
+#include "classlib/speedbutton.h"
 #include "screenshot.h"
 #include "snmplib/bind/request2edits.h"
 

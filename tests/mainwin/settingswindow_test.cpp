@@ -22,8 +22,8 @@
 #include "fixture.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainunit.h"
-#include "platform/dialogs.h"
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/dialogs.h"
+#include "classlib/radiogroup.h"
 #include "support/screenshot.h"
 
 namespace {

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "fixture.h"
+#include "mainwin/settingsfile.h"
 #include "mainwin/startup.h"
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "platform/exception.h"
 #include "snmplib/snmperror.h"
 

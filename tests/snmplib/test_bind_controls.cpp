@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "platform/exception.h"
-#include "platform/messages.h"
+#include "classlib/messages.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"

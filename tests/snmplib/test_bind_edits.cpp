@@ -21,13 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialogs.h"
-#include "platform/events.h"
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
-#include "platform/system.h"
+#include "classlib/beep.h"
 #include "screenshot.h"
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/radiogroup.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
 #include "test_bind_util.h"

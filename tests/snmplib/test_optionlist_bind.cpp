@@ -2,7 +2,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/radiogroup.h"
 #include "snmplib/optionlist.h"
 
 namespace {

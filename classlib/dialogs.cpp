@@ -1,9 +1,8 @@
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 
 #include <algorithm>
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -144,11 +143,6 @@ int ShowMessageRequest(const MessageRequest& request)
         return request.defaultButton;
     }
     return ShowMessageBox(request);
-}
-
-std::string ExecutableFileName()
-{
-    return fromQt(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
 int MessageBoxA(QWidget* owner, const std::string& text, const std::string& caption, unsigned flags)

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/events.h"
+#include "classlib/events.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/messages.h"
+#include "classlib/messages.h"
 
 #include <QApplication>
 #include <QLineEdit>

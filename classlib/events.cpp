@@ -1,4 +1,4 @@
-#include "platform/events.h"
+#include "classlib/events.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
-#include "platform/application.h"
+#include "classlib/application.h"
 
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 
 void ShowException(const std::string& message)
 {

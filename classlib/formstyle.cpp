@@ -1,4 +1,4 @@
-#include "platform/formstyle.h"
+#include "classlib/formstyle.h"
 
 #include <QDialog>
 #include <QLabel>

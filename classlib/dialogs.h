@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h" // ExecutableFileName, the boxes' title
+
 class QWidget;
 
 // Button codes of the host's message box; the class library's modal results share them.
@@ -97,9 +99,6 @@ private:
 int ShowMessageRequest(const MessageRequest& request);
 // Shows the box on the screen and waits for the answer, whatever the responder.
 int ShowMessageBox(const MessageRequest& request);
-
-// The file name of the running executable, without its folder: the title of the boxes.
-std::string ExecutableFileName();
 
 // The host's message box over owner (or the active window when null).
 int MessageBoxA(QWidget* owner, const std::string& text, const std::string& caption, unsigned flags);

@@ -1,8 +1,8 @@
 // The application object is the program's one QApplication, so this binary has its own
 // main that creates it.
-#include "platform/application.h"
-#include "platform/dialogs.h"
-#include "platform/messages.h"
+#include "classlib/application.h"
+#include "classlib/dialogs.h"
+#include "classlib/messages.h"
 
 #include <QTimer>
 #include <cstdlib>
@@ -47,7 +47,7 @@ TEST_F(ApplicationTest, ExceptionLeavingAHandlerIsShownAndTheLoopGoesOn)
         app->ProcessMessages();
         ASSERT_EQ(boxes.Shown.size(), 1u) << c.text;
         EXPECT_EQ(boxes.Shown[0].text, c.text);
-        EXPECT_EQ(boxes.Shown[0].title, "platform_application_test");
+        EXPECT_EQ(boxes.Shown[0].title, "classlib_application_test");
         EXPECT_EQ(boxes.Shown[0].icon, MessageIcon::Error);
         EXPECT_EQ(boxes.Shown[0].buttons, std::vector<int>{IDOK});
     }

@@ -2,18 +2,16 @@
 // The class library's shape control: a small figure filled with a brush colour and
 // outlined in a pen colour. The port LEDs of the module front panels are such shapes.
 //
-// Colours are the class library's 0x00BBGGRR values; 0x8000000F is the system's
-// button-face colour. A colour change repaints the shape only when the colour differs, so
-// a binding may set the same colour many times a second at no cost.
+// Colours are the class library's (classlib/colors.h). A colour change repaints the shape
+// only when the colour differs, so a binding may set the same colour many times a second
+// at no cost.
 #include <cstdint>
 
-#include <QColor>
 #include <QWidget>
 
-enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+#include "classlib/colors.h"
 
-// 0x00BBGGRR (or the button-face system colour) as a QColor.
-QColor ColorToQColor(uint32_t color);
+enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 
 class TShape : public QWidget {
 public:

@@ -1,23 +1,8 @@
-#include "platform/ledshape.h"
+#include "classlib/ledshape.h"
 
 #include <algorithm>
 
 #include <QPainter>
-#include <QPalette>
-
-namespace {
-
-constexpr uint32_t ClBtnFace = 0x8000000F;
-
-} // namespace
-
-QColor ColorToQColor(uint32_t color)
-{
-    if (color == ClBtnFace)
-        return QPalette().color(QPalette::Button);
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
 
 TShape::TShape(QWidget* parent) : QWidget(parent)
 {
@@ -54,8 +39,8 @@ void TShape::paintEvent(QPaintEvent*)
     const bool round = ShapeType == stRoundRect || ShapeType == stRoundSquare || ShapeType == stEllipse ||
                        ShapeType == stCircle;
     painter.setRenderHint(QPainter::Antialiasing, round);
-    painter.setPen(QPen(ColorToQColor(Pen), 1));
-    painter.setBrush(ColorToQColor(Brush));
+    painter.setPen(QPen(ToQColor(Pen), 1));
+    painter.setBrush(ToQColor(Brush));
 
     // The figure fills the control; the square kinds use the shorter side, centred.
     QRectF r(0.5, 0.5, width() - 1.0, height() - 1.0);
@@ -72,7 +57,7 @@ void TShape::paintEvent(QPaintEvent*)
             const int side = std::min(width(), height());
             box = QRect((width() - side) / 2, (height() - side) / 2, side, side);
         }
-        painter.fillRect(box, ColorToQColor(Brush));
+        painter.fillRect(box, ToQColor(Brush));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         break;
     }

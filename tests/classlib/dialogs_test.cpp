@@ -1,4 +1,4 @@
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,20 +43,20 @@ TEST_F(DialogsTest, MessageBoxMapsTheHostFlags)
 
 TEST_F(DialogsTest, MessageDlgIsTitledWithTheExecutableName)
 {
-    EXPECT_EQ(ExecutableFileName(), "platform_dialogs_test");
+    EXPECT_EQ(ExecutableFileName(), "classlib_dialogs_test");
     boxes.Answer = mrNo;
     EXPECT_EQ(MessageDlg("Are you sure to delete it?", mtConfirmation, mbYesNo), mrNo);
     EXPECT_EQ(MessageDlg("Refresh?", mtWarning, mbOKCancel), mrNo); // the responder's answer, as given
     ShowMessage("Get data not complete");
     ASSERT_EQ(boxes.Shown.size(), 3u);
-    EXPECT_EQ(boxes.Shown[0].title, "platform_dialogs_test");
+    EXPECT_EQ(boxes.Shown[0].title, "classlib_dialogs_test");
     EXPECT_EQ(boxes.Shown[0].text, "Are you sure to delete it?");
     EXPECT_EQ(boxes.Shown[0].buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(boxes.Shown[0].defaultButton, IDYES);
     EXPECT_EQ(boxes.Shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(boxes.Shown[1].buttons, (std::vector<int>{IDOK, IDCANCEL}));
     EXPECT_EQ(boxes.Shown[1].icon, MessageIcon::Warning);
-    EXPECT_EQ(boxes.Shown[2].title, "platform_dialogs_test");
+    EXPECT_EQ(boxes.Shown[2].title, "classlib_dialogs_test");
     EXPECT_EQ(boxes.Shown[2].buttons, (std::vector<int>{IDOK}));
     EXPECT_EQ(boxes.Shown[2].icon, MessageIcon::None);
 }

@@ -1,4 +1,4 @@
-#include "platform/speedbutton.h"
+#include "classlib/speedbutton.h"
 
 #include <QMenu>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/messages.h"
+#include "classlib/messages.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/radiogroup.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

@@ -14,6 +14,8 @@
 #include <QFrame>
 #include <QString>
 
+#include "classlib/colors.h"
+
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 void SetAlign(QWidget* control, TAlign align);
@@ -28,14 +30,8 @@ inline bool IsEnabledFlag(const QWidget* control)
     return control && !control->testAttribute(Qt::WA_ForceDisabled);
 }
 
-// A colour of the class library, 0x00BBGGRR, or a system colour (0x80000000 + index;
-// 0x8000000F is the button face).
-QColor ToQColor(uint32_t color);
-inline constexpr uint32_t clBlack = 0x000000;
-inline constexpr uint32_t clWhite = 0xFFFFFF;
-inline constexpr uint32_t clBtnFace = 0x8000000F;
-
-// Sets the font colour and the background colour of an edit or combo box.
+// Sets the font colour and the background colour (class library colours, classlib/colors.h)
+// of an edit or combo box.
 void SetControlColors(QWidget* control, uint32_t fontColor, uint32_t color);
 
 // Centres the form on owner's window (on the main window when owner is null: the first
