@@ -305,7 +305,7 @@ const VhSNMPObjectDesc TestRowsObjects[] = {
     {},
 };
 constexpr TCatalogueRecord TestRows = {
-    .MenuItem = "TestRows", .Title = "Rows", .Kind = 'L', .ListType = MVT_UMV, .KeyCount = 1,
+    .MenuItem = "TestRows", .Title = "Rows", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_UMV, .KeyCount = 1,
     .Objects = TestRowsObjects, .StatusColumn = 4, .AddLabel = "createAndGo", .DeleteLabel = "destroy",
     .EditHidden = true, .EditWidth = 150, .Formats = {{1, "%s{l16}"}},
 };
@@ -363,7 +363,7 @@ const VhSNMPObjectDesc BlankKeyObjects[] = {
     {},
 };
 constexpr TCatalogueRecord BlankKey = {
-    .MenuItem = "BlankKey", .Title = "Blank", .Kind = 'L', .ListType = MVT_FMV, .KeyCount = 1,
+    .MenuItem = "BlankKey", .Title = "Blank", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_FMV, .KeyCount = 1,
     .Objects = BlankKeyObjects,
 };
 
