@@ -101,7 +101,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
 void TSNMPListViewPanel::SetStatusLabel(int column, const std::string& label, bool add)
 {
     const QComboBox* combo = ComboOf(EditsPanel, column);
-    const bool known = combo && EditsPanel->Rows[static_cast<std::size_t>(column)].Kind == 3 &&
+    const bool known = combo && EditsPanel->Rows[static_cast<std::size_t>(column)].Kind == ROW_WRITABLE_LIST &&
                        FindLabel(combo, label) >= 0;
     if (!known)
         throw Exception(add ? "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:" + label
@@ -129,7 +129,7 @@ void TSNMPListViewPanel::SetDeleteStatus(int column, const std::string& label)
 
 void TSNMPListViewPanel::RefreshClick(QObject*)
 {
-    if (!Request || (Request->Mode == 1 && Request->Busy))
+    if (!Request || (Request->Mode == VHSNMP_MODE_ASYNC && Request->Busy))
         return;
     const QPointer<TSNMPListViewPanel> self(this);
     ButtonPanel->EditButton->setEnabled(false);
@@ -326,7 +326,7 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
         panel->ButtonPanel->RefreshButton->hide();
         panel->ButtonPanel->ArrangeButtons();
         setButton->setEnabled(true);
-        edits->ArrangeEdits(2, true);
+        edits->ArrangeEdits(ARRANGE_COLUMN, true);
         panel->SetContent(edits);
         panel->AttachToForm(window);
         ButtonPanel->EditButton->setEnabled(false);
@@ -353,7 +353,7 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
         }
         const bool nothingToWrite = edits->EnabledCheckCount() == 0;
         edits->ArrangeCtrlBtn(panel->ButtonPanel);
-        edits->ArrangeEdits(2, true);
+        edits->ArrangeEdits(ARRANGE_COLUMN, true);
         panel->ButtonPanel->RefreshButton->hide();
         if (nothingToWrite) {
             // Nothing left to write (the status column was the only writable one): no Set,
@@ -431,7 +431,7 @@ void TSNMPListViewPanel::Delete(QObject*)
     item->Access &= ~SNMP_ACCESS_INVALID;
     item->Value = ListViewPanel->DeleteStatusLabel;
 
-    request->LastOp = 1;
+    request->LastOp = VHSNMP_LAST_SET;
     const TExchangeResult result = RunExchange(TExchange::Set, [request] { request->Set(false, false); });
     if (result.Gone)
         return;

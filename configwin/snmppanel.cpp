@@ -211,7 +211,7 @@ TSNMPPanel::TExchangeResult TSNMPPanel::RunExchange(TExchange kind, const std::f
     }
 
     const uint8_t mode = request->Mode;
-    request->Mode = 1;
+    request->Mode = VHSNMP_MODE_ASYNC;
     const TExchangeWatch watch(request, kind == TExchange::Set);
     try {
         start();

@@ -264,7 +264,7 @@ void TMainForm::AddConstraintDefaults(TGenericWindow& window)
         request->SetMessageTarget(messages->Memo);
     auto* strip = new TEditsPanel(window.Panel->InnerPanel, request.get());
     strip->setObjectName("ConstraintDefaultsPanel");
-    strip->ArrangeEdits(2, true);
+    strip->ArrangeEdits(ARRANGE_COLUMN, true);
     const int needed = strip->width();
     SetAlign(strip, alBottom);
     strip->show();

@@ -928,7 +928,7 @@ void VhSNMPRequest2Edits::ShowRow()
     }
     // An asynchronous walk returns to the message loop after every row; a synchronous one
     // lets it run here, so that the window stays responsive.
-    if (Mode == 0 && (!MessagesRun.isValid() || MessagesRun.elapsed() >= PumpIntervalMs)) {
+    if (Mode == VHSNMP_MODE_SYNC && (!MessagesRun.isValid() || MessagesRun.elapsed() >= PumpIntervalMs)) {
         MessagesRun.start();
         ProcessMessages();
     }

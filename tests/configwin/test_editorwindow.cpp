@@ -264,7 +264,7 @@ TEST_F(EditorWindowTest, RowsStackByTheHeightOfTheRowAbove)
     const auto value = [e](int row) { return e->Rows[row].ValueControl.data(); };
     value(0)->resize(121, 40);
     value(2)->resize(121, 15);
-    e->ArrangeEdits(2, true);
+    e->ArrangeEdits(ARRANGE_COLUMN, true);
     EXPECT_EQ(value(0)->y(), 20);
     EXPECT_EQ(value(0)->height(), 40); // the first row keeps its height
     EXPECT_EQ(value(1)->y(), 20 + 40 + 5);
@@ -279,7 +279,7 @@ TEST_F(EditorWindowTest, RowsStackByTheHeightOfTheRowAbove)
     e->Rows[1].CaptionLabel->adjustSize();
     e->HideVar(1);
     EXPECT_TRUE(w.access(1) & SNMP_ACCESS_HIDDEN);
-    e->ArrangeEdits(2, true);
+    e->ArrangeEdits(ARRANGE_COLUMN, true);
     EXPECT_EQ(value(2)->y(), 20 + 40 + 5);
     const int column = e->Rows[0].CaptionLabel->x() + e->Rows[1].CaptionLabel->width() + 5;
     EXPECT_EQ(value(0)->x(), column);
@@ -288,7 +288,7 @@ TEST_F(EditorWindowTest, RowsStackByTheHeightOfTheRowAbove)
     EXPECT_FALSE(w.access(1) & SNMP_ACCESS_HIDDEN);
 
     // Mode 1: one line, each row right of the one before.
-    e->ArrangeEdits(1, false);
+    e->ArrangeEdits(ARRANGE_ONE_LINE, false);
     EXPECT_EQ(value(0)->y(), 20);
     EXPECT_GT(value(1)->x(), value(0)->x() + value(0)->width());
     EXPECT_EQ(e->Rows[1].CheckBox->x(), value(0)->x() + value(0)->width() + 5);
@@ -394,7 +394,7 @@ TEST_F(EditorWindowTest, APanelInARowsPlaceCarriesItsValueAndSetCheckedKeepsTheW
 TEST_F(EditorWindowTest, SetCheckedWorksForASynchronousRequestAndLeavesItSynchronous)
 {
     ScalarWindow w(ScalarGroup);
-    w.request->Mode = 0;
+    w.request->Mode = VHSNMP_MODE_SYNC;
     w.box(0)->setChecked(true);
     w.edit(0)->setText("3");
     EXPECT_TRUE(w.panel->SetChecked());

@@ -235,7 +235,7 @@ TEST_F(BindCoreTest, AsynchronousWalkFillsAReportTableAndReportsOnce) { WalkInto
 TEST_F(BindCoreTest, SynchronousModeReturnsWhenTheExchangeIsOverAndRaisesFailures)
 {
     auto p = MakeProbe();
-    p->Mode = 0;
+    p->Mode = VHSNMP_MODE_SYNC;
     p->SetMessageTarget(&memo);
     p->Get();
     EXPECT_EQ(p->Busy, 0);
@@ -263,7 +263,7 @@ TEST_F(BindCoreTest, SynchronousModeReturnsWhenTheExchangeIsOverAndRaisesFailure
 
     // A time-out raises -405 as well.
     auto q = MakeProbe(false);
-    q->Mode = 0;
+    q->Mode = VHSNMP_MODE_SYNC;
     q->Request.Timeout = 10;
     q->Request.Retries = 0;
     ASSERT_TRUE(sim().mute(true));

@@ -349,7 +349,7 @@ TEST(BindTransferTest, SharedValuesRoundTripWithoutTouchingOtherOctets)
 
     VhSNMPRequest2Edits r(&window);
     aim(r.Request);
-    r.Mode = 0;
+    r.Mode = VHSNMP_MODE_SYNC;
     r.Request.VarList = VhSNMPVarList(BindScalars, SVT_SV, 0);
     r.AddControlList(sPorts, "0,1,9,64,511", bits[0], bits[1], bits[2], bits[3], bits[4]);
     r.AddControlsFmtField(sRecord, 1, SNMP_SYNTAX_UINT8, nullptr, "%s", byte);
