@@ -52,6 +52,24 @@ int FindLabel(const QComboBox* combo, const std::string& label)
     return combo->findText(toQt(label), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
+// The add or edit window's rows in one column beside its buttons, without Refresh; with
+// nothing to write, without the set buttons either.
+void LayOutRowWindow(TEditsPanel* edits, TSNMPPanel* panel, QWidget* window, bool nothingToWrite)
+{
+    TCtrlBtnPanel* buttons = panel->ButtonPanel;
+    edits->ArrangeCtrlBtn(buttons);
+    buttons->RefreshButton->hide();
+    if (nothingToWrite)
+        for (QWidget* button : {static_cast<QWidget*>(buttons->SetCheckedButton),
+                                static_cast<QWidget*>(buttons->CheckAllButton),
+                                static_cast<QWidget*>(buttons->ClearChecksButton)})
+            button->hide();
+    buttons->ArrangeButtons();
+    edits->ArrangeEdits(ARRANGE_COLUMN, true);
+    panel->SetContent(edits);
+    panel->AttachToForm(window);
+}
+
 } // namespace
 
 TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, VhSNMPRequest2Edits* request)
@@ -322,13 +340,8 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
             row.CheckBox->setChecked(true);
             combo->setCurrentIndex(FindLabel(combo, ListViewPanel->AddStatusLabel));
         }
-        edits->ArrangeCtrlBtn(panel->ButtonPanel);
-        panel->ButtonPanel->RefreshButton->hide();
-        panel->ButtonPanel->ArrangeButtons();
+        LayOutRowWindow(edits, panel, window, false);
         setButton->setEnabled(true);
-        edits->ArrangeEdits(ARRANGE_COLUMN, true);
-        panel->SetContent(edits);
-        panel->AttachToForm(window);
         ButtonPanel->EditButton->setEnabled(false);
         ButtonPanel->DeleteButton->setEnabled(false);
     } else {
@@ -351,21 +364,9 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
             }
             statusRows.push_back(s);
         }
-        const bool nothingToWrite = edits->EnabledCheckCount() == 0;
-        edits->ArrangeCtrlBtn(panel->ButtonPanel);
-        edits->ArrangeEdits(ARRANGE_COLUMN, true);
-        panel->ButtonPanel->RefreshButton->hide();
-        if (nothingToWrite) {
-            // Nothing left to write (the status column was the only writable one): no Set,
-            // which would send a set without a varbind.
-            for (QWidget* button : {static_cast<QWidget*>(setButton),
-                                    static_cast<QWidget*>(panel->ButtonPanel->CheckAllButton),
-                                    static_cast<QWidget*>(panel->ButtonPanel->ClearChecksButton)})
-                button->hide();
-        }
-        panel->ButtonPanel->ArrangeButtons();
-        panel->SetContent(edits);
-        panel->AttachToForm(window);
+        // Nothing left to write (the status column was the only writable one): no Set,
+        // which would send a set without a varbind.
+        LayOutRowWindow(edits, panel, window, edits->EnabledCheckCount() == 0);
     }
 
     const QPointer<QDialog> windowAlive(window);

@@ -30,6 +30,7 @@
 #include "classlib/radiogroup.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
+#include "snmplib/textforms.h"
 #include "test_bind_util.h"
 
 using namespace bindtest;
@@ -415,6 +416,92 @@ TEST(BindTransferTest, SharedValuesRoundTripWithoutTouchingOtherOctets)
     ASSERT_TRUE(sim().setValue(scalarOid(sRecord), "HEX", "0A 0B 0C 0D 0E 0F 10 11"));
     ASSERT_TRUE(sim().setValue(scalarOid(sAddress), "IPADDRESS", "192.168.1.20"));
     ASSERT_TRUE(sim().setValue(scalarOid(sTime), "TIMETICKS", "100"));
+}
+
+// A value spread over several edits, for every format that spreads: what the edits hold
+// makes the value, and the value fills the edits again as they were; an absent value of
+// fixed layout leaves them alone, and too few edits for the format are refused.
+TEST(BindTransferTest, ValuesSpreadOverSeveralEditsBothWays)
+{
+    const VhSNMPObjectDesc objects[] = {
+        {"1.3.6.1.4.1.32473.99.7.1", "IP", SNMP_SYNTAX_IPADDRESS, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.2", "NSAP", SNMP_SYNTAX_NSAPADDR, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.3", "MAC", SNMP_SYNTAX_MACADDRESS, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.4", "IPv6", SNMP_SYNTAX_IPV6ADDRESS, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.5", "Octets", SNMP_SYNTAX_OCTETSTR, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.6", "OID", SNMP_SYNTAX_OBJECTID, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.7", "Ticks", SNMP_SYNTAX_TIMETICKS, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.8", "Date", SNMP_SYNTAX_DATETIME, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.7.9", "BCD date", SNMP_SYNTAX_BCDATETIME, SNMP_ACCESS_READWRITE},
+        {},
+    };
+    const std::vector<std::vector<std::string>> pieces = {
+        {"10", "0", "7", "255"},
+        {"1", "2", "3", "4"},
+        {"00", "1A", "2B", "3C", "4D", "FF"},
+        {"FE", "80", "00", "00", "00", "00", "00", "00", "02", "11", "22", "FF", "FE", "33", "44", "55"},
+        {"0A", "0B", "FF"},
+        {"1", "3", "6", "1", "4"},
+        {"2", "3", "4", "5", "6"},
+        {"2007", "1", "5", "9", "4", "3", "0", "+", "1", "0"},
+        {"2007", "1", "5", "9", "4", "3", "0"}, // the text keeps whole seconds
+    };
+    QWidget window;
+    VhSNMPRequest2Edits r(&window);
+    r.Request.VarList = VhSNMPVarList(objects, SVT_SV, 0);
+    std::vector<std::vector<QLineEdit*>> edits;
+    for (std::size_t item = 0; item < pieces.size(); ++item) {
+        std::vector<QWidget*> controls;
+        edits.emplace_back();
+        std::string format;
+        for (std::size_t i = 0; i < pieces[item].size(); ++i) {
+            edits.back().push_back(new QLineEdit(&window));
+            controls.push_back(edits.back().back());
+            format += "%s";
+        }
+        r.AddControlsFmt(static_cast<int>(item), format, controls);
+    }
+    const auto texts = [&](std::size_t item) {
+        std::vector<std::string> out;
+        for (QLineEdit* e : edits[item])
+            out.push_back(fromQt(e->text()));
+        return out;
+    };
+
+    for (std::size_t item = 0; item < pieces.size(); ++item)
+        for (std::size_t i = 0; i < pieces[item].size(); ++i)
+            edits[item][i]->setText(toQt(pieces[item][i]));
+    r.Request.VarList.GetItem(8)->Value = DateTimeText(0); // a date to merge into
+    r.UpdateVarList(-1);
+    std::vector<std::string> values;
+    for (std::size_t item = 0; item < pieces.size(); ++item) {
+        values.push_back(r.Request.VarList.GetItem(static_cast<int>(item))->Value);
+        EXPECT_FALSE(values.back().empty()) << objects[item].Caption;
+        for (QLineEdit* e : edits[item])
+            e->clear();
+    }
+    EXPECT_EQ(values[0], "10.0.7.255");
+    r.UpdateControls(-1);
+    for (std::size_t item = 0; item < pieces.size(); ++item)
+        EXPECT_EQ(texts(item), pieces[item]) << objects[item].Caption << ": " << values[item];
+
+    // "(NULL)" fills no edit of a fixed layout; an octet string has none.
+    for (std::size_t item : {0u, 2u, 6u, 7u, 8u}) {
+        r.Request.VarList.GetItem(static_cast<int>(item))->Value = "(NULL)";
+        r.UpdateControls(static_cast<int>(item));
+        EXPECT_EQ(texts(item), pieces[item]) << objects[item].Caption;
+    }
+
+    // An address over three edits is no address.
+    r.RemoveControls(0);
+    r.AddControlsFmt(0, "%s%s%s", edits[0][0], edits[0][1], edits[0][2]);
+    r.Request.VarList.GetItem(0)->Value = "10.0.7.255";
+    try {
+        r.UpdateControls(0);
+        ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.HelpContext, VHSNMP_ERR_CONTROL_COUNT);
+    }
 }
 
 TEST(BindTransferTest, BindingsRefuseWhatTheyCannotShow)
