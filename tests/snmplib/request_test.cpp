@@ -5,7 +5,7 @@
 #include "snmplib/engine/snmp.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/snmpinit.h"
-#include "test_request_util.h"
+#include "request_test_util.h"
 
 using namespace reqtest;
 

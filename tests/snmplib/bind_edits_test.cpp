@@ -31,7 +31,7 @@
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/textforms.h"
-#include "test_bind_util.h"
+#include "bind_test_util.h"
 
 using namespace bindtest;
 

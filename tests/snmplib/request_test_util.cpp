@@ -1,4 +1,4 @@
-#include "test_request_util.h"
+#include "request_test_util.h"
 
 
 #include <fstream>

@@ -5,7 +5,7 @@
 #include "snmplib/engine/snmperrs.h"
 #include "snmplib/engine/target.h"
 #include "snmplib/snmpinit.h"
-#include "test_request_util.h"
+#include "request_test_util.h"
 
 using namespace reqtest;
 

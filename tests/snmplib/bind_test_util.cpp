@@ -1,4 +1,4 @@
-#include "test_bind_util.h"
+#include "bind_test_util.h"
 
 
 #include <cstdlib>

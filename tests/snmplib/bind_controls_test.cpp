@@ -22,7 +22,7 @@
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
-#include "test_bind_util.h"
+#include "bind_test_util.h"
 
 using namespace bindtest;
 
