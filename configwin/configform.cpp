@@ -4,14 +4,14 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include "configwin/msgpanel.h"
+#include "classlib/application.h"
+#include "classlib/formstyle.h"
+#include "classlib/messages.h"
 #include "classlib/panel.h"
+#include "configwin/msgpanel.h"
 #include "configwin/snmpeditorpanel.h"
 #include "configwin/snmplistviewpanel.h"
-#include "classlib/formstyle.h"
-#include "classlib/application.h"
 #include "platform/exception.h"
-#include "classlib/messages.h"
 #include "snmplib/bind/request2edits.h"
 
 namespace {

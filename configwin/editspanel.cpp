@@ -9,10 +9,10 @@
 
 #include <algorithm>
 
-#include "configwin/ctrlbtnpanel.h"
-#include "configwin/snmppanel.h"
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
+#include "configwin/ctrlbtnpanel.h"
+#include "configwin/snmppanel.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"

@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "configwin/ctrlbtnpanel.h"
-#include "configwin/editspanel.h"
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
+#include "configwin/ctrlbtnpanel.h"
+#include "configwin/editspanel.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"

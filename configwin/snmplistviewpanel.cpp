@@ -15,13 +15,13 @@
 
 #include <algorithm>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
+#include "classlib/formstyle.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/editspanel.h"
 #include "configwin/listviewpanel.h"
 #include "configwin/msgpanel.h"
-#include "classlib/formstyle.h"
-#include "classlib/dialogs.h"
-#include "classlib/events.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"

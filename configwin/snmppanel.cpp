@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "configwin/ctrlbtnpanel.h"
-#include "configwin/msgpanel.h"
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
+#include "configwin/ctrlbtnpanel.h"
+#include "configwin/msgpanel.h"
 #include "snmplib/bind/request2edits.h"
 
 namespace {

@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "classlib/dialogs.h"
 #include "classlib/formstyle.h"
+#include "classlib/radiogroup.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/settingsfile.h"
 #include "mainwin/startup.h"
-#include "classlib/dialogs.h"
 #include "platform/sysutils.h"
-#include "classlib/radiogroup.h"
 
 TfrmConfigSNMP* frmConfigSNMP = nullptr;
 bool SnmpSettingsChanged = false;

@@ -2,11 +2,11 @@
 
 #include <QStyle>
 
-#include "mainwin/mainunit.h"
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
 #include "classlib/formstyle.h"
 #include "classlib/screen.h"
+#include "mainwin/mainunit.h"
 
 TModuleBasicConfigurationForm* ModuleBasicConfigurationForm = nullptr;
 

@@ -2,9 +2,9 @@
 
 #include <QTimer>
 
-#include "mainwin/mainunit.h"
 #include "classlib/formstyle.h"
 #include "classlib/messages.h"
+#include "mainwin/mainunit.h"
 
 TPopupProcessBarForm* PopupProcessBarForm = nullptr;
 

@@ -5,10 +5,10 @@
 
 #include <QLineEdit>
 
+#include "classlib/beep.h"
 #include "classlib/dialogs.h"
 #include "classlib/messages.h"
 #include "platform/sysutils.h"
-#include "classlib/beep.h"
 #include "snmplib/expression.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/textforms.h"

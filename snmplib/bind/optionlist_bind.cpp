@@ -1,8 +1,8 @@
 // The widget side of VhOptionList: filling and selecting in combo boxes and radio groups.
 #include <QComboBox>
 
-#include "platform/sysutils.h"
 #include "classlib/radiogroup.h"
+#include "platform/sysutils.h"
 #include "snmplib/optionlist.h"
 
 namespace {

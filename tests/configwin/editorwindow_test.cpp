@@ -19,6 +19,7 @@
 #include <memory>
 #include <set>
 
+#include "classlib/dialogs.h"
 #include "configwin/configform.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/editspanel.h"
@@ -27,7 +28,6 @@
 #include "configwin/snmpeditorpanel.h"
 #include "configwin/snmplistviewpanel.h"
 #include "configwin_test_util.h"
-#include "classlib/dialogs.h"
 #include "platform/exception.h"
 #include "screenshot.h"
 #include "snmplib/bind/request2edits.h"

@@ -21,6 +21,8 @@
 #include <set>
 #include <utility>
 
+#include "classlib/dialogs.h"
+#include "classlib/messages.h"
 #include "configwin/configform.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/editspanel.h"
@@ -29,9 +31,7 @@
 #include "configwin/optionlists.h"
 #include "configwin/snmplistviewpanel.h"
 #include "configwin_test_util.h"
-#include "classlib/dialogs.h"
 #include "platform/exception.h"
-#include "classlib/messages.h"
 #include "screenshot.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "mainwin/modulepanels.h"
 #include "classlib/speedbutton.h"
+#include "mainwin/modulepanels.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2leds.h"
 

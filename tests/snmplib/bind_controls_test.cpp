@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "bind_test_util.h"
 #include "classlib/dialogs.h"
-#include "platform/exception.h"
 #include "classlib/messages.h"
+#include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
-#include "bind_test_util.h"
 
 using namespace bindtest;
 

@@ -21,17 +21,17 @@
 #include <string>
 #include <vector>
 
+#include "bind_test_util.h"
+#include "classlib/beep.h"
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
+#include "classlib/radiogroup.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
-#include "classlib/beep.h"
 #include "screenshot.h"
-#include "classlib/radiogroup.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/textforms.h"
-#include "bind_test_util.h"
 
 using namespace bindtest;
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "classlib/beep.h"
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
 #include "platform/exception.h"
-#include "classlib/beep.h"
 #include "snmplib/bind/editconstraint.h"
 #include "snmplib/snmperror.h"
 

@@ -1,11 +1,11 @@
 // What a request does before anything is sent, and with replies that no well-behaved agent
 // gives (the simulator cannot be made to send them): a reply handed to OnAsyncResponse
 // as the engine would hand it.
+#include "request_test_util.h"
 #include "snmplib/engine/pdu.h"
 #include "snmplib/engine/snmperrs.h"
 #include "snmplib/engine/target.h"
 #include "snmplib/snmpinit.h"
-#include "request_test_util.h"
 
 using namespace reqtest;
 

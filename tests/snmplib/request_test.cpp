@@ -2,10 +2,10 @@
 // kind of credentials, synchronously and asynchronously, and the ways an exchange fails.
 #include <QElapsedTimer>
 
+#include "request_test_util.h"
 #include "snmplib/engine/snmp.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/snmpinit.h"
-#include "request_test_util.h"
 
 using namespace reqtest;
 
