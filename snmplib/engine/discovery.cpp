@@ -26,15 +26,8 @@ unsigned long Snmp::Impl::startProbe(const Request& waiting)
             other->state == State::InFlight)
             return id;
     }
-    auto owned = std::make_unique<Request>();
-    Request& p = *owned;
-    p.id = Process.NextRequestId++;
-    p.owner = this;
+    Request& p = newRequest(waiting.sync, *waiting.target, waiting.agent);
     p.probe = true;
-    p.sync = waiting.sync;
-    p.target.reset(waiting.target->clone());
-    p.agent = waiting.agent;
-    Process.Requests.emplace(p.id, owned.release());
 
     int status = SNMP_CLASS_SUCCESS;
     Session* s = probeSessionFor(p, status);

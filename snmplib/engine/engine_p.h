@@ -162,6 +162,8 @@ struct Snmp::Impl {
     // ----- sending
 
     int send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callback callback, void* data, bool sync);
+    // A new request of this engine to the target's agent, in the registry.
+    Request& newRequest(bool sync, const SnmpTarget& target, const std::string& agent);
     int checkTarget(const SnmpTarget& target, const Pdu& pdu) const;
     Session* sessionFor(const Request& r, int& status);
     Session* probeSessionFor(const Request& r, int& status);

@@ -156,12 +156,15 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
     settings.flags |= SNMP_FLAGS_DONT_PROBE;
     if (user && user->authProtocol != SNMP_AUTHPROTOCOL_NONE) {
         oid* authProto = user->authProtocol == SNMP_AUTHPROTOCOL_HMACSHA ? usmHMACSHA1AuthProtocol : usmHMACMD5AuthProtocol;
+        // Both keys are derived from their pass phrases with the authentication protocol.
+        const auto derive = [authProto](const std::string& passPhrase, u_char* key, size_t* length) {
+            return generate_Ku(authProto, USM_AUTH_PROTO_MD5_LEN, reinterpret_cast<const u_char*>(passPhrase.data()),
+                               passPhrase.size(), key, length) == SNMPERR_SUCCESS;
+        };
         settings.securityAuthProto = authProto;
         settings.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
         settings.securityAuthKeyLen = USM_AUTH_KU_LEN;
-        if (generate_Ku(authProto, USM_AUTH_PROTO_MD5_LEN,
-                        reinterpret_cast<const u_char*>(user->authPassword.data()), user->authPassword.size(),
-                        settings.securityAuthKey, &settings.securityAuthKeyLen) != SNMPERR_SUCCESS) {
+        if (!derive(user->authPassword, settings.securityAuthKey, &settings.securityAuthKeyLen)) {
             status = SNMPv3_USM_ERROR;
             return nullptr;
         }
@@ -169,9 +172,7 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
             settings.securityPrivProto = user->privProtocol == SNMP_PRIVPROTOCOL_AES128 ? usmAESPrivProtocol : usmDESPrivProtocol;
             settings.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
             settings.securityPrivKeyLen = USM_PRIV_KU_LEN;
-            if (generate_Ku(authProto, USM_AUTH_PROTO_MD5_LEN,
-                            reinterpret_cast<const u_char*>(user->privPassword.data()), user->privPassword.size(),
-                            settings.securityPrivKey, &settings.securityPrivKeyLen) != SNMPERR_SUCCESS) {
+            if (!derive(user->privPassword, settings.securityPrivKey, &settings.securityPrivKeyLen)) {
                 status = SNMPv3_USM_ERROR;
                 return nullptr;
             }

@@ -44,6 +44,19 @@ int Snmp::Impl::checkTarget(const SnmpTarget& target, const Pdu& pdu) const
     return SNMP_CLASS_SUCCESS;
 }
 
+Request& Snmp::Impl::newRequest(bool sync, const SnmpTarget& target, const std::string& agent)
+{
+    auto owned = std::make_unique<Request>();
+    Request& r = *owned;
+    r.id = Process.NextRequestId++;
+    r.owner = this;
+    r.sync = sync;
+    r.target.reset(target.clone());
+    r.agent = agent;
+    Process.Requests.emplace(r.id, owned.release());
+    return r;
+}
+
 int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callback callback, void* data, bool sync)
 {
     if (!sync && !callback)
@@ -55,20 +68,13 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
     if (check != SNMP_CLASS_SUCCESS)
         return check;
 
-    auto owned = std::make_unique<Request>();
-    Request& r = *owned;
-    r.id = Process.NextRequestId++;
-    r.owner = this;
+    Request& r = newRequest(sync, target, agentKey(target));
     r.command = command;
-    r.sync = sync;
     r.pdu = pdu;
     r.pdu.set_request_id(r.id);
     r.pdu.set_type(static_cast<unsigned short>(command));
-    r.target.reset(target.clone());
     r.callback = callback;
     r.callbackData = data;
-    r.agent = agentKey(target);
-    Process.Requests.emplace(r.id, owned.release());
     pdu.set_request_id(r.id);
 
     if (target.get_version() == version3 && !Process.EngineIds.count(r.agent)) {
