@@ -8,7 +8,8 @@
 # writes, selects SNMPv2c and the simulator's UDP port; the command line carries the
 # address, the communities and the version, as the host passes them:
 #     trq3100 /I127.0.0.1 /Rmardle /Wquillon /v1
-# The simulator stops when the program exits. Only the program and the simulator are built.
+# The simulator stops when the program exits. Only the program, the simulator and the tool
+# that writes the settings file are built.
 # Extra arguments of run.sh are passed to the program after these.
 #
 # Without a display the program runs on a private virtual display (xvfb-run), where nobody
@@ -19,11 +20,12 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 trq_install_deps
 trq_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target trq3100 trq3100-sim
+cmake --build build --target trq3100 trq3100-sim trq3100-writesettings
 
 program=$PWD/build/mainwin/trq3100
 simulator=$PWD/build/sim/trq3100-sim
-for binary in "$program" "$simulator"; do
+writesettings=$PWD/build/mainwin/trq3100-writesettings
+for binary in "$program" "$simulator" "$writesettings"; do
     if [ ! -x "$binary" ]; then
         echo "run.sh: $binary is not built; nothing to start."
         exit 1
@@ -75,27 +77,9 @@ Path=$rundir/conf/
 EOF
 export TRQ3100_REGISTRY=$rundir/registry.ini
 
-# The settings file of the device, byte for byte as the settings window writes it.
-{
-    printf '[Program Information]\0'
-    printf '\r\nAgentIP=127.0.0.1\0'
-    printf '\r\nAgentPort=%s\0' "$port"
-    printf '\r\nVersion=1\0'
-    printf '\r\nSecurityName='
-    printf '\r\nAuthPassword=\0'
-    printf '\r\nPrivPassword=\0'
-    printf '\r\nAuthProtocol=-1\0'
-    printf '\r\nPrivProtocol=-1\0'
-    printf '\r\nContextEngineID=\0'
-    printf '\r\nSecurityLevel=-1\0'
-    printf '\r\nContextName=mardle\0'
-    printf '\r\nGetCommStr=mardle\0'
-    printf '\r\nSetCommStr=quillon\0'
-    printf '\r\nUpdateDate=%s\0' "$(date +%-m/%-d/%Y)"
-    printf '\r\nUpdateTime=%s\0' "$(LC_ALL=C date '+%-I:%M:%S %p')"
-    printf '\r\nSecurityModel=3'
-} >"$rundir/conf/127.0.0.1.cfg"
-chmod 600 "$rundir/conf/127.0.0.1.cfg"
+# The settings file of the device, written as the settings window writes it.
+"$writesettings" "$rundir/conf/127.0.0.1.cfg" AgentIP=127.0.0.1 AgentPort="$port" Version=1 \
+    ContextName=mardle SetCommStr=quillon
 
 # A private runtime folder, as a desktop session gives one.
 export XDG_RUNTIME_DIR=$rundir/runtime

@@ -4,14 +4,14 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "classlib/application.h"
+#include "classlib/formstyle.h"
+#include "classlib/messages.h"
+#include "classlib/panel.h"
 #include "configwin/msgpanel.h"
-#include "configwin/panel.h"
 #include "configwin/snmpeditorpanel.h"
 #include "configwin/snmplistviewpanel.h"
-#include "platform/formstyle.h"
-#include "platform/application.h"
 #include "platform/exception.h"
-#include "platform/messages.h"
 #include "snmplib/bind/request2edits.h"
 
 namespace {
@@ -34,7 +34,7 @@ TConfigForm::TConfigForm(QObject* owner) : QDialog(qobject_cast<QWidget*>(owner)
     resize(ClientWidth, ClientHeight);
     ActiveRequest = nullptr;
     SetPositionCentredOn(this);
-    FormType = 0;
+    FormType = FORM_TYPE_NONE;
     CloseTimer = new QTimer(this);
     CloseTimer->setInterval(CloseRetryMs);
     connect(CloseTimer, &QTimer::timeout, this, [this] {
@@ -60,7 +60,7 @@ TConfigForm::~TConfigForm()
 
 void TConfigForm::StartMode(VhSNMPRequest2Edits* request, uint8_t type)
 {
-    if (FormType != 0)
+    if (FormType != FORM_TYPE_NONE)
         throw Exception("Can not change Type of a Config Form!");
     FormType = type;
     Requests.push_back(request);
@@ -75,7 +75,7 @@ void TConfigForm::FinishMode()
 
 TSNMPEditorPanel* TConfigForm::SetEditorMode(VhSNMPRequest2Edits* request)
 {
-    StartMode(request, 1);
+    StartMode(request, FORM_TYPE_EDITOR);
     auto* panel = new TSNMPEditorPanel(this, request);
     Panel_ = panel;
     FinishMode();
@@ -88,7 +88,7 @@ TSNMPListViewPanel* TConfigForm::SetListViewMode(VhSNMPRequest2Edits* request, i
                                                  const char* addStatusLabel, int deleteStatusColumn,
                                                  const char* deleteStatusLabel)
 {
-    StartMode(request, 2);
+    StartMode(request, FORM_TYPE_LIST_VIEW);
     auto* panel = new TSNMPListViewPanel(this, request);
     Panel_ = panel;
     FinishMode();

@@ -51,7 +51,11 @@ public:
     // The panel the mode setter made; null before.
     TSNMPPanel* Panel() const { return Panel_; }
 
-    uint8_t FormType = 0; // 0 none, 1 scalar group, 2 table
+    // What the mode setter made of the window.
+    static constexpr uint8_t FORM_TYPE_NONE = 0;
+    static constexpr uint8_t FORM_TYPE_EDITOR = 1;    // a scalar group (SetEditorMode)
+    static constexpr uint8_t FORM_TYPE_LIST_VIEW = 2; // a table (SetListViewMode)
+    uint8_t FormType = FORM_TYPE_NONE;
     std::vector<VhSNMPRequest2Edits*> Requests;
     VhSNMPRequest2Edits* ActiveRequest = nullptr;
 

@@ -9,7 +9,7 @@
 // caption.
 #include <vector>
 
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 
 class QLabel;
 class QPushButton;

@@ -9,10 +9,10 @@
 
 #include <algorithm>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/snmppanel.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
@@ -77,7 +77,8 @@ void TEditsPanel::BuildRows(VhSNMPRequest2Edits* request)
         const VhSNMPVarItem* item = list.GetItem(i);
         const bool readOnly = !(item->Access & SNMP_ACCESS_WRITEONLY);
         UISnmpVar& row = Rows[static_cast<std::size_t>(i)];
-        row.Kind = item->Options ? (readOnly ? 4 : 3) : (readOnly ? 1 : 2);
+        row.Kind = item->Options ? (readOnly ? ROW_READONLY_LABEL : ROW_WRITABLE_LIST)
+                                 : (readOnly ? ROW_READONLY_EDIT : ROW_WRITABLE_EDIT);
         row.Format = "%s";
         row.Extra.reset();
     }
@@ -99,7 +100,7 @@ void TEditsPanel::BuildRows(VhSNMPRequest2Edits* request)
         row.CaptionLabel = label;
 
         QWidget* value = nullptr;
-        if (row.Kind == 3) {
+        if (row.Kind == ROW_WRITABLE_LIST) {
             auto* combo = new QComboBox(parent);
             row.ValueControl = combo;
             request->AddControl(i, combo);
@@ -107,7 +108,7 @@ void TEditsPanel::BuildRows(VhSNMPRequest2Edits* request)
         } else {
             auto* edit = new QLineEdit(parent);
             row.ValueControl = edit;
-            request->AddControlsFmt(i, row.Kind == 4 ? std::string("%s") : row.Format, edit);
+            request->AddControlsFmt(i, row.Kind == ROW_READONLY_LABEL ? std::string("%s") : row.Format, edit);
             value = edit;
         }
         value->setObjectName(QString("ValueControl%1").arg(i));
@@ -115,7 +116,7 @@ void TEditsPanel::BuildRows(VhSNMPRequest2Edits* request)
         SetTag(value, i);
     }
     SetCheckState(0);
-    ArrangeEdits(2, true);
+    ArrangeEdits(ARRANGE_COLUMN, true);
 }
 
 void TEditsPanel::CheckBoxClick(QObject*)
@@ -149,7 +150,7 @@ void TEditsPanel::SetCaptionWidth(int width)
         else
             row.CaptionLabel->adjustSize();
     }
-    ArrangeEdits(2, true);
+    ArrangeEdits(ARRANGE_COLUMN, true);
 }
 
 void TEditsPanel::ArrangeEdits(int mode, bool resize)
@@ -172,7 +173,7 @@ void TEditsPanel::ArrangeEdits(int mode, bool resize)
             captionColumn = std::max(captionColumn, row.CaptionLabel->width());
 
     int maxRight = 0, maxBottom = 0;
-    if (mode == 1) {
+    if (mode == ARRANGE_ONE_LINE) {
         int right = 0;
         for (int i = 0; i < RowCount(); ++i) {
             if (!shown(i))
@@ -186,7 +187,7 @@ void TEditsPanel::ArrangeEdits(int mode, bool resize)
             CentreVertically(row.CaptionLabel, value);
             right = std::max(right, value->x() + value->width());
         }
-    } else if (mode == 2) {
+    } else if (mode == ARRANGE_COLUMN) {
         int top = Margin;
         int previousHeight = -1; // none placed yet
         for (int i = 0; i < RowCount(); ++i) {
@@ -376,7 +377,7 @@ void TEditsPanel::SetRowPanel(int row, TPanel* panel)
         panel->show();
     }
     SetTag(panel, row);
-    r.Kind = 5;
+    r.Kind = ROW_PANEL;
     r.ValueControl = panel;
     delete old;
 }

@@ -3,10 +3,10 @@
 // and a value control bound to the variable. The body of every scalar-group window and
 // of the table window's add and edit windows.
 //
-// Row kinds: 1 read-only variable without value labels (edit), 2 writable without labels
-// (edit), 3 writable with labels (drop-down list), 4 read-only with labels (edit showing
-// the label), 5 a plain panel (TPanel) that a window has put in the row's place; its
-// caption is the row's value text.
+// Row kinds (UISnmpVar::Kind, below): an edit for a variable without value labels, a
+// drop-down list for a writable one with labels, an edit showing the label for a
+// read-only one with labels, or a plain panel (TPanel) that a window has put in the row's
+// place; its caption is the row's value text.
 //
 // A variable is read-only when its access flags lack the write bit; the first KeyCount
 // variables are index variables. Every row control's Tag holds the row index. Row
@@ -18,7 +18,7 @@
 
 #include <QPointer>
 
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 
 class QCheckBox;
 class QLabel;
@@ -26,10 +26,21 @@ class QScrollArea;
 class TCtrlBtnPanel;
 class VhSNMPRequest2Edits;
 
+// The kinds of row, with the system's numbers.
+inline constexpr int32_t ROW_READONLY_EDIT = 1;   // read-only, no value labels: an edit
+inline constexpr int32_t ROW_WRITABLE_EDIT = 2;   // writable, no value labels: an edit
+inline constexpr int32_t ROW_WRITABLE_LIST = 3;   // writable with value labels: a drop-down list
+inline constexpr int32_t ROW_READONLY_LABEL = 4;  // read-only with value labels: an edit showing the label
+inline constexpr int32_t ROW_PANEL = 5;           // a window's own panel (TPanel) in the row's place
+
+// How ArrangeEdits lays the rows out.
+inline constexpr int ARRANGE_ONE_LINE = 1;  // every row on one line
+inline constexpr int ARRANGE_COLUMN = 2;    // one row per line, the value controls in one column
+
 struct UISnmpVar {
-    int32_t Kind = 0;
+    int32_t Kind = 0;                // ROW_READONLY_EDIT .. ROW_PANEL
     std::string Format = "%s";     // input format of the row's edit
-    QPointer<QWidget> ValueControl; // QLineEdit, QComboBox or (kind 5) TPanel
+    QPointer<QWidget> ValueControl; // QLineEdit, QComboBox or (ROW_PANEL) TPanel
     QPointer<QCheckBox> CheckBox;   // includes the variable in the next set
     QPointer<QLabel> CaptionLabel;
     std::shared_ptr<void> Extra;    // freed with the row
@@ -49,10 +60,10 @@ public:
     // when the panel has no request.
     virtual void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
     void SetEditWidth(int width, int mode);
-    // The width of the caption column (0: the widest caption); lays out again in mode 2.
+    // The width of the caption column (0: the widest caption); lays out again in a column.
     void SetCaptionWidth(int width);
-    // Mode 1: all rows on one line; mode 2: one row per line, the value controls in one
-    // column. With resize the panel takes the size the rows need plus 40.
+    // mode: ARRANGE_ONE_LINE or ARRANGE_COLUMN. With resize the panel takes the size the
+    // rows need plus 40.
     void ArrangeEdits(int mode, bool resize);
     // Writable rows get enabled check boxes ticked as tick says; index and read-only rows
     // become read-only.
@@ -67,7 +78,7 @@ public:
     void ClearValue(int row);
     void SetValueText(int row, const std::string& text);
     void ClearAll();
-    // Puts the window's own panel in the row's place (kind 5): the row's binding and
+    // Puts the window's own panel in the row's place (ROW_PANEL): the row's binding and
     // value control go, the panel takes the control's parent, place, size and enabled state.
     void SetRowPanel(int row, TPanel* panel);
 
@@ -97,5 +108,5 @@ private:
     QWidget* RowParent() const;
     void FreeRows();
     void CheckBoxClick(QObject* sender);
-    int LastMode = 2;
+    int LastMode = ARRANGE_COLUMN;
 };

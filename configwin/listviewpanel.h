@@ -4,7 +4,7 @@
 // row-status column for adding and deleting rows, and with which labels.
 #include <string>
 
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 
 class QTreeWidget;
 class TCtrlBtnPanel;

@@ -1,7 +1,7 @@
 #pragma once
 // The strip at the bottom of a generic window whose memo receives the request's result
 // lines. 50 pixels high; the memo fills it.
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 
 class QPlainTextEdit;
 

@@ -6,10 +6,10 @@
 
 #include <vector>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/editspanel.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
@@ -57,7 +57,7 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* owner, VhSNMPRequest2Edits* request)
 
 void TSNMPEditorPanel::SetEditWidth(int width)
 {
-    EditsPanel->SetEditWidth(width, 2);
+    EditsPanel->SetEditWidth(width, ARRANGE_COLUMN);
     if (Content == EditsPanel)
         SetContent(EditsPanel);
     if (Form)
@@ -80,12 +80,12 @@ void TSNMPEditorPanel::SetVarFormat(int row, const std::string& format)
     UISnmpVar& r = EditsPanel->Rows[static_cast<std::size_t>(row)];
     Request->RemoveControls(row);
     switch (r.Kind) {
-    case 1:
-    case 2:
+    case ROW_READONLY_EDIT:
+    case ROW_WRITABLE_EDIT:
         Request->AddControlsFmt(row, format, r.ValueControl.data());
         r.Format = format;
         break;
-    case 3: throw Exception("Can not set Var format to a ComboBox!");
+    case ROW_WRITABLE_LIST: throw Exception("Can not set Var format to a ComboBox!");
     default: throw Exception("Unknow UI Control type!");
     }
 }
@@ -138,7 +138,7 @@ bool TSNMPEditorPanel::SetChecked()
         return false;
     }
 
-    request->LastOp = 1;
+    request->LastOp = VHSNMP_LAST_SET;
     try {
         request->ControlsToVarList();
     } catch (const std::exception& e) {

@@ -15,13 +15,13 @@
 
 #include <algorithm>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
+#include "classlib/formstyle.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/editspanel.h"
 #include "configwin/listviewpanel.h"
 #include "configwin/msgpanel.h"
-#include "platform/formstyle.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
@@ -50,6 +50,24 @@ QComboBox* ComboOf(const TEditsPanel* edits, int row)
 int FindLabel(const QComboBox* combo, const std::string& label)
 {
     return combo->findText(toQt(label), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// The add or edit window's rows in one column beside its buttons, without Refresh; with
+// nothing to write, without the set buttons either.
+void LayOutRowWindow(TEditsPanel* edits, TSNMPPanel* panel, QWidget* window, bool nothingToWrite)
+{
+    TCtrlBtnPanel* buttons = panel->ButtonPanel;
+    edits->ArrangeCtrlBtn(buttons);
+    buttons->RefreshButton->hide();
+    if (nothingToWrite)
+        for (QWidget* button : {static_cast<QWidget*>(buttons->SetCheckedButton),
+                                static_cast<QWidget*>(buttons->CheckAllButton),
+                                static_cast<QWidget*>(buttons->ClearChecksButton)})
+            button->hide();
+    buttons->ArrangeButtons();
+    edits->ArrangeEdits(ARRANGE_COLUMN, true);
+    panel->SetContent(edits);
+    panel->AttachToForm(window);
 }
 
 } // namespace
@@ -101,7 +119,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
 void TSNMPListViewPanel::SetStatusLabel(int column, const std::string& label, bool add)
 {
     const QComboBox* combo = ComboOf(EditsPanel, column);
-    const bool known = combo && EditsPanel->Rows[static_cast<std::size_t>(column)].Kind == 3 &&
+    const bool known = combo && EditsPanel->Rows[static_cast<std::size_t>(column)].Kind == ROW_WRITABLE_LIST &&
                        FindLabel(combo, label) >= 0;
     if (!known)
         throw Exception(add ? "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:" + label
@@ -129,7 +147,7 @@ void TSNMPListViewPanel::SetDeleteStatus(int column, const std::string& label)
 
 void TSNMPListViewPanel::RefreshClick(QObject*)
 {
-    if (!Request || (Request->Mode == 1 && Request->Busy))
+    if (!Request || (Request->Mode == VHSNMP_MODE_ASYNC && Request->Busy))
         return;
     const QPointer<TSNMPListViewPanel> self(this);
     ButtonPanel->EditButton->setEnabled(false);
@@ -322,13 +340,8 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
             row.CheckBox->setChecked(true);
             combo->setCurrentIndex(FindLabel(combo, ListViewPanel->AddStatusLabel));
         }
-        edits->ArrangeCtrlBtn(panel->ButtonPanel);
-        panel->ButtonPanel->RefreshButton->hide();
-        panel->ButtonPanel->ArrangeButtons();
+        LayOutRowWindow(edits, panel, window, false);
         setButton->setEnabled(true);
-        edits->ArrangeEdits(2, true);
-        panel->SetContent(edits);
-        panel->AttachToForm(window);
         ButtonPanel->EditButton->setEnabled(false);
         ButtonPanel->DeleteButton->setEnabled(false);
     } else {
@@ -351,21 +364,9 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
             }
             statusRows.push_back(s);
         }
-        const bool nothingToWrite = edits->EnabledCheckCount() == 0;
-        edits->ArrangeCtrlBtn(panel->ButtonPanel);
-        edits->ArrangeEdits(2, true);
-        panel->ButtonPanel->RefreshButton->hide();
-        if (nothingToWrite) {
-            // Nothing left to write (the status column was the only writable one): no Set,
-            // which would send a set without a varbind.
-            for (QWidget* button : {static_cast<QWidget*>(setButton),
-                                    static_cast<QWidget*>(panel->ButtonPanel->CheckAllButton),
-                                    static_cast<QWidget*>(panel->ButtonPanel->ClearChecksButton)})
-                button->hide();
-        }
-        panel->ButtonPanel->ArrangeButtons();
-        panel->SetContent(edits);
-        panel->AttachToForm(window);
+        // Nothing left to write (the status column was the only writable one): no Set,
+        // which would send a set without a varbind.
+        LayOutRowWindow(edits, panel, window, edits->EnabledCheckCount() == 0);
     }
 
     const QPointer<QDialog> windowAlive(window);
@@ -431,7 +432,7 @@ void TSNMPListViewPanel::Delete(QObject*)
     item->Access &= ~SNMP_ACCESS_INVALID;
     item->Value = ListViewPanel->DeleteStatusLabel;
 
-    request->LastOp = 1;
+    request->LastOp = VHSNMP_LAST_SET;
     const TExchangeResult result = RunExchange(TExchange::Set, [request] { request->Set(false, false); });
     if (result.Gone)
         return;

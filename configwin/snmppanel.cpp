@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "configwin/ctrlbtnpanel.h"
 #include "configwin/msgpanel.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
 #include "snmplib/bind/request2edits.h"
 
 namespace {
@@ -211,7 +211,7 @@ TSNMPPanel::TExchangeResult TSNMPPanel::RunExchange(TExchange kind, const std::f
     }
 
     const uint8_t mode = request->Mode;
-    request->Mode = 1;
+    request->Mode = VHSNMP_MODE_ASYNC;
     const TExchangeWatch watch(request, kind == TExchange::Set);
     try {
         start();

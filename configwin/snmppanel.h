@@ -12,7 +12,7 @@
 
 #include <QPointer>
 
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 
 class TCtrlBtnPanel;
 class TMsgPanel;

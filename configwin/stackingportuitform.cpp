@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "classlib/formstyle.h"
 #include "configwin/unitlist.h"
 #include "platform/exception.h"
-#include "platform/formstyle.h"
 #include "platform/sysutils.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "platform/formstyle.h"
+#include "classlib/formstyle.h"
 #include "mainwin/mainunit.h"
 
 TAboutForm* AboutForm = nullptr;

@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 
+#include "mainwin/menukinds.h"
 #include "snmplib/varlist.h"
 
 // One input format: the variable index and the format text of its edit.
@@ -29,7 +30,7 @@ inline constexpr int CatalogueMaxFormats = 16;
 struct TCatalogueRecord {
     const char* MenuItem = nullptr; // the key: the menu item that opens the window
     const char* Title = nullptr;    // the handler's WindowTitle; caption Title + ": " + address
-    char Kind = 0;                  // 'L' table, 'E' scalar group, 'P' port popup editor
+    char Kind = 0;                  // MENU_GENERIC_TABLE, MENU_GENERIC_EDITOR or MENU_PORT_EDITOR
     uint8_t ListType = SVT_SV;
     int KeyCount = 0;
     const VhSNMPObjectDesc* Objects = nullptr;

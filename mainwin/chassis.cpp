@@ -11,6 +11,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
+#include "classlib/messages.h"
+#include "classlib/speedbutton.h"
 #include "configwin/unitlist.h"
 #include "mainwin/chassispictures.h"
 #include "mainwin/mainrequest.h"
@@ -19,10 +23,6 @@
 #include "mainwin/popuprefreshpanelform.h"
 #include "mainwin/powerform.h"
 #include "mainwin/requestlifetime.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/messages.h"
-#include "platform/speedbutton.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"

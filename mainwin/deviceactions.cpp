@@ -10,9 +10,10 @@
 
 #include "configwin/optionlists.h"
 #include "mainwin/mainunit.h"
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "platform/exception.h"
 #include "platform/launch.h"
+#include "classlib/help.h"
 #include "snmplib/bind/request2controls.h"
 #include "snmplib/request.h"
 

@@ -1,38 +1,27 @@
 #include "mainwin/frmconfigsnmp.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <vector>
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "platform/formstyle.h"
+#include "classlib/dialogs.h"
+#include "classlib/formstyle.h"
+#include "classlib/radiogroup.h"
 #include "mainwin/mainunit.h"
+#include "mainwin/settingsfile.h"
 #include "mainwin/startup.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
 #include "platform/sysutils.h"
-#include "snmplib/bind/radiogroup.h"
 
 TfrmConfigSNMP* frmConfigSNMP = nullptr;
 bool SnmpSettingsChanged = false;
 
 namespace {
-
-// The version the file records for each choice of the radio group.
-const char* const kVersionTexts[] = {"0", "1", "3"};
 
 // A disabled or read-only field has the menu colour, an editable one the window colour.
 void setFieldColour(QWidget* field, bool editable)
@@ -46,70 +35,6 @@ void setFieldColour(QWidget* field, bool editable)
 void message(QWidget* owner, const std::string& text) { MessageBoxA(owner, text, ExecutableFileName(), MB_OK); }
 
 } // namespace
-
-std::string SettingsDateText(const QDateTime& when) { return fromQt(QLocale::c().toString(when.date(), "M/d/yyyy")); }
-
-std::string SettingsTimeText(const QDateTime& when) { return fromQt(QLocale::c().toString(when.time(), "h:mm:ss AP")); }
-
-std::string SettingsFileBytes(const TSettingsFileContent& c)
-{
-    std::string out;
-    const auto piece = [&out](const std::string& text, bool nul) {
-        out += text;
-        if (nul)
-            out += '\0';
-    };
-    const bool v3 = c.VersionIndex == 2;
-    const std::string version = c.VersionIndex >= 0 && c.VersionIndex <= 2 ? kVersionTexts[c.VersionIndex] : "";
-    piece("[Program Information]", true);
-    piece("\r\nAgentIP=" + c.AgentIP, true);
-    piece("\r\nAgentPort=" + c.AgentPort, true);
-    piece("\r\nVersion=" + version, true);
-    // Without SNMPv3 the security name is left empty, and so is its terminating NUL.
-    piece("\r\nSecurityName=" + (v3 ? c.SecurityName : std::string()), v3);
-    piece("\r\nAuthPassword=" + c.AuthPassword, true);
-    piece("\r\nPrivPassword=" + c.PrivPassword, true);
-    piece("\r\nAuthProtocol=" + IntToStr(c.AuthProtocolIndex), true);
-    piece("\r\nPrivProtocol=" + IntToStr(c.PrivProtocolIndex), true);
-    piece("\r\nContextEngineID=" + c.ContextEngineID, true);
-    piece("\r\nSecurityLevel=" + IntToStr(c.SecurityLevelIndex), true);
-    piece("\r\nContextName=" + c.ContextName, true);
-    piece("\r\nGetCommStr=" + c.ContextName, true);
-    piece("\r\nSetCommStr=" + c.WriteCommunity, true);
-    piece("\r\nUpdateDate=" + SettingsDateText(c.Updated), true);
-    piece("\r\nUpdateTime=" + SettingsTimeText(c.Updated), true);
-    piece("\r\nSecurityModel=3", false);
-    return out;
-}
-
-bool ReplaceFileContents(const std::string& file, const std::string& bytes)
-{
-    std::vector<char> temp(file.begin(), file.end());
-    const std::string suffix = ".XXXXXX";
-    temp.insert(temp.end(), suffix.begin(), suffix.end());
-    temp.push_back('\0');
-    const int fd = mkstemp(temp.data()); // mode 0600
-    if (fd < 0)
-        return false;
-    bool ok = fchmod(fd, S_IRUSR | S_IWUSR) == 0;
-    for (size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            done += static_cast<size_t>(n);
-    }
-    ok = ok && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.data(), file.c_str()) == 0;
-    if (!ok) {
-        unlink(temp.data());
-        return false;
-    }
-    // The rename itself lives in the folder: flushed too, the new file survives a power loss.
-    return SyncFolderOf(file);
-}
 
 bool IsValidPortText(const std::string& text)
 {
@@ -225,7 +150,7 @@ void TfrmConfigSNMP::btnOkClick()
     content.WriteCommunity = fromQt(edtCommunity->text());
     content.Updated = Clock();
     if (!IsValidDeviceAddress(address) ||
-        !ReplaceFileContents(ExecutableFolder() + address + ".cfg", SettingsFileBytes(content)))
+        !WriteSettingsFile(ExecutableFolder() + address + ".cfg", content))
         return message(this, "Create file error!");
 
     // Changed: another version than the running one, or under SNMPv3 another user.

@@ -54,7 +54,7 @@ void ApplyLayout(const TCatalogueRecord& record, TConfigForm& form, TSNMPEditorP
             width = (first ? first->width() : edits->EditWidth) + Scaled(record.EditWidthPlus, scale);
         }
         if (table)
-            edits->SetEditWidth(width, 2);
+            edits->SetEditWidth(width, ARRANGE_COLUMN);
         else
             panel.SetEditWidth(width);
     }

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "classlib/application.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/windowsnapshot.h"
-#include "platform/application.h"
 
 int main(int argc, char** argv)
 {

@@ -14,7 +14,7 @@ VhSNMPRequest2Edits* CreateMainRequest(QWidget* owner, QLabel* label)
 {
     auto* request = new VhSNMPRequest2Edits(owner);
     request->Request.VarList = VhSNMPVarList(RmonStateTable, SVT_SV, 0);
-    request->Mode = 0; // synchronous: the label is current when Get returns
+    request->Mode = VHSNMP_MODE_SYNC; // the label is current when Get returns
     request->AddControl(0, label);
     return request;
 }

@@ -11,16 +11,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "platform/formstyle.h"
+#include "classlib/application.h"
+#include "classlib/dialogs.h"
+#include "classlib/formstyle.h"
+#include "classlib/screen.h"
+#include "classlib/speedbutton.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
-#include "snmplib/snmpinit.h"
-#include "platform/application.h"
-#include "platform/dialogs.h"
-#include "platform/speedbutton.h"
-#include "platform/screen.h"
 #include "platform/sysutils.h"
+#include "snmplib/snmpinit.h"
 
 TMainForm* MainForm = nullptr;
 

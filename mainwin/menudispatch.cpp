@@ -13,16 +13,16 @@
 #include "configwin/editspanel.h"
 #include "configwin/msgpanel.h"
 #include "configwin/optionlists.h"
-#include "configwin/panel.h"
+#include "classlib/panel.h"
 #include "configwin/snmpeditorpanel.h"
 #include "mainwin/catalogue.h"
 #include "mainwin/formtable.h"
 #include "mainwin/genericwindow.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/menutable.h"
-#include "platform/application.h"
-#include "platform/events.h"
-#include "platform/speedbutton.h"
+#include "classlib/application.h"
+#include "classlib/events.h"
+#include "classlib/speedbutton.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 
@@ -261,7 +261,7 @@ void TMainForm::AddConstraintDefaults(TGenericWindow& window)
         request->SetMessageTarget(messages->Memo);
     auto* strip = new TEditsPanel(window.Panel->InnerPanel, request.get());
     strip->setObjectName("ConstraintDefaultsPanel");
-    strip->ArrangeEdits(2, true);
+    strip->ArrangeEdits(ARRANGE_COLUMN, true);
     const int needed = strip->width();
     SetAlign(strip, alBottom);
     strip->show();

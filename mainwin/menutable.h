@@ -18,20 +18,12 @@
 // its handler (menudispatch.h).
 #include <functional>
 
+#include "mainwin/menukinds.h"
+
 class QMenu;
 class QMenuBar;
 class QAction;
 
-// The kinds.
-inline constexpr char MENU_GENERIC_TABLE = 'L';
-inline constexpr char MENU_GENERIC_EDITOR = 'E';
-inline constexpr char MENU_PORT_EDITOR = 'P';
-inline constexpr char MENU_COMPILED_WINDOW = 'F';
-inline constexpr char MENU_SIBLING_TOOL = 'T';
-inline constexpr char MENU_DEVICE_ACTION = 'A';
-inline constexpr char MENU_REFRESH = 'R';
-inline constexpr char MENU_HELP = 'H';
-inline constexpr char MENU_NOTHING = 'N';
 
 struct TMenuItemDef {
     const char* Name = nullptr; // null ends a table

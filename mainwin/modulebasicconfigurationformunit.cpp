@@ -2,11 +2,11 @@
 
 #include <QStyle>
 
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
+#include "classlib/formstyle.h"
+#include "classlib/screen.h"
 #include "mainwin/mainunit.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/formstyle.h"
-#include "platform/screen.h"
 
 TModuleBasicConfigurationForm* ModuleBasicConfigurationForm = nullptr;
 

@@ -7,14 +7,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "classlib/events.h"
+#include "classlib/formstyle.h"
+#include "classlib/ledshape.h"
+#include "classlib/speedbutton.h"
 #include "configwin/optionlists.h"
 #include "mainwin/chassispictures.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/requestlifetime.h"
-#include "platform/events.h"
-#include "platform/formstyle.h"
-#include "platform/ledshape.h"
-#include "platform/speedbutton.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"

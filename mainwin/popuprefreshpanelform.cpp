@@ -2,9 +2,9 @@
 
 #include <QTimer>
 
+#include "classlib/formstyle.h"
+#include "classlib/messages.h"
 #include "mainwin/mainunit.h"
-#include "platform/formstyle.h"
-#include "platform/messages.h"
 
 TPopupProcessBarForm* PopupProcessBarForm = nullptr;
 

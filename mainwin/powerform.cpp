@@ -4,11 +4,11 @@
 
 #include <QTreeWidget>
 
+#include "classlib/formstyle.h"
 #include "configwin/optionlists.h"
 #include "mainwin/chassispictures.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/requestlifetime.h"
-#include "platform/formstyle.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"

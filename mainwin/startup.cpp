@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "classlib/dialogs.h"
+#include "mainwin/settingsfile.h"
 #include "platform/registry.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmperror.h"
@@ -22,12 +21,6 @@ bool CfgFileFound = false;
 TSnmpV3OptionSet SnmpV3OptionSet;
 
 namespace {
-
-std::string& executableFolderOverride()
-{
-    static std::string folder;
-    return folder;
-}
 
 bool fileExists(const std::string& name)
 {
@@ -74,22 +67,6 @@ bool isHostName(const std::string& text)
 } // namespace
 
 // ---- Folders ----
-
-std::string ExecutableFolder()
-{
-    if (!executableFolderOverride().empty())
-        return executableFolderOverride();
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return std::string();
-    std::string folder = exe.parent_path().string();
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
-void SetExecutableFolder(const std::string& folder) { executableFolderOverride() = folder; }
 
 int LengthAfterLast(const std::string& text, const std::string& pattern)
 {
@@ -153,104 +130,6 @@ bool IsValidDeviceAddress(const std::string& text) { return isIpAddress(text) ||
 std::string BadAddressMessage(const std::string& address)
 {
     return "Invalid device address: \"" + address + "\"" + (address.empty() ? " (the /I option is empty)" : "");
-}
-
-std::string SettingsFileName(int platformKind, const std::string& exeFolder, const std::string& settingsFolder,
-                             const std::string& deviceAddress)
-{
-    if (!IsValidDeviceAddress(deviceAddress))
-        return std::string();
-    switch (platformKind) {
-    case PLATFORM_OPENVIEW: return settingsFolder + deviceAddress + ".cfg";
-    case PLATFORM_PELMORA: return exeFolder + deviceAddress + ".cfg";
-    default: return std::string();
-    }
-}
-
-void ReadSettingsFile(const std::string& fileName, const TCommandLineTargets& targets, std::set<std::string>* reported)
-{
-    // A file that is there but cannot be read is named once; the settings stay as they are.
-    int readError = 0;
-    if (!ReadWholeFile(fileName, &readError)) {
-        if (readError != ENOENT && (!reported || reported->insert(fileName).second))
-            MessageBoxA(nullptr,
-                        "Settings file " + fileName + " cannot be read (" + std::strerror(readError) +
-                            "); the default settings are used.",
-                        ExecutableFileName(), MB_OK | MB_ICONWARNING);
-        return;
-    }
-    const VhIni ini(fileName);
-    TDeviceSettingsTexts& texts = targets.Texts;
-    VhSNMPDefaultsRecord& defaults = targets.Defaults;
-    TSnmpV3OptionSet& flags = targets.Flags;
-
-    const auto read = [&](const char* key) { return ini.ReadString(SETTINGS_SECTION, key, ""); };
-    // A key that must hold a number: absent (or empty), it keeps the default without a
-    // word; holding anything else, it is named once and left out.
-    const auto number = [&](const char* key, const std::string& text, int& value) {
-        if (text.empty())
-            return false;
-        try {
-            value = StrToInt(text);
-            return true;
-        } catch (const EConvertError&) {
-            if (!reported || reported->insert(fileName + '\n' + key).second)
-                MessageBoxA(nullptr,
-                            "Settings file " + fileName + ": the key " + key + " holds \"" + text +
-                                "\", which is not a number; the key is ignored.",
-                            ExecutableFileName(), MB_OK | MB_ICONWARNING);
-            return false;
-        }
-    };
-    // The file holds 0-based list indexes; the library counts from 1.
-    const auto indexPlusOne = [](int index) { return static_cast<int32_t>(static_cast<int64_t>(index) + 1); };
-
-    int n = 0;
-    std::string text = read("AgentPort");
-    if (number("AgentPort", text, n)) {
-        defaults.Device.Port = static_cast<uint16_t>(n);
-        texts.AgentPort = IntToStr(defaults.Device.Port);
-    }
-    text = read("Version");
-    if (number("Version", text, n)) {
-        defaults.Security.Version = static_cast<uint8_t>(n);
-        texts.Version = IntToStr(static_cast<int8_t>(defaults.Security.Version));
-    }
-    // A text that counts only when it is not empty.
-    const auto readGiven = [&](const char* key, std::string& field, std::string& fieldText, bool& flag) {
-        const std::string value = read(key);
-        if (!value.empty()) {
-            field = value;
-            fieldText = value;
-            flag = true;
-        }
-    };
-    readGiven("ContextName", defaults.Scope.ContextName, texts.ContextName, flags.ContextName);
-    text = read("ContextEngineID");
-    defaults.Scope.ContextEngineID = text;
-    texts.ContextEngineID = text;
-    text = read("SecurityModel");
-    if (number("SecurityModel", text, n)) {
-        defaults.Security.SecurityModel = n;
-        texts.SecurityModel = IntToStr(n);
-    }
-    // A list index other than "0" (none) is taken, counted from 1.
-    const auto readIndex = [&](const char* key, int32_t& field, std::string& fieldText, bool& flag) {
-        const std::string value = read(key);
-        if (value != "0" && number(key, value, n)) {
-            field = indexPlusOne(n);
-            fieldText = IntToStr(field);
-            flag = true;
-        }
-    };
-    readIndex("SecurityLevel", defaults.Security.SecurityLevel, texts.SecurityLevel, flags.SecurityLevel);
-    text = read("SecurityName");
-    defaults.Security.SecurityName = text;
-    texts.SecurityName = text;
-    readIndex("AuthProtocol", defaults.Security.AuthProtocol, texts.AuthProtocol, flags.AuthProtocol);
-    readIndex("PrivProtocol", defaults.Security.PrivProtocol, texts.PrivProtocol, flags.PrivProtocol);
-    readGiven("AuthPassword", defaults.Security.AuthPassword, texts.AuthPassword, flags.AuthPassword);
-    readGiven("PrivPassword", defaults.Security.PrivPassword, texts.PrivPassword, flags.PrivPassword);
 }
 
 TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TCommandLineTargets& targets)

@@ -4,10 +4,10 @@
 //
 // The main window's constructor runs these in order; each is a function of its inputs
 // so that the rules can be exercised on temporary folder trees and argument vectors.
-#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "snmplib/defaults.h"
 
 // ---- Program-wide start-up state ----
@@ -53,11 +53,7 @@ struct TDeviceSettingsTexts {
 };
 
 // ---- Folders ----
-
-// The folder of the running executable, ending with "/". Tests point it elsewhere with
-// SetExecutableFolder (an empty text goes back to the real folder).
-std::string ExecutableFolder();
-void SetExecutableFolder(const std::string& folder);
+// The executable's folder is ExecutableFolder (platform/paths.h).
 
 // The number of characters of text after the last occurrence of pattern; the length of
 // text when pattern does not occur (or is empty); 0 when text ends with pattern.
@@ -78,19 +74,10 @@ void LoadMessageFiles(const std::string& base);
 
 // ---- Command line and settings file ----
 
-// The one section of the settings file.
-inline constexpr char SETTINGS_SECTION[] = "Program Information";
-
 // Whether text may name the device and its settings file: an IPv4 or IPv6 address, or
 // a host name (letters, digits, "-", "_" and "." not at the start, not digits and dots
 // alone). Nothing that could lead the file name into another folder passes.
 bool IsValidDeviceAddress(const std::string& text);
-
-// The settings file of the device: the settings folder (HP OpenView) or the executable's
-// folder (Pelmora), the address and ".cfg". "" when the platform is neither or the
-// address does not pass IsValidDeviceAddress.
-std::string SettingsFileName(int platformKind, const std::string& exeFolder, const std::string& settingsFolder,
-                             const std::string& deviceAddress);
 
 enum class TCommandLineResult {
     Done,            // every argument was read
@@ -117,19 +104,12 @@ struct TCommandLineTargets {
 
 // Reads the options, one per argument, each recognised only at the start of its
 // argument. Before every argument but "/I" the device's settings file is read (when it
-// exists), so its values replace what earlier options set. Numeric options that are not
-// numbers raise EConvertError. A settings file key that should hold a number keeps the
-// default when it is absent or empty; holding anything else, it is reported once in a
-// message box naming the file and the key, and is left out. A settings file that cannot
-// be read is reported once and changes nothing.
+// exists; ReadSettingsFile, mainwin/settingsfile.h), so its values replace what earlier
+// options set; each problem of the file is reported once. Numeric options that are not
+// numbers raise EConvertError.
 // Stops at the first argument that fails (BadAddress, UnknownPlatform); NoAddress when
 // every argument was read and none gave the address.
 TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TCommandLineTargets& targets);
-
-// Reads the settings file into the targets (the reader run before each option). Files and
-// keys already reported in reported are not reported again.
-void ReadSettingsFile(const std::string& fileName, const TCommandLineTargets& targets,
-                      std::set<std::string>* reported = nullptr);
 
 // The message texts.
 inline constexpr char MSG_NO_PARAMETER[] = "No parameter input";

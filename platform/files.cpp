@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -73,4 +75,33 @@ bool SyncFolderOf(const std::string& file)
     if (dir.fd < 0)
         return false;
     return ::fsync(dir.fd) == 0;
+}
+
+bool ReplaceFileContents(const std::string& file, const std::string& bytes)
+{
+    std::vector<char> temp(file.begin(), file.end());
+    const std::string suffix = ".XXXXXX";
+    temp.insert(temp.end(), suffix.begin(), suffix.end());
+    temp.push_back('\0');
+    const int fd = mkstemp(temp.data()); // mode 0600
+    if (fd < 0)
+        return false;
+    bool ok = fchmod(fd, S_IRUSR | S_IWUSR) == 0;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<size_t>(n);
+    }
+    ok = ok && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.data(), file.c_str()) == 0;
+    if (!ok) {
+        unlink(temp.data());
+        return false;
+    }
+    // The rename itself lives in the folder: flushed too, the new file survives a power loss.
+    return SyncFolderOf(file);
 }

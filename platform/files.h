@@ -17,3 +17,8 @@ std::optional<std::string> ReadWholeFile(const std::string& name, int* error = n
 // Flushes the folder that holds file to the disk, so that a rename into it survives a
 // power loss. False when the folder cannot be opened or flushed.
 bool SyncFolderOf(const std::string& file);
+
+// Replaces file by bytes: written to a new file of mode 0600 (readable by its owner only)
+// in the same folder, flushed, renamed over it, and the folder flushed. False when any
+// step fails; the file is then unchanged, unless only the last flush failed.
+bool ReplaceFileContents(const std::string& file, const std::string& bytes);

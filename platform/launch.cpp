@@ -1,12 +1,11 @@
 #include "platform/launch.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "platform/sysutils.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -16,20 +15,12 @@ ProgramStarter& programStarter()
     return s;
 }
 
-UrlOpener& helpOpener()
-{
-    static UrlOpener o;
-    return o;
-}
-
-QString localName(const std::string& s) { return QFile::decodeName(QByteArray(s.data(), qsizetype(s.size()))); }
-
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments)
 {
     QStringList args;
     for (const std::string& a : arguments)
-        args << localName(a);
-    return QProcess::startDetached(localName(program), args);
+        args << LocalFileName(a);
+    return QProcess::startDetached(LocalFileName(program), args);
 }
 
 } // namespace
@@ -43,7 +34,7 @@ unsigned WinExec(const std::vector<std::string>& args, int /*showCommand*/)
     if (const ProgramStarter starter = programStarter())
         return starter(program, arguments) ? 33 : ERROR_FILE_NOT_FOUND;
 
-    const QString name = localName(program);
+    const QString name = LocalFileName(program);
     const QString found = name.contains(QLatin1Char('/')) ? (QFileInfo(name).isFile() ? name : QString())
                                                           : QStandardPaths::findExecutable(name);
     if (found.isEmpty())
@@ -51,33 +42,9 @@ unsigned WinExec(const std::vector<std::string>& args, int /*showCommand*/)
     return startDetached(program, arguments) ? 33 : ERROR_BAD_FORMAT;
 }
 
-QUrl HelpFileUrl(const std::string& file) { return QUrl::fromLocalFile(QFileInfo(localName(file)).absoluteFilePath()); }
-
-bool WinHelpA(QWidget* /*window*/, const std::string& file, unsigned command, unsigned long /*data*/)
-{
-    if (command == HELP_QUIT)
-        return true;
-    if (file.empty())
-        return false;
-    const QUrl url = HelpFileUrl(file);
-    if (const UrlOpener opener = helpOpener())
-        return opener(url);
-    // A file that is not there is not handed to the desktop: no viewer could show it.
-    if (!QFileInfo(url.toLocalFile()).isFile())
-        return false;
-    return QDesktopServices::openUrl(url);
-}
-
 ProgramStarter SetProgramStarter(ProgramStarter starter)
 {
     ProgramStarter previous = std::move(programStarter());
     programStarter() = std::move(starter);
-    return previous;
-}
-
-UrlOpener SetHelpOpener(UrlOpener opener)
-{
-    UrlOpener previous = std::move(helpOpener());
-    helpOpener() = std::move(opener);
     return previous;
 }

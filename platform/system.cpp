@@ -1,23 +1,11 @@
 #include "platform/system.h"
 
-#include <QApplication>
 #include <atomic>
 #include <chrono>
 
 namespace {
-std::atomic<unsigned long> beeps{0};
 std::atomic<uint32_t> tickBias{0};
 } // namespace
-
-bool Beep(unsigned /*frequency*/, unsigned /*duration*/)
-{
-    ++beeps;
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QApplication::beep();
-    return true;
-}
-
-unsigned long BeepCount() { return beeps.load(); }
 
 uint32_t GetTickCount()
 {

@@ -11,17 +11,6 @@ bool isBlank(unsigned char c) { return c <= ' '; }
 unsigned char lowerAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
 unsigned char upperAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Parses the text the way the class library's integer conversion does; false when it is
 // not an integer or does not fit. Hexadecimal texts may use all 32 bits ("$FFFFFFFF" is -1).
 bool parseInt(const std::string& text, int& out)
@@ -47,7 +36,7 @@ bool parseInt(const std::string& text, int& out)
     uint64_t magnitude = 0;
     const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     for (; i < s.size(); ++i) {
-        const int d = hex ? hexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
+        const int d = hex ? HexDigitValue(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
         if (d < 0)
             return false;
         magnitude = magnitude * (hex ? 16 : 10) + static_cast<uint64_t>(d);
@@ -77,6 +66,17 @@ int StrToIntDef(const std::string& s, int def)
 }
 
 std::string IntToStr(long long v) { return std::to_string(v); }
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 int AnsiCompareText(const std::string& a, const std::string& b)
 {

@@ -14,6 +14,8 @@ int StrToInt(const std::string& s);
 // As StrToInt, but returns def instead of throwing.
 int StrToIntDef(const std::string& s, int def);
 std::string IntToStr(long long v);
+// The value of a hexadecimal digit ("0"-"9", "a"-"f", "A"-"F"), or -1 for any other character.
+int HexDigitValue(char c);
 
 // Case-insensitive (ASCII) comparison: <0, 0, >0.
 int AnsiCompareText(const std::string& a, const std::string& b);

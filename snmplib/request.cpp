@@ -2,11 +2,7 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include "platform/exception.h"
-#include "platform/system.h"
 #include "snmplib/engine/address.h"
 #include "snmplib/engine/pdu.h"
 #include "snmplib/engine/snmp.h"
@@ -19,7 +15,7 @@
 namespace {
 
 // How long the destructor lets outstanding replies arrive.
-constexpr uint32_t PendingWaitMs = 6000;
+constexpr int PendingWaitMs = 6000;
 
 const char* const NotDone = "(NOTDONE)";
 
@@ -96,14 +92,7 @@ VhSNMPRequest::~VhSNMPRequest()
     // Replies still on their way arrive while messages run. The wait pumps the engine
     // itself, so it also ends when it runs inside a completion (the event timer is idle
     // then).
-    if (Pending >= 1 && !Outstanding.empty() && QCoreApplication::instance()) {
-        QTimer pump;
-        QObject::connect(&pump, &QTimer::timeout, [] { VhSNMPProcessEvents(); });
-        pump.start(_SnmpEventProcessor::Interval);
-        const uint32_t start = GetTickCount();
-        while (Pending >= 1 && !Outstanding.empty() && GetTickCount() - start < PendingWaitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
+    PumpWhile([this] { return Pending >= 1 && !Outstanding.empty(); }, PendingWaitMs);
     // What has not come by now never reaches this object.
     Snmp* engine = VhSNMPSession();
     for (auto& [id, block] : Outstanding) {

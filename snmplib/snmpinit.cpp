@@ -1,6 +1,7 @@
 #include "snmplib/snmpinit.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "snmplib/engine/bootcounter.h"
@@ -30,6 +31,24 @@ void VhSNMPProcessEvents()
 {
     if (Engine)
         SNMPProcessPendingEvents();
+}
+
+bool PumpWhile(const std::function<bool()>& condition, int timeoutMs)
+{
+    if (!condition())
+        return true;
+    if (!QCoreApplication::instance())
+        return false;
+    // Inside a completion the library's event timer and the reply notifier that is being
+    // served are idle: this timer keeps the engine going and wakes the loop.
+    QTimer pump;
+    QObject::connect(&pump, &QTimer::timeout, [] { VhSNMPProcessEvents(); });
+    pump.start(_SnmpEventProcessor::Interval);
+    QElapsedTimer clock;
+    clock.start();
+    while (condition() && (timeoutMs < 0 || clock.elapsed() < timeoutMs))
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return !condition();
 }
 
 void VhSNMPInit(const std::string& directory)

@@ -6,6 +6,7 @@
 // Start-up calls VhSNMPInit once, before it fills VhSNMPDefaults from the command line
 // and the per-device settings file. The engine object lives to the end of the process.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include <QPointer>
@@ -33,6 +34,12 @@ Snmp* VhSNMPSession();
 // that may run inside a completion call it themselves, since the event timer is idle
 // while a completion runs.
 void VhSNMPProcessEvents();
+
+// Runs the message loop while condition() holds, for at most timeoutMs (negative: no
+// limit). The SNMP engine is pumped as well, so the wait also ends when it runs inside a
+// completion (the library's event timer is idle then). Returns !condition(); false at
+// once, without waiting, when there is no application object.
+bool PumpWhile(const std::function<bool()>& condition, int timeoutMs = -1);
 
 // The 20 ms timer that calls VhSNMPProcessEvents from the message loop (time-outs and
 // retries; replies are read by the engine's socket notifiers as they arrive, so a walk

@@ -1,5 +1,6 @@
 #include "snmplib/textforms.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -17,16 +18,8 @@ namespace {
 
 bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
+// A hex text's digit; any other character counts as 0.
+int HexDigit(char c) { return std::max(HexDigitValue(c), 0); }
 
 // The C locale for the number readers, made once and kept for the life of the process.
 locale_t CLocale()

@@ -17,7 +17,7 @@ constexpr VhSNMPObjectDesc DeviceInformation1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord DeviceInformation1 = {
-    .MenuItem = "DeviceInformation1", .Title = "Device Information", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "DeviceInformation1", .Title = "Device Information", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = DeviceInformation1Objects,
 };
 
@@ -29,7 +29,7 @@ constexpr VhSNMPObjectDesc AlarmControl1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord AlarmControl1 = {
-    .MenuItem = "AlarmControl1", .Title = "Alarm Control", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "AlarmControl1", .Title = "Alarm Control", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = AlarmControl1Objects,
 };
 
@@ -39,7 +39,7 @@ constexpr VhSNMPObjectDesc SystemLogControl1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord SystemLogControl1 = {
-    .MenuItem = "SystemLogControl1", .Title = "System Log Control", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "SystemLogControl1", .Title = "System Log Control", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = SystemLogControl1Objects,
 };
 
@@ -54,7 +54,7 @@ constexpr VhSNMPObjectDesc PingTest1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord PingTest1 = {
-    .MenuItem = "PingTest1", .Title = "Ping Test", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "PingTest1", .Title = "Ping Test", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = PingTest1Objects, .Formats = {{0, "%s{l16}"}, {1, "%i{n1x255l3}"}},
 };
 
@@ -73,7 +73,7 @@ constexpr VhSNMPObjectDesc UnitTable1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord UnitTable1 = {
-    .MenuItem = "UnitTable1", .Title = "Unit Table", .Kind = 'L', .ListType = MVT_FMV, .KeyCount = 1,
+    .MenuItem = "UnitTable1", .Title = "Unit Table", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_FMV, .KeyCount = 1,
     .Objects = UnitTable1Objects, .Height = 450,
 };
 
@@ -85,7 +85,7 @@ constexpr VhSNMPObjectDesc PowerTable1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord PowerTable1 = {
-    .MenuItem = "PowerTable1", .Title = "Power Table", .Kind = 'L', .ListType = MVT_FMV, .KeyCount = 1,
+    .MenuItem = "PowerTable1", .Title = "Power Table", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_FMV, .KeyCount = 1,
     .Objects = PowerTable1Objects, .Height = 450,
 };
 
@@ -99,7 +99,7 @@ constexpr VhSNMPObjectDesc TrapManagement2Objects[] = {
     {},
 };
 constexpr TCatalogueRecord TrapManagement2 = {
-    .MenuItem = "TrapManagement2", .Title = "Trap Management ", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "TrapManagement2", .Title = "Trap Management ", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = TrapManagement2Objects,
 };
 
@@ -112,7 +112,7 @@ constexpr VhSNMPObjectDesc FanTable1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord FanTable1 = {
-    .MenuItem = "FanTable1", .Title = "Fan Table", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "FanTable1", .Title = "Fan Table", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = FanTable1Objects,
 };
 
@@ -124,7 +124,7 @@ constexpr VhSNMPObjectDesc BasicInfo1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord BasicInfo1 = {
-    .MenuItem = "BasicInfo1", .Title = "Basic Information", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "BasicInfo1", .Title = "Basic Information", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = BasicInfo1Objects,
 };
 
@@ -137,7 +137,7 @@ constexpr VhSNMPObjectDesc MibCapabilities1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord MibCapabilities1 = {
-    .MenuItem = "MibCapabilities1", .Title = "MIB Capabilities", .Kind = 'L', .ListType = MVT_FMV, .KeyCount = 1,
+    .MenuItem = "MibCapabilities1", .Title = "MIB Capabilities", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_FMV, .KeyCount = 1,
     .Objects = MibCapabilities1Objects, .Height = 450, .WidthPlus = 100,
 };
 
@@ -151,7 +151,7 @@ constexpr VhSNMPObjectDesc BasicConfigure1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord BasicConfigure1 = {
-    .MenuItem = "BasicConfigure1", .Title = "Basic Configuration", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "BasicConfigure1", .Title = "Basic Configuration", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = BasicConfigure1Objects,
 };
 
@@ -169,7 +169,7 @@ constexpr VhSNMPObjectDesc AgentSuportedUpdateFiles1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord AgentSuportedUpdateFiles1 = {
-    .MenuItem = "AgentSuportedUpdateFiles1", .Title = "Agent Supported Update Files", .Kind = 'L',
+    .MenuItem = "AgentSuportedUpdateFiles1", .Title = "Agent Supported Update Files", .Kind = MENU_GENERIC_TABLE,
     .ListType = MVT_UMV, .KeyCount = 1, .Objects = AgentSuportedUpdateFiles1Objects, .Height = 450,
     .Formats = {{2, "%s{l16}"}, {4, "%s{l64}"}},
 };
@@ -182,7 +182,7 @@ constexpr VhSNMPObjectDesc CPUUtilization1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord CPUUtilization1 = {
-    .MenuItem = "CPUUtilization1", .Title = "CPU Utilization Table", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "CPUUtilization1", .Title = "CPU Utilization Table", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = CPUUtilization1Objects,
 };
 
@@ -197,7 +197,7 @@ constexpr VhSNMPObjectDesc DualImageInformation1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord DualImageInformation1 = {
-    .MenuItem = "DualImageInformation1", .Title = "Firmware Information Table", .Kind = 'L', .ListType = MVT_FMV,
+    .MenuItem = "DualImageInformation1", .Title = "Firmware Information Table", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_FMV,
     .KeyCount = 1, .Objects = DualImageInformation1Objects,
 };
 
@@ -208,7 +208,7 @@ constexpr VhSNMPObjectDesc mmiSysSvtObjects[] = {
     {},
 };
 constexpr TCatalogueRecord mmiSysSvt = {
-    .MenuItem = "mmiSysSvt", .Title = "System Severity", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "mmiSysSvt", .Title = "System Severity", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = mmiSysSvtObjects, .HeightPlus = 20,
 };
 
@@ -222,7 +222,7 @@ constexpr VhSNMPObjectDesc CurrentTime1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord CurrentTime1 = {
-    .MenuItem = "CurrentTime1", .Title = "System Time", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "CurrentTime1", .Title = "System Time", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = CurrentTime1Objects, .HeightPlus = 40, .Formats = {{4, "%i{n-779x839l4}"}},
 };
 
@@ -236,7 +236,7 @@ constexpr VhSNMPObjectDesc NetworkTime1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord NetworkTime1 = {
-    .MenuItem = "NetworkTime1", .Title = "SNTP", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "NetworkTime1", .Title = "SNTP", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = NetworkTime1Objects, .Formats = {{2, "%s{l16}"}, {3, "%s{l16}"}, {4, "%i{n30x99999}"}},
 };
 
@@ -248,7 +248,7 @@ constexpr VhSNMPObjectDesc CurrentTime2Objects[] = {
     {},
 };
 constexpr TCatalogueRecord CurrentTime2 = {
-    .MenuItem = "CurrentTime2", .Title = "Current Time", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "CurrentTime2", .Title = "Current Time", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = CurrentTime2Objects, .Formats = {{1, "%s{l19}"}},
 };
 
@@ -258,7 +258,7 @@ constexpr VhSNMPObjectDesc RMONSetting1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord RMONSetting1 = {
-    .MenuItem = "RMONSetting1", .Title = "RMON Control", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "RMONSetting1", .Title = "RMON Control", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = RMONSetting1Objects,
 };
 
@@ -270,7 +270,7 @@ constexpr VhSNMPObjectDesc mmi8021dInfObjects[] = {
     {},
 };
 constexpr TCatalogueRecord mmi8021dInf = {
-    .MenuItem = "mmi8021dInf", .Title = "Bridge 802.1d Information", .Kind = 'E', .ListType = SVT_SV, .KeyCount = 0,
+    .MenuItem = "mmi8021dInf", .Title = "Bridge 802.1d Information", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
     .Objects = mmi8021dInfObjects, .Formats = {{2, "%i{n10x1000000l7}"}},
 };
 
@@ -281,7 +281,7 @@ constexpr VhSNMPObjectDesc mmiCfgIDObjects[] = {
     {},
 };
 constexpr TCatalogueRecord mmiCfgID = {
-    .MenuItem = "mmiCfgID", .Title = "MSTP Configuration Identification", .Kind = 'E', .ListType = SVT_SV,
+    .MenuItem = "mmiCfgID", .Title = "MSTP Configuration Identification", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV,
     .KeyCount = 0, .Objects = mmiCfgIDObjects, .HeightPlus = 20, .Formats = {{0, "%s{l32}"}, {1, "%i{n0x65535l5}"}},
 };
 
@@ -314,7 +314,7 @@ constexpr VhSNMPObjectDesc mmiInstInfObjects[] = {
     {},
 };
 constexpr TCatalogueRecord mmiInstInf = {
-    .MenuItem = "mmiInstInf", .Title = "MSTP Instance Control", .Kind = 'L', .ListType = MVT_UMV, .KeyCount = 1,
+    .MenuItem = "mmiInstInf", .Title = "MSTP Instance Control", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_UMV, .KeyCount = 1,
     .Objects = mmiInstInfObjects,
     .Formats = {{1, "%s{l128}"}, {2, "%s{l128}"}, {3, "%s{l128}"}, {4, "%s{l128}"}, {5, "%s{l128}"}, {6, "%s{l128}"}, {7, "%s{l128}"}, {8, "%s{l128}"}, {11, "%i{n0x61440l5}"}},
 };
@@ -328,7 +328,7 @@ constexpr VhSNMPObjectDesc DefaultUserPrioritiesofEachPort1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord DefaultUserPrioritiesofEachPort1 = {
-    .MenuItem = "DefaultUserPrioritiesofEachPort1", .Title = "Default User Priorities of Each Port", .Kind = 'L',
+    .MenuItem = "DefaultUserPrioritiesofEachPort1", .Title = "Default User Priorities of Each Port", .Kind = MENU_GENERIC_TABLE,
     .ListType = MVT_UMV, .KeyCount = 1, .Objects = DefaultUserPrioritiesofEachPort1Objects, .Height = 450,
     .Formats = {{2, "%i{n0x7l1}"}},
 };
@@ -341,7 +341,7 @@ constexpr VhSNMPObjectDesc RegeneratedUserPriorities1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord RegeneratedUserPriorities1 = {
-    .MenuItem = "RegeneratedUserPriorities1", .Title = "Regenerated User Priorities", .Kind = 'L',
+    .MenuItem = "RegeneratedUserPriorities1", .Title = "Regenerated User Priorities", .Kind = MENU_GENERIC_TABLE,
     .ListType = MVT_UMV, .KeyCount = 2, .Objects = RegeneratedUserPriorities1Objects, .Height = 450,
 };
 
@@ -353,7 +353,7 @@ constexpr VhSNMPObjectDesc UserPrioritiesToTrafficClass1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord UserPrioritiesToTrafficClass1 = {
-    .MenuItem = "UserPrioritiesToTrafficClass1", .Title = "User Priorities To Traffic Class", .Kind = 'L',
+    .MenuItem = "UserPrioritiesToTrafficClass1", .Title = "User Priorities To Traffic Class", .Kind = MENU_GENERIC_TABLE,
     .ListType = MVT_UMV, .KeyCount = 2, .Objects = UserPrioritiesToTrafficClass1Objects, .Height = 450,
     .Formats = {{2, "%i{n0x7l1}"}},
 };
@@ -366,7 +366,7 @@ constexpr VhSNMPObjectDesc PortOutboundAccessPriorities1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord PortOutboundAccessPriorities1 = {
-    .MenuItem = "PortOutboundAccessPriorities1", .Title = "Port Outbound Access Priorities", .Kind = 'L',
+    .MenuItem = "PortOutboundAccessPriorities1", .Title = "Port Outbound Access Priorities", .Kind = MENU_GENERIC_TABLE,
     .ListType = MVT_FMV, .KeyCount = 2, .Objects = PortOutboundAccessPriorities1Objects, .Height = 450,
 };
 
@@ -379,7 +379,7 @@ constexpr VhSNMPObjectDesc UnicastForwardingInformation1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord UnicastForwardingInformation1 = {
-    .MenuItem = "UnicastForwardingInformation1", .Title = "Unicast Forwarding Information", .Kind = 'L',
+    .MenuItem = "UnicastForwardingInformation1", .Title = "Unicast Forwarding Information", .Kind = MENU_GENERIC_TABLE,
     .ListType = MVT_FMV, .KeyCount = 2, .Objects = UnicastForwardingInformation1Objects, .Height = 450,
 };
 
@@ -394,7 +394,7 @@ constexpr VhSNMPObjectDesc LearningConstraintTableObjects[] = {
 // The table is indexed by VLAN and constraint set: two keys. The two defaults
 // (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, read beside the rows (menudispatch.cpp).
 constexpr TCatalogueRecord LearningConstraintTable = {
-    .MenuItem = "LearningConstraintTable", .Title = "Learning Constraint Table", .Kind = 'L', .ListType = MVT_UMV,
+    .MenuItem = "LearningConstraintTable", .Title = "Learning Constraint Table", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_UMV,
     .KeyCount = 2, .Objects = LearningConstraintTableObjects, .Height = 450,
 };
 
@@ -409,7 +409,7 @@ constexpr VhSNMPObjectDesc PortInformation2Objects[] = {
     {},
 };
 constexpr TCatalogueRecord PortInformation2 = {
-    .MenuItem = "PortInformation2", .Title = "Port Information Table", .Kind = 'P', .ListType = MVT_SV, .KeyCount = 0,
+    .MenuItem = "PortInformation2", .Title = "Port Information Table", .Kind = MENU_PORT_EDITOR, .ListType = MVT_SV, .KeyCount = 0,
     .Objects = PortInformation2Objects, .EditWidthPlus = 102,
 };
 
@@ -425,7 +425,7 @@ constexpr VhSNMPObjectDesc PortConfiguration1Objects[] = {
     {},
 };
 constexpr TCatalogueRecord PortConfiguration1 = {
-    .MenuItem = "PortConfiguration1", .Title = "Port Configuration", .Kind = 'P', .ListType = MVT_SV, .KeyCount = 0,
+    .MenuItem = "PortConfiguration1", .Title = "Port Configuration", .Kind = MENU_PORT_EDITOR, .ListType = MVT_SV, .KeyCount = 0,
     .Objects = PortConfiguration1Objects, .EditWidthPlus = 82,
 };
 

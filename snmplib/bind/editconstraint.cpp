@@ -5,10 +5,10 @@
 
 #include <QLineEdit>
 
-#include "platform/dialogs.h"
-#include "platform/messages.h"
+#include "classlib/beep.h"
+#include "classlib/dialogs.h"
+#include "classlib/messages.h"
 #include "platform/sysutils.h"
-#include "platform/system.h"
 #include "snmplib/expression.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/textforms.h"
@@ -69,14 +69,6 @@ std::string Message(int index, std::initializer_list<std::pair<const char*, std:
     return text;
 }
 
-// The end of the run of characters of set that starts at i, stopping at end.
-size_t RunEnd(const std::string& text, size_t i, size_t end, const char* set)
-{
-    while (i < end && std::char_traits<char>::find(set, std::char_traits<char>::length(set), text[i]))
-        ++i;
-    return i;
-}
-
 } // namespace
 
 uint32_t IntPower(uint32_t base, uint32_t exponent)
@@ -120,14 +112,19 @@ std::unique_ptr<_EditConstraint_s> VhEditConstraint::Parse(const std::string& fo
         return rec;
     if (format[pos] != '{' || format[n - 1] != '}')
         bad();
-    const size_t end = n - 1; // the closing brace is never an item
+    const size_t end = n - 1; // the closing brace is never an item, nor in a run of digits
+    // One past the run of set's characters from i (SpanEnd counts from 1); i when none.
+    const auto runEnd = [&format](size_t from, const char* set) {
+        const int last = SpanEnd(format, static_cast<int>(from) + 1, set);
+        return last == 0 ? from : static_cast<size_t>(last);
+    };
     size_t i = pos + 1;
     while (i < end) {
         const char letter = format[i++];
         switch (letter) {
         case 'n':
         case 'x': {
-            const size_t stop = RunEnd(format, i, end, "-0123456789.");
+            const size_t stop = runEnd(i, "-0123456789.");
             if (stop == i)
                 bad();
             (letter == 'n' ? rec->Minimum : rec->Maximum) = AtofC(format.substr(i, stop - i));
@@ -136,7 +133,7 @@ std::unique_ptr<_EditConstraint_s> VhEditConstraint::Parse(const std::string& fo
         }
         case 'w':
         case 'l': {
-            const size_t stop = RunEnd(format, i, end, "0123456789");
+            const size_t stop = runEnd(i, "0123456789");
             if (stop == i)
                 bad();
             const int value = Atol32Signed(format.substr(i, stop - i));

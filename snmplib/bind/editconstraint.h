@@ -17,7 +17,7 @@
 
 #include <QPointer>
 
-#include "platform/events.h"
+#include "classlib/events.h"
 
 class QLineEdit;
 class QWidget;

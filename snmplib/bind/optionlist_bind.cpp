@@ -1,8 +1,8 @@
 // The widget side of VhOptionList: filling and selecting in combo boxes and radio groups.
 #include <QComboBox>
 
+#include "classlib/radiogroup.h"
 #include "platform/sysutils.h"
-#include "snmplib/bind/radiogroup.h"
 #include "snmplib/optionlist.h"
 
 namespace {

@@ -1,15 +1,13 @@
 #include "snmplib/bind/request2controls.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextBlock>
-#include <QTimer>
 
-#include "platform/application.h"
-#include "platform/dialogs.h"
+#include "classlib/application.h"
+#include "classlib/dialogs.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/expression.h"
@@ -64,24 +62,6 @@ void PostMessageBox(QWidget* owner, const std::string& text)
 void PostException(const std::string& message)
 {
     Later([message] { ShowException(message); });
-}
-
-bool PumpWhile(const std::function<bool()>& condition, int timeoutMs)
-{
-    if (!condition())
-        return true;
-    if (!QCoreApplication::instance())
-        return false;
-    // Inside a completion the library's event timer and the reply notifier that is being
-    // served are idle: this timer keeps the engine going and wakes the loop.
-    QTimer pump;
-    QObject::connect(&pump, &QTimer::timeout, [] { VhSNMPProcessEvents(); });
-    pump.start(_SnmpEventProcessor::Interval);
-    QElapsedTimer clock;
-    clock.start();
-    while (condition() && (timeoutMs < 0 || clock.elapsed() < timeoutMs))
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return !condition();
 }
 
 // ---- Construction ---------------------------------------------------------------------
@@ -158,13 +138,13 @@ void VhSNMPRequest2Controls::Report(const std::string& message)
 
 void VhSNMPRequest2Controls::OnGetError(VhSNMPError* error)
 {
-    LastOp = 0;
+    LastOp = VHSNMP_LAST_GET;
     Report(error->Message);
 }
 
 void VhSNMPRequest2Controls::OnSetError(VhSNMPError* error)
 {
-    LastOp = 1;
+    LastOp = VHSNMP_LAST_SET;
     Report(error->Message);
 }
 
@@ -211,7 +191,7 @@ VhSNMPCompletion VhSNMPRequest2Controls::Completion(void (VhSNMPRequest2Controls
 
 bool VhSNMPRequest2Controls::EndGet(int op)
 {
-    if (op != 0)
+    if (op != VHSNMP_LAST_GET)
         return true;
     const std::weak_ptr<int> alive = Alive;
     GetEnded();
@@ -223,7 +203,7 @@ bool VhSNMPRequest2Controls::Conclude(int op)
     const std::weak_ptr<int> alive = Alive;
     if (!EndGet(op))
         return false;
-    if (op == 0)
+    if (op == VHSNMP_LAST_GET)
         AfterGet();
     else
         AfterSet();
@@ -270,15 +250,15 @@ void VhSNMPRequest2Controls::StartAsync(const std::function<void()>& send)
 void VhSNMPRequest2Controls::Get()
 {
     const std::weak_ptr<int> alive = Alive;
-    LastOp = 0;
+    LastOp = VHSNMP_LAST_GET;
     RestoreLeftOut();
     BeforeGet();
     if (alive.expired())
         return;
     const std::string filter = RowFilterText();
 
-    if (Mode == 0) {
-        RunSync(0, [&] {
+    if (Mode == VHSNMP_MODE_SYNC) {
+        RunSync(VHSNMP_LAST_GET, [&] {
             if (!IsTableList()) {
                 Request.Get(true);
                 if (RowAccepted(filter))
@@ -294,7 +274,7 @@ void VhSNMPRequest2Controls::Get()
                 }
             }
         });
-    } else if (Mode == 1) {
+    } else if (Mode == VHSNMP_MODE_ASYNC) {
         StartAsync([&] { Request.GetAsync(Completion(&VhSNMPRequest2Controls::GetReply), true); });
     }
 }
@@ -318,7 +298,7 @@ void VhSNMPRequest2Controls::Failed(int op, VhSNMPError& error)
         return;
     Busy = 0;
     try {
-        if (op == 0)
+        if (op == VHSNMP_LAST_GET)
             OnGetError(&error);
         else
             OnSetError(&error);
@@ -326,7 +306,7 @@ void VhSNMPRequest2Controls::Failed(int op, VhSNMPError& error)
         PostException(e.what());
     }
     if (!alive.expired())
-        Fire(op == 0 ? OnGetComplete : OnSetComplete, &error);
+        Fire(op == VHSNMP_LAST_GET ? OnGetComplete : OnSetComplete, &error);
 }
 
 void VhSNMPRequest2Controls::Abort(int op, const std::exception& e, VhSNMPError& error)
@@ -338,7 +318,7 @@ void VhSNMPRequest2Controls::Abort(int op, const std::exception& e, VhSNMPError&
     LastOp = op;
     Describe(e, error);
     Report(error.Message);
-    Fire(op == 0 ? OnGetComplete : OnSetComplete, &error);
+    Fire(op == VHSNMP_LAST_GET ? OnGetComplete : OnSetComplete, &error);
 }
 
 bool VhSNMPRequest2Controls::Succeeded(int op, VhSNMPError& error)
@@ -352,7 +332,7 @@ bool VhSNMPRequest2Controls::Succeeded(int op, VhSNMPError& error)
             Abort(op, e, error);
         return false;
     }
-    Fire(op == 0 ? OnGetComplete : OnSetComplete, &error);
+    Fire(op == VHSNMP_LAST_GET ? OnGetComplete : OnSetComplete, &error);
     return !alive.expired();
 }
 
@@ -360,7 +340,7 @@ void VhSNMPRequest2Controls::GetReply(const VhSNMPError& reply)
 {
     VhSNMPError error = reply;
     if (error.Code != VHSNMP_OK) {
-        Failed(0, error);
+        Failed(VHSNMP_LAST_GET, error);
         return;
     }
     const std::weak_ptr<int> alive = Alive;
@@ -378,10 +358,10 @@ void VhSNMPRequest2Controls::GetReply(const VhSNMPError& reply)
         }
     } catch (const std::exception& e) {
         if (!alive.expired())
-            Abort(0, e, error);
+            Abort(VHSNMP_LAST_GET, e, error);
         return;
     }
-    Succeeded(0, error);
+    Succeeded(VHSNMP_LAST_GET, error);
 }
 
 // ---- Set ------------------------------------------------------------------------------
@@ -390,7 +370,7 @@ void VhSNMPRequest2Controls::Set(bool refreshAfterSet, bool fromControls, const 
                                  const void* valueSource)
 {
     const std::weak_ptr<int> alive = Alive;
-    LastOp = 1;
+    LastOp = VHSNMP_LAST_SET;
     RefreshAfterSet = refreshAfterSet;
     // Items that ControlsToVarList leaves out are back in the list once the set is sent.
     struct Restore {
@@ -413,10 +393,10 @@ void VhSNMPRequest2Controls::Set(bool refreshAfterSet, bool fromControls, const 
             ControlsToVarList();
         if (alive.expired())
             return;
-        if (Mode == 0)
-            refresh = RunSync(1, [&] { Request.Set(false, itemList, valueSource); }) && IsTableList() &&
+        if (Mode == VHSNMP_MODE_SYNC)
+            refresh = RunSync(VHSNMP_LAST_SET, [&] { Request.Set(false, itemList, valueSource); }) && IsTableList() &&
                       RefreshAfterSet;
-        else if (Mode == 1)
+        else if (Mode == VHSNMP_MODE_ASYNC)
             StartAsync([&] {
                 Request.SetAsync(Completion(&VhSNMPRequest2Controls::SetReply), false, itemList, valueSource);
             });
@@ -429,10 +409,10 @@ void VhSNMPRequest2Controls::SetReply(const VhSNMPError& reply)
 {
     VhSNMPError error = reply;
     if (error.Code != VHSNMP_OK) {
-        Failed(1, error);
+        Failed(VHSNMP_LAST_SET, error);
         return;
     }
-    if (!Succeeded(1, error) || error.Code != VHSNMP_OK || !IsTableList() || !RefreshAfterSet)
+    if (!Succeeded(VHSNMP_LAST_SET, error) || error.Code != VHSNMP_OK || !IsTableList() || !RefreshAfterSet)
         return;
     // The refresh runs inside this reply: a failure to start it cannot reach a caller, so
     // it ends like a failed get.
@@ -444,6 +424,6 @@ void VhSNMPRequest2Controls::SetReply(const VhSNMPError& reply)
             return;
         VhSNMPError failed;
         Describe(e, failed);
-        Failed(0, failed);
+        Failed(VHSNMP_LAST_GET, failed);
     }
 }

@@ -30,6 +30,7 @@
 
 #include "snmplib/engine/octetstr.h"
 #include "snmplib/request.h"
+#include "snmplib/snmpinit.h"
 
 class QLabel;
 class QObject;
@@ -38,6 +39,13 @@ class QStatusBar;
 class QWidget;
 
 class VhSNMPRequest2Controls;
+
+// Mode: how Get and Set exchange.
+inline constexpr uint8_t VHSNMP_MODE_SYNC = 0;  // the call returns when the exchange is over
+inline constexpr uint8_t VHSNMP_MODE_ASYNC = 1; // the call returns at once; the reply comes later
+// LastOp: the operation of the last exchange, which picks the result line's template.
+inline constexpr int32_t VHSNMP_LAST_GET = 0;
+inline constexpr int32_t VHSNMP_LAST_SET = 1;
 
 // A completion event: called with the object and the outcome of the exchange.
 using TSNMPCompleteEvent = std::function<void(VhSNMPRequest2Controls* sender, VhSNMPError* error)>;
@@ -97,11 +105,11 @@ public:
     VhSNMPRequest Request;
     TSNMPCompleteEvent OnGetComplete; // every ending of an asynchronous get
     TSNMPCompleteEvent OnSetComplete; // every ending of an asynchronous set
-    uint8_t Mode = 1;                 // 0 synchronous, 1 asynchronous; others send nothing
+    uint8_t Mode = VHSNMP_MODE_ASYNC; // VHSNMP_MODE_SYNC or _ASYNC; others send nothing
     uint8_t Busy = 0;
     QPointer<QWidget> Owner;          // parent of the message box; not owned
     QPointer<QObject> MessageTarget;  // not owned
-    int32_t LastOp = 0;               // 0 get, 1 set: the template of the result line
+    int32_t LastOp = VHSNMP_LAST_GET; // VHSNMP_LAST_GET or _SET: the template of the result line
     uint8_t RefreshAfterSet = 1;
     VhSNMPRequest* FilterSource = nullptr; // "#n" in RowFilter refers to its item n
     std::string RowFilter;                 // rows for which it is false are not shown
@@ -122,7 +130,8 @@ protected:
     bool IsTableList() const;
 
 private:
-    // GetEnded for a get (op 0); false when this object went meanwhile.
+    // op: VHSNMP_LAST_GET or VHSNMP_LAST_SET.
+    // GetEnded for a get; false when this object went meanwhile.
     bool EndGet(int op);
     // The end of a successful exchange: AfterGet / AfterSet, Busy 0, the "Ok!" line. False
     // when this object went meanwhile; a raise goes on to the caller.
@@ -136,7 +145,7 @@ private:
     bool RowAccepted(const std::string& filter);
     void GetReply(const VhSNMPError& reply);
     void SetReply(const VhSNMPError& reply);
-    // Endings of an exchange of operation op (0 get, 1 set), each with its event: a failed
+    // Endings of an exchange of operation op, each with its event: a failed
     // reply (OnGetError / OnSetError); a raise while the reply was handled (its message
     // shown); a success (AfterGet / AfterSet, the "Ok!" line). Succeeded is false when the
     // exchange did not succeed after all, or this object is gone.
@@ -151,10 +160,7 @@ private:
     std::shared_ptr<int> Alive = std::make_shared<int>(0);
 };
 
-// Runs the message loop while condition() holds, for at most timeoutMs (negative: no
-// limit). The SNMP engine is pumped as well, so the wait also ends when it runs inside a
-// completion (the library's event timer is idle then). Returns !condition().
-bool PumpWhile(const std::function<bool()>& condition, int timeoutMs = -1);
+// (PumpWhile, the wait loop below, is in snmplib/snmpinit.h.)
 
 // Waits while the request is busy. The pointer is read again on every pass, because a
 // handler that the loop runs may delete the object and clear the owner's pointer; pass

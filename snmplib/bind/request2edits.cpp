@@ -14,9 +14,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "platform/messages.h"
+#include "classlib/messages.h"
 #include "platform/sysutils.h"
-#include "snmplib/bind/radiogroup.h"
+#include "classlib/radiogroup.h"
 #include "snmplib/snmperror.h"
 #include "snmplib/textforms.h"
 #include "snmplib/utils.h"
@@ -72,19 +72,56 @@ uint32_t Le32(const OctetStr& octets, std::size_t at)
 
 std::string Decimal(uint32_t value) { return std::to_string(value); }
 
-// The number of controls a format needs to spread a value over several edits.
-int NeededEdits(unsigned format)
+// How a value spreads over several edits, by format: the edits it takes (0: one per piece
+// of the value, at most as many as there are edits), the octets a value must have to be
+// shown (fewer, or "(NULL)", leave the edits alone), the form of each edit's piece and
+// what joins the pieces when the edits are read back. A format not listed goes whole into
+// the first edit.
+enum class TPiece {
+    Decimal,     // one octet in decimal
+    Hex,         // one octet as two hex digits
+    Word,        // four octets, the low one first, in decimal (an OID's arcs)
+    TimeTicks,   // days, hours, minutes, seconds, hundredths
+    DateTime,    // year, month, day, hour, minutes, seconds, deci-seconds, direction, UTC hours, minutes
+    BcdDateTime, // year, month, day, hour, minute, second, millisecond
+};
+struct TSpread {
+    unsigned Format;
+    std::size_t Edits;
+    std::size_t Octets;
+    TPiece Piece;
+    const char* Separator;
+};
+constexpr TSpread Spreads[] = {
+    {SNMP_SYNTAX_IPADDRESS, 4, 4, TPiece::Decimal, "."},
+    {SNMP_SYNTAX_NSAPADDR, 4, 4, TPiece::Decimal, "."},
+    {SNMP_SYNTAX_MACADDRESS, 6, 6, TPiece::Hex, ""},
+    {SNMP_SYNTAX_IPV6ADDRESS, 16, 16, TPiece::Hex, ""},
+    {SNMP_SYNTAX_BITSTR, 0, 0, TPiece::Hex, ""},
+    {SNMP_SYNTAX_OCTETSTR, 0, 0, TPiece::Hex, ""},
+    {SNMP_SYNTAX_OPAQUE, 0, 0, TPiece::Hex, ""},
+    {SNMP_SYNTAX_OBJECTID, 0, 0, TPiece::Word, "."},
+    {SNMP_SYNTAX_TIMETICKS, 5, 4, TPiece::TimeTicks, ""},
+    {SNMP_SYNTAX_DATETIME, 10, 11, TPiece::DateTime, ""},
+    {SNMP_SYNTAX_BCDATETIME, 7, 8, TPiece::BcdDateTime, ""},
+};
+
+const TSpread* SpreadOf(unsigned format)
 {
-    switch (format) {
-    case SNMP_SYNTAX_IPADDRESS:
-    case SNMP_SYNTAX_NSAPADDR: return 4;
-    case SNMP_SYNTAX_TIMETICKS: return 5;
-    case SNMP_SYNTAX_MACADDRESS: return 6;
-    case SNMP_SYNTAX_DATETIME: return 10;
-    case SNMP_SYNTAX_BCDATETIME: return 7;
-    case SNMP_SYNTAX_IPV6ADDRESS: return 16;
-    default: return 1;
-    }
+    for (const TSpread& spread : Spreads)
+        if (spread.Format == format)
+            return &spread;
+    return nullptr;
+}
+
+// The spread of a binding of count edits; raises -522 when it has fewer edits than its
+// format takes.
+const TSpread* SpreadFor(unsigned format, std::size_t count)
+{
+    const TSpread* spread = SpreadOf(format);
+    if (spread && count < spread->Edits)
+        RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
+    return spread;
 }
 
 // Merges part into whole at offset: whole grows with zero octets as far as needed; the
@@ -559,36 +596,30 @@ void VhSNMPRequest2Edits::FillEdits(ControlBinding& b, const std::string& text, 
         ShowInEdit(b.Controls[0], text);
         return;
     }
-    if (static_cast<int>(count) < NeededEdits(b.Format))
-        RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
+    const TSpread* spread = SpreadFor(b.Format, count);
     const auto show = [&](std::size_t i, const std::string& s) { ShowInEdit(b.Controls[i], s); };
+    if (!spread) {
+        show(0, text);
+        return;
+    }
     // A value of fixed layout that is absent (or too short to be one) leaves the edits alone.
-    const auto absent = [&](std::size_t octetsNeeded) { return text == NullText || octets.len() < octetsNeeded; };
-    switch (b.Format) {
-    case SNMP_SYNTAX_IPADDRESS:
-    case SNMP_SYNTAX_NSAPADDR:
-        if (absent(4))
-            return;
-        for (std::size_t i = 0; i < 4; ++i)
-            show(i, Decimal(octets[i]));
-        break;
-    case SNMP_SYNTAX_BITSTR:
-    case SNMP_SYNTAX_OCTETSTR:
-    case SNMP_SYNTAX_OPAQUE:
-        if (octets.len() > count)
+    if (spread->Edits > 0 && (text == NullText || octets.len() < spread->Octets))
+        return;
+    switch (spread->Piece) {
+    case TPiece::Decimal:
+    case TPiece::Hex:
+    case TPiece::Word: {
+        const std::size_t width = spread->Piece == TPiece::Word ? 4 : 1;
+        const std::size_t pieces = spread->Edits > 0 ? spread->Edits : octets.len() / width;
+        if (pieces > count)
             RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
-        for (std::size_t i = 0; i < octets.len(); ++i)
-            show(i, Hex2(octets[i]));
+        for (std::size_t i = 0; i < pieces; ++i)
+            show(i, spread->Piece == TPiece::Hex    ? Hex2(octets[i])
+                    : spread->Piece == TPiece::Word ? Decimal(Le32(octets, i * 4))
+                                                    : Decimal(octets[i]));
         break;
-    case SNMP_SYNTAX_OBJECTID:
-        if (octets.len() / 4 > count)
-            RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
-        for (std::size_t i = 0; i < octets.len() / 4; ++i)
-            show(i, Decimal(Le32(octets, i * 4)));
-        break;
-    case SNMP_SYNTAX_TIMETICKS: {
-        if (absent(4))
-            return;
+    }
+    case TPiece::TimeTicks: {
         const uint32_t t = Le32(octets, 0);
         show(0, Decimal(t / 8640000));
         show(1, Decimal(t % 8640000 / 360000));
@@ -597,18 +628,7 @@ void VhSNMPRequest2Edits::FillEdits(ControlBinding& b, const std::string& text, 
         show(4, Decimal(t % 100));
         break;
     }
-    case SNMP_SYNTAX_MACADDRESS:
-    case SNMP_SYNTAX_IPV6ADDRESS: {
-        const std::size_t n = b.Format == SNMP_SYNTAX_MACADDRESS ? 6 : 16;
-        if (absent(n))
-            return;
-        for (std::size_t i = 0; i < n; ++i)
-            show(i, Hex2(octets[i]));
-        break;
-    }
-    case SNMP_SYNTAX_DATETIME: {
-        if (absent(11))
-            return;
+    case TPiece::DateTime: {
         show(0, Decimal(static_cast<uint32_t>(octets[0]) << 8 | octets[1]));
         for (std::size_t i = 2; i < 8; ++i)
             show(i - 1, Decimal(octets[i]));
@@ -617,16 +637,15 @@ void VhSNMPRequest2Edits::FillEdits(ControlBinding& b, const std::string& text, 
         show(9, Decimal(octets[10]));
         break;
     }
-    case SNMP_SYNTAX_BCDATETIME: {
+    case TPiece::BcdDateTime: {
         DateTimeFields f;
-        if (absent(8) || !DecodeDateTime(DoubleFromOctetsLE(octets.data()), f))
+        if (!DecodeDateTime(DoubleFromOctetsLE(octets.data()), f))
             return;
         const int fields[] = {f.Year, f.Month, f.Day, f.Hour, f.Minute, f.Second, f.MilliSecond};
         for (std::size_t i = 0; i < 7; ++i)
             show(i, std::to_string(fields[i]));
         break;
     }
-    default: show(0, text); break;
     }
 }
 
@@ -691,31 +710,29 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
         piece = texts[0];
         return true;
     }
-    if (static_cast<int>(count) < NeededEdits(b.Format))
-        RaiseSnmpError(VHSNMP_ERR_CONTROL_COUNT);
-    const auto joined = [&](std::size_t n, const char* separator, bool hex) {
-        std::string out;
+    const TSpread* spread = SpreadFor(b.Format, count);
+    if (!spread) {
+        piece = texts[0];
+        return true;
+    }
+    switch (spread->Piece) {
+    case TPiece::Decimal:
+    case TPiece::Hex:
+    case TPiece::Word: {
+        const std::size_t n = spread->Edits > 0 ? spread->Edits : count;
+        piece.clear();
         for (std::size_t i = 0; i < n; ++i) {
             if (i > 0)
-                out += separator;
-            out += hex ? HexPiece(texts[i]) : Decimal(Atol32(texts[i]));
+                piece += spread->Separator;
+            piece += spread->Piece == TPiece::Hex ? HexPiece(texts[i]) : Decimal(Atol32(texts[i]));
         }
-        return out;
-    };
-    switch (b.Format) {
-    case SNMP_SYNTAX_IPADDRESS:
-    case SNMP_SYNTAX_NSAPADDR: piece = joined(4, ".", false); break;
-    case SNMP_SYNTAX_BITSTR:
-    case SNMP_SYNTAX_OCTETSTR:
-    case SNMP_SYNTAX_OPAQUE: piece = joined(count, "", true); break;
-    case SNMP_SYNTAX_OBJECTID: piece = joined(count, ".", false); break;
-    case SNMP_SYNTAX_MACADDRESS: piece = joined(6, "", true); break;
-    case SNMP_SYNTAX_IPV6ADDRESS: piece = joined(16, "", true); break;
-    case SNMP_SYNTAX_TIMETICKS:
+        break;
+    }
+    case TPiece::TimeTicks:
         piece = TimeTicksText(Atol32(texts[0]) * 8640000u + Atol32(texts[1]) * 360000u + Atol32(texts[2]) * 6000u +
                               Atol32(texts[3]) * 100u + Atol32(texts[4]));
         break;
-    case SNMP_SYNTAX_DATETIME: {
+    case TPiece::DateTime: {
         VhDateTime value;
         value.Year = static_cast<uint16_t>(Atol32(texts[0]));
         value.Month = static_cast<uint8_t>(Atol32(texts[1]));
@@ -730,7 +747,7 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
         piece = value.ToString();
         break;
     }
-    case SNMP_SYNTAX_BCDATETIME: {
+    case TPiece::BcdDateTime: {
         DateTimeFields f;
         f.Year = Atol32Signed(texts[0]);
         f.Month = Atol32Signed(texts[1]);
@@ -745,7 +762,6 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
         piece = DateTimeText(value);
         break;
     }
-    default: piece = texts[0]; break;
     }
     return true;
 }
@@ -928,7 +944,7 @@ void VhSNMPRequest2Edits::ShowRow()
     }
     // An asynchronous walk returns to the message loop after every row; a synchronous one
     // lets it run here, so that the window stays responsive.
-    if (Mode == 0 && (!MessagesRun.isValid() || MessagesRun.elapsed() >= PumpIntervalMs)) {
+    if (Mode == VHSNMP_MODE_SYNC && (!MessagesRun.isValid() || MessagesRun.elapsed() >= PumpIntervalMs)) {
         MessagesRun.start();
         ProcessMessages();
     }

@@ -31,7 +31,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "platform/events.h"
+#include "classlib/events.h"
 #include "snmplib/bind/editconstraint.h"
 #include "snmplib/bind/request2controls.h"
 

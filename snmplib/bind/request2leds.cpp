@@ -95,9 +95,9 @@ void VhSNMPRequest2Leds::ValueToLeds(LedBinding* led)
     // whose status octet lies beyond the value counts as outside too.
     const bool inside = led->Position >= 0 && static_cast<size_t>(led->Position) < octets.size();
     LedState state;
-    if (ValueMode == 2 && inside && led->Position >= PairStart)
+    if (ValueMode == LED_VALUE_PAIRS && inside && led->Position >= PairStart)
         state = map.PairStateAt(octets, led->Position);
-    else if (ValueMode == 1 || ValueMode == 2 || !inside)
+    else if (ValueMode == LED_VALUE_OCTETS || ValueMode == LED_VALUE_PAIRS || !inside)
         state = map.StateAt(octets, led->Position);
     else
         return; // another mode leaves the LED as it is
@@ -191,6 +191,6 @@ void VhSNMPRequest2Leds::OnBlinkTimer() { BlinkStep(); }
 void VhSNMPRequest2Leds::OnGetError(VhSNMPError* error)
 {
     ResetLeds();
-    LastOp = 0;
+    LastOp = VHSNMP_LAST_GET;
     ShowMessage(error->Message);
 }

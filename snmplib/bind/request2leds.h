@@ -22,7 +22,7 @@
 
 #include <QPointer>
 
-#include "platform/ledshape.h"
+#include "classlib/ledshape.h"
 #include "snmplib/bind/request2controls.h"
 #include "snmplib/ledcolormap.h"
 
@@ -84,9 +84,12 @@ public:
     QPointer<QTimer> BlinkTimer;   // every 60 ms from construction to Stop
     int32_t BlinkLimit = 6;
     int32_t BlinkCount = 0;
-    // 1: one octet per LED. 2: one octet per LED below PairStart, {flag, status} octet
-    // pairs from PairStart on (flag 1: no state; the colour comes from the status octet).
-    int32_t ValueMode = 1;
+    // How the value's octets give the LEDs their states.
+    static constexpr int32_t LED_VALUE_OCTETS = 1; // one octet per LED
+    // One octet per LED below PairStart, {flag, status} octet pairs from PairStart on
+    // (flag 1: no state; the colour comes from the status octet).
+    static constexpr int32_t LED_VALUE_PAIRS = 2;
+    int32_t ValueMode = LED_VALUE_OCTETS;
     int32_t PairStart = 4;
     // Milliseconds per unit of Start's period (tests shorten the 3 s poll with it).
     int32_t PeriodUnit = 10;

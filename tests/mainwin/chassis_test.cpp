@@ -16,15 +16,15 @@
 #include <QTreeWidget>
 
 #include "chassisworld.h"
+#include "classlib/dialogs.h"
+#include "classlib/events.h"
+#include "classlib/speedbutton.h"
 #include "configwin/unitlist.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/modulebasicconfigurationformunit.h"
 #include "mainwin/modulepanels.h"
 #include "mainwin/popuprefreshpanelform.h"
 #include "mainwin/powerform.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/speedbutton.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
 #include "support/screenshot.h"

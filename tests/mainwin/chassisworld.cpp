@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "classlib/speedbutton.h"
 #include "mainwin/modulepanels.h"
-#include "platform/speedbutton.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2leds.h"
 

@@ -13,8 +13,9 @@
 #include "mainsim.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/startup.h"
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "platform/launch.h"
+#include "classlib/help.h"
 #include "snmplib/engine/snmperrs.h"
 #include "snmplib/snmperror.h"
 

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "mainwin/mainunit.h"
+#include "mainwin/settingsfile.h"
 #include "mainwin/startup.h"
 #include "snmplib/snmperror.h"
 
@@ -52,12 +53,10 @@ TMainForm* StartupWorld::createMainForm(const std::vector<std::string>& argument
 
 void StartupWorld::writeSimulatorSettings(int port, const char* version) const
 {
-    writeFile("127.0.0.1.cfg", settingsFile({{"AgentPort", std::to_string(port).c_str()},
-                                             {"Version", version},
-                                             {"SecurityModel", "3"},
-                                             {"SecurityLevel", "-1"},
-                                             {"AuthProtocol", "-1"},
-                                             {"PrivProtocol", "-1"}}));
+    TSettingsFileContent content;
+    content.AgentPort = std::to_string(port);
+    ASSERT_TRUE(SetSettingsValue(content, "Version", version));
+    ASSERT_TRUE(WriteSettingsFile(path("127.0.0.1.cfg"), content));
 }
 
 std::string StartupWorld::path(const std::string& relative) const { return root + relative; }

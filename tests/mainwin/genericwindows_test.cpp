@@ -14,7 +14,7 @@
 #include "mainwin/catalogue.h"
 #include "mainwin/genericwindow.h"
 #include "mainwin/menutable.h"
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "screenshot.h"
 
 using namespace mainsim;

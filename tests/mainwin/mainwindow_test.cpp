@@ -13,12 +13,12 @@
 #include <functional>
 #include <memory>
 
+#include "classlib/dialogs.h"
+#include "classlib/speedbutton.h"
 #include "fixture.h"
 #include "mainwin/about.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/menutable.h"
-#include "platform/dialogs.h"
-#include "platform/speedbutton.h"
 #include "platform/exception.h"
 #include "snmplib/snmperror.h"
 #include "support/screenshot.h"

@@ -31,8 +31,8 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menudispatch.h"
 #include "mainwin/menutable.h"
-#include "platform/dialogs.h"
-#include "platform/speedbutton.h"
+#include "classlib/dialogs.h"
+#include "classlib/speedbutton.h"
 #include "screenshot.h"
 #include "snmplib/bind/request2edits.h"
 
@@ -308,7 +308,7 @@ const VhSNMPObjectDesc TestRowsObjects[] = {
     {},
 };
 constexpr TCatalogueRecord TestRows = {
-    .MenuItem = "TestRows", .Title = "Rows", .Kind = 'L', .ListType = MVT_UMV, .KeyCount = 1,
+    .MenuItem = "TestRows", .Title = "Rows", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_UMV, .KeyCount = 1,
     .Objects = TestRowsObjects, .StatusColumn = 4, .AddLabel = "createAndGo", .DeleteLabel = "destroy",
     .EditHidden = true, .EditWidth = 150, .Formats = {{1, "%s{l16}"}},
 };
@@ -366,7 +366,7 @@ const VhSNMPObjectDesc BlankKeyObjects[] = {
     {},
 };
 constexpr TCatalogueRecord BlankKey = {
-    .MenuItem = "BlankKey", .Title = "Blank", .Kind = 'L', .ListType = MVT_FMV, .KeyCount = 1,
+    .MenuItem = "BlankKey", .Title = "Blank", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_FMV, .KeyCount = 1,
     .Objects = BlankKeyObjects,
 };
 

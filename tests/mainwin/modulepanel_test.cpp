@@ -10,11 +10,11 @@
 #include <QTimer>
 
 #include "chassisworld.h"
+#include "classlib/events.h"
+#include "classlib/ledshape.h"
+#include "classlib/speedbutton.h"
 #include "configwin/unitlist.h"
 #include "mainwin/modulepanels.h"
-#include "platform/events.h"
-#include "platform/ledshape.h"
-#include "platform/speedbutton.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2leds.h"
 #include "support/screenshot.h"

@@ -19,11 +19,11 @@
 #include <iterator>
 #include <memory>
 
+#include "classlib/dialogs.h"
+#include "classlib/radiogroup.h"
 #include "fixture.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainunit.h"
-#include "platform/dialogs.h"
-#include "snmplib/bind/radiogroup.h"
 #include "support/screenshot.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "fixture.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/menutable.h"
-#include "platform/dialogs.h"
+#include "classlib/dialogs.h"
 #include "platform/launch.h"
 
 namespace {

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "classlib/dialogs.h"
 #include "fixture.h"
+#include "mainwin/settingsfile.h"
 #include "mainwin/startup.h"
-#include "platform/dialogs.h"
 #include "platform/exception.h"
 #include "snmplib/snmperror.h"
 

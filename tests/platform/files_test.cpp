@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <fstream>
@@ -55,6 +57,31 @@ TEST(SyncFolderOf, FlushesAnExistingFolderOnly)
     EXPECT_TRUE(SyncFolderOf(dir.filePath("x.cfg").toStdString()));
     EXPECT_TRUE(SyncFolderOf("relative.cfg")); // the current folder
     EXPECT_FALSE(SyncFolderOf(dir.filePath("missing/x.cfg").toStdString()));
+}
+
+// The file holds the new bytes whole, readable by its owner only, and no temporary file is
+// left beside it; a write that cannot be made leaves the old file as it was.
+TEST(ReplaceFileContents, ReplacesWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("10.1.1.7.cfg").toStdString();
+    std::ofstream(file, std::ios::binary) << "old";
+    ASSERT_EQ(chmod(file.c_str(), 0644), 0);
+
+    const std::string bytes("[a]\0\r\nb=c", 9);
+    ASSERT_TRUE(ReplaceFileContents(file, bytes));
+    EXPECT_EQ(ReadWholeFile(file), bytes);
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    EXPECT_FALSE(ReplaceFileContents(dir.filePath("missing/x.cfg").toStdString(), bytes));
+    // A folder in the file's place is not replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfg"));
+    EXPECT_FALSE(ReplaceFileContents(dir.filePath("folder.cfg").toStdString(), bytes));
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder.cfg")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 } // namespace

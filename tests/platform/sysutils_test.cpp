@@ -49,6 +49,14 @@ TEST(IntToStr, WritesDecimal)
     EXPECT_EQ(IntToStr(4294967295LL), "4294967295");
 }
 
+TEST(HexDigitValue, ReadsBothCasesAndRefusesTheRest)
+{
+    const std::pair<char, int> cases[] = {{'0', 0}, {'9', 9}, {'a', 10}, {'F', 15}, {'g', -1}, {'G', -1},
+                                          {' ', -1}, {'x', -1}, {'$', -1}, {'\0', -1}};
+    for (const auto& [c, value] : cases)
+        EXPECT_EQ(HexDigitValue(c), value) << int(c);
+}
+
 TEST(Compare, TextIsCaseInsensitiveStrIsExact)
 {
     EXPECT_EQ(AnsiCompareText("Program Information", "PROGRAM information"), 0);

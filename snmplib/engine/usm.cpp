@@ -1,0 +1,79 @@
+// User-based security: the users registered with usmAddUserName, and this engine's
+// own engine ID and boots.
+#include "snmplib/engine/engine_p.h"
+
+#include <cstdio>
+
+using namespace snmpengine;
+
+namespace {
+
+// Removes every user of this name from net-snmp's key cache.
+void purgeNetSnmpUsers(const std::string& name)
+{
+    struct usmUser* user = usm_get_userList();
+    while (user) {
+        struct usmUser* next = user->next;
+        if (user->name && name == user->name) {
+            usm_remove_user(user);
+            usm_free_user(user);
+        }
+        user = next;
+    }
+}
+
+} // namespace
+
+int usmAddUserName(const OctetStr& securityName, long authProtocol, long privProtocol, const OctetStr& authPassword,
+                   const OctetStr& privPassword)
+{
+    initNetSnmp();
+    const std::string name = securityName.str();
+    User user;
+    user.authProtocol = authProtocol;
+    user.privProtocol = privProtocol;
+    user.authPassword = authPassword.str();
+    user.privPassword = privPassword.str();
+    int status = SNMPv3_USM_OK;
+    if (authProtocol != SNMP_AUTHPROTOCOL_NONE && authProtocol != SNMP_AUTHPROTOCOL_HMACMD5 &&
+        authProtocol != SNMP_AUTHPROTOCOL_HMACSHA)
+        status = SNMPv3_USM_UNSUPPORTED_AUTHPROTOCOL;
+    else if (privProtocol != SNMP_PRIVPROTOCOL_NONE && privProtocol != SNMP_PRIVPROTOCOL_DES &&
+             privProtocol != SNMP_PRIVPROTOCOL_AES128)
+        status = SNMPv3_USM_UNSUPPORTED_PRIVPROTOCOL;
+    else if (privProtocol != SNMP_PRIVPROTOCOL_NONE && authProtocol == SNMP_AUTHPROTOCOL_NONE)
+        status = SNMPv3_USM_ERROR;
+    else if ((authProtocol != SNMP_AUTHPROTOCOL_NONE && user.authPassword.size() < USM_LENGTH_P_MIN) ||
+             (privProtocol != SNMP_PRIVPROTOCOL_NONE && user.privPassword.size() < USM_LENGTH_P_MIN))
+        status = SNMPv3_USM_ERROR;
+
+    auto it = Process.Users.find(name);
+    const bool same = it != Process.Users.end() && status == SNMPv3_USM_OK && it->second.authProtocol == authProtocol &&
+                      it->second.privProtocol == privProtocol && it->second.authPassword == user.authPassword &&
+                      it->second.privPassword == user.privPassword;
+    if (same)
+        return SNMPv3_USM_OK;
+    // New or changed: the keys net-snmp derived for this name are stale.
+    purgeNetSnmpUsers(name);
+    for (Snmp::Impl* e : Process.Engines)
+        e->retireSessions(std::string(), name);
+    if (status != SNMPv3_USM_OK) {
+        Process.Users.erase(name);
+        return status;
+    }
+    user.generation = ++Process.UserGeneration;
+    Process.Users[name] = user;
+    return SNMPv3_USM_OK;
+}
+
+int mpInit(Snmp&, const OctetStr& engineId, unsigned int boots)
+{
+    initNetSnmp();
+    if (engineId.len())
+        set_exact_engineID(engineId.data(), engineId.len());
+    // The configuration-line handler is the library's one public way to set the counter.
+    char value[16];
+    snprintf(value, sizeof value, "%u", boots);
+    engineBoots_conf("engineBoots", value);
+    return SNMPv3_MP_OK;
+}
