@@ -223,9 +223,35 @@ bool TDedicatedForm::Read(TWindowRequest* request)
     return true;
 }
 
+bool TDedicatedForm::CheckEdits(TWindowRequest* request)
+{
+    const VhSNMPVarList& list = request->Request.VarList;
+    const bool table = list.ListType != SVT_SV && list.ListType != MVT_SV;
+    for (const auto& binding : request->Bindings) {
+        const int column = binding->Column;
+        if (binding->Removed || column >= list.Count())
+            continue;
+        const bool key = table && column < list.KeyCount;
+        const bool sent = list.IsWritable(column) && !(list.GetItem(column)->Access & SNMP_ACCESS_INVALID);
+        if (!key && !sent)
+            continue;
+        for (const QPointer<QWidget>& control : binding->Controls) {
+            auto* edit = qobject_cast<QLineEdit*>(control.data());
+            const std::string message = edit ? request->EditConstraints->CheckText(edit) : std::string();
+            if (message.empty())
+                continue;
+            ::ShowMessage(message);
+            if (edit && edit->isEnabled() && edit->isVisible())
+                edit->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool TDedicatedForm::Write(TWindowRequest* request, bool reread, bool keysFromRow)
 {
-    if (!request || closePending_ || !request->IsIdle())
+    if (!request || closePending_ || !request->IsIdle() || !CheckEdits(request))
         return false;
     const THandlerScope scope(this);
     DisableRowButtons();

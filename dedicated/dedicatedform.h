@@ -153,8 +153,9 @@ public:
     // control: the selected row's value), for the row the key controls name, or with
     // keysFromRow the selected row: one set; a table is read again after a successful set
     // when reread is set. Nothing happens (false) while the request is not idle or the
-    // window closes. A synchronous request has finished (set and read) when this returns,
-    // and raises the failure of either.
+    // window closes, nor when an edit bound to a key or to a column to be sent holds a
+    // text its input format refuses (CheckEdits). A synchronous request has finished (set
+    // and read) when this returns, and raises the failure of either.
     bool Write(TWindowRequest* request, bool reread, bool keysFromRow = false);
     // Runs the message loop until the request is idle (the reply of the last exchange is
     // in); nothing for a null request. False when the window started closing meanwhile.
@@ -171,6 +172,11 @@ public:
     // line when a request is given. False when it raised.
     bool Guarded(const std::function<void()>& body);
     bool Guarded(TWindowRequest* const& request, const std::function<void()>& body);
+
+    // Every edit bound to a key or to a column the next set sends holds a text its input
+    // format accepts; otherwise the format's message is shown, the edit gets the focus and
+    // the result is false.
+    bool CheckEdits(TWindowRequest* request);
 
     // Opens the companion editor modally; true when it asked for a write (result flag).
     bool OpenEditor(TCompanionEditor* editor);

@@ -4,9 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+
+#include <algorithm>
 
 #include "dedicated/columnmask.h"
 #include "platform/exception.h"
+#include "platform/sysutils.h"
 #include "snmplib/snmperror.h"
 
 namespace {
@@ -48,6 +52,11 @@ std::string RawValue(const VhSNMPVarItem& item)
 bool HasSelectedRow(const QAbstractItemView* view)
 {
     return view && view->selectionModel() && !view->selectionModel()->selectedRows().isEmpty();
+}
+
+std::string KeyMessage(const VhSNMPVarItem& item, const std::string& text)
+{
+    return text.empty() ? item.Caption + " is empty." : item.Caption + " \"" + text + "\" is not a valid index.";
 }
 
 } // namespace
@@ -134,14 +143,43 @@ bool TWindowRequest::IsBound(int column) const
     return false;
 }
 
+// The text of an edit that alone holds a number column, when that text is no number (the
+// binding would make one of it: "1x" reads as 1, "" as 0).
+bool TWindowRequest::EditHoldsNoNumber(int column, std::string& text) const
+{
+    const VhSNMPVarItem& item = *Request.VarList.GetItem(column);
+    if (!IsNumberSyntax(item.Syntax) || item.Options)
+        return false;
+    for (const auto& binding : Bindings) {
+        if (binding->Removed || binding->Column != column || !binding->IsWhole(item) || binding->Controls.size() != 1)
+            continue;
+        const auto* edit = qobject_cast<const QLineEdit*>(binding->Controls[0].data());
+        if (!edit)
+            continue;
+        text = fromQt(edit->text());
+        if (!IsValueText(item.Syntax, text))
+            return true;
+    }
+    return false;
+}
+
 void TWindowRequest::ControlsToVarList()
 {
     const bool keysFromRow = std::exchange(KeysFromSelectedRow, false);
-    VhSNMPRequest2Edits::ControlsToVarList();
     VhSNMPVarList& list = Request.VarList;
     const bool table = list.ListType != SVT_SV && list.ListType != MVT_SV;
     const int keys = table ? list.KeyCount : 0;
     const bool rowSelected = HasSelectedRow(ListView);
+    std::vector<int> noNumber;
+    for (int i = 0; i < list.Count(); ++i) {
+        std::string text;
+        if (!EditHoldsNoNumber(i, text))
+            continue;
+        if (i < keys && !(keysFromRow && rowSelected))
+            throw Exception(KeyMessage(*list.GetItem(i), text), VHSNMP_ERR_BAD_PARTIAL_VALUE);
+        noNumber.push_back(i);
+    }
+    VhSNMPRequest2Edits::ControlsToVarList();
 
     if (keysFromRow && rowSelected) {
         std::vector<std::string> values;
@@ -156,14 +194,15 @@ void TWindowRequest::ControlsToVarList()
         const VhSNMPVarItem& item = *list.GetItem(i);
         const std::string raw = RawValue(item);
         if (raw.empty() || raw == NullText || !IsValueText(item.Syntax, raw))
-            RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
+            throw Exception(KeyMessage(item, raw), VHSNMP_ERR_BAD_PARTIAL_VALUE);
     }
     int sent = 0;
     for (int i = keys; i < list.Count(); ++i) {
         if (!list.IsWritable(i) || (list.GetItem(i)->Access & SNMP_ACCESS_INVALID))
             continue;
         const VhSNMPVarItem& item = *list.GetItem(i);
-        bool chosen = IsValueText(item.Syntax, RawValue(item));
+        bool chosen = IsValueText(item.Syntax, RawValue(item)) &&
+                      std::find(noNumber.begin(), noNumber.end(), i) == noNumber.end();
         // A column without a control is written with what the selected row shows, and only
         // when the row shows a value.
         if (chosen && !IsBound(i))

@@ -16,8 +16,8 @@
 //  - what a set may carry: a writable column is left out when its value is not one the
 //    user chose (a column without a control takes the selected row's cell, and is left
 //    out when that cell is empty, "(NOTDONE)" or "(NULL)", or when no row is selected; a
-//    number column whose text is no number is left out); a key that is not a value of
-//    its column's type stops the set with the library's "Bad value" error, as does a set
+//    number column whose text is no number is left out); a key that is empty or not a
+//    value of its column's type stops the set with an error naming the key, as does a set
 //    that would carry no varbind at all;
 //  - KeysFromSelectedRow: for one write, the key columns come from the selected row, not
 //    from the controls (a delete addresses the row the user picked);
@@ -74,6 +74,7 @@ public:
 
 private:
     void Ended(TExchangeOutcome& outcome, const VhSNMPError& error);
+    bool EditHoldsNoNumber(int column, std::string& text) const;
     bool IsBound(int column) const;
 };
 

@@ -1,0 +1,54 @@
+// Current VLAN window: the walk with a two-part index, the grids of the selected VLAN, the
+// clearing that spares the CPU unit's boxes, and Refresh ignored while a read runs.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+
+#include "configwin/stackingportuitform.h"
+#include "l2windows/vlancurrenttableformunit.h"
+#include "windowworld.h"
+
+using namespace wintest;
+
+namespace {
+
+enum Grid { Egress, Untagged };
+
+TEST(VlanCurrentWindow, ShowsTheSelectedVlansPortsAndClearsThemAgain)
+{
+    ASSERT_TRUE(withWindow<TVLanCurrentTableForm>("CurrentForm1", [](TVLanCurrentTableForm& w) {
+        EXPECT_EQ(w.windowTitle(), "VLAN Current Table: 127.0.0.1");
+        EXPECT_FALSE(w.SetBtn->isVisible());
+        EXPECT_EQ(columnTexts(w.LV_dot1qVlanCurrentEntry, 1), (std::vector<std::string>{"1", "10", "20"}));
+        EXPECT_EQ(columnTexts(w.LV_dot1qVlanCurrentEntry, 5),
+                  (std::vector<std::string>{"permanent", "permanent", "permanent"}));
+        EXPECT_EQ(w.ST_Count2->text(), "3");
+        EXPECT_EQ(w.VlanNumDeletes->text(), "3");
+
+        w.Grids->Grid(Egress)->PortCheckBoxes[520]->setChecked(true);
+        selectRow(w.LV_dot1qVlanCurrentEntry, 1);
+        EXPECT_EQ(w.StaticText1->text(), "10");
+        EXPECT_EQ(tickedBoxes(w.Grids->Grid(Egress)), (std::vector<int>{0, 64, 511, 520}));
+        EXPECT_EQ(tickedBoxes(w.Grids->Grid(Untagged)), (std::vector<int>{0}));
+        snapshot(&w, "vlancurrent");
+
+        selectRow(w.LV_dot1qVlanCurrentEntry, -1);
+        EXPECT_EQ(w.StaticText1->text(), "");
+        EXPECT_EQ(tickedBoxes(w.Grids->Grid(Egress)), (std::vector<int>{520}));
+        EXPECT_TRUE(tickedBoxes(w.Grids->Grid(Untagged)).empty());
+    }));
+}
+
+TEST(VlanCurrentWindow, RefreshDoesNothingWhileAReadRuns)
+{
+    ASSERT_TRUE(withWindow<TVLanCurrentTableForm>("CurrentForm1", [](TVLanCurrentTableForm& w) {
+        clearLog();
+        w.RefreshBtn->click();
+        w.RefreshBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(logged("get").size(), 1u);
+        EXPECT_EQ(w.LV_dot1qVlanCurrentEntry->topLevelItemCount(), 3);
+    }));
+}
+
+} // namespace
