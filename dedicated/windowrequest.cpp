@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "dedicated/columnmask.h"
+#include "dedicated/dedicatedform.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmperror.h"
@@ -74,21 +75,28 @@ TWindowRequest::TWindowRequest(QWidget* owner) : VhSNMPRequest2Edits(owner)
 {
     OnGetComplete = [this](VhSNMPRequest2Controls*, VhSNMPError* error) {
         Ended(LastRead, *error);
-        if (OnEndOfRead) {
-            const auto handler = OnEndOfRead; // the handler may replace itself
-            handler(*error);
-        }
+        RunWindowHandler(OnEndOfRead, *error);
     };
     OnSetComplete = [this](VhSNMPRequest2Controls*, VhSNMPError* error) {
         Ended(LastWrite, *error);
         // The set is sent: what follows (the read again) reads every column.
         if (ActiveMask)
             ActiveMask->Restore();
-        if (OnEndOfWrite) {
-            const auto handler = OnEndOfWrite;
-            handler(*error);
-        }
+        RunWindowHandler(OnEndOfWrite, *error);
     };
+}
+
+void TWindowRequest::RunWindowHandler(const std::function<void(const VhSNMPError&)>& handler,
+                                      const VhSNMPError& error)
+{
+    if (!handler)
+        return;
+    const auto copy = handler; // the handler may replace itself
+    // As a handler of the kit's window: its failure goes to the window's message target.
+    if (auto* window = qobject_cast<TKitDialog*>(Owner.data()))
+        window->RunHandler([&] { copy(error); });
+    else
+        copy(error);
 }
 
 void TWindowRequest::Ended(TExchangeOutcome& outcome, const VhSNMPError& error)

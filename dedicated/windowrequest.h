@@ -12,7 +12,8 @@
 //  - IsIdle: no get or set of the request is outstanding (Busy is not enough: it falls
 //    when the first of two exchanges ends);
 //  - the outcome of the last read and of the last write, and the window's end-of-read and
-//    end-of-write handlers (OnEndOfRead, OnEndOfWrite), called on every ending;
+//    end-of-write handlers (OnEndOfRead, OnEndOfWrite), called on every ending, as
+//    handlers of the window (TKitDialog::RunHandler) when the owner is a kit window;
 //  - what a set may carry: a writable column is left out when its value is not one the
 //    user chose (a column without a control takes the selected row's cell, and is left
 //    out when that cell is empty, "(NOTDONE)" or "(NULL)", or when no row is selected; a
@@ -74,6 +75,7 @@ public:
 
 private:
     void Ended(TExchangeOutcome& outcome, const VhSNMPError& error);
+    void RunWindowHandler(const std::function<void(const VhSNMPError&)>& handler, const VhSNMPError& error);
     bool EditHoldsNoNumber(int column, std::string& text) const;
     bool IsBound(int column) const;
 };
