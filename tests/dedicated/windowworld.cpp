@@ -11,6 +11,7 @@
 #include "mainwin/menutable.h"
 #include "screenshot.h"
 #include "simlibrary.h"
+#include "snmplib/textforms.h"
 
 namespace wintest {
 
@@ -93,16 +94,10 @@ std::vector<std::string> varbinds(const trqtest::PduLogEntry& pdu)
 
 std::string portListHex(const std::vector<int>& bits, int octets)
 {
-    std::vector<unsigned char> list(static_cast<std::size_t>(octets), 0);
+    std::string list(static_cast<std::size_t>(octets), '\0');
     for (int bit : bits)
-        list.at(static_cast<std::size_t>(bit / 8)) |= static_cast<unsigned char>(0x80u >> (bit % 8));
-    static const char digits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (unsigned char octet : list) {
-        hex += digits[octet >> 4];
-        hex += digits[octet & 0xF];
-    }
-    return hex;
+        list.at(static_cast<std::size_t>(bit / 8)) |= static_cast<char>(0x80u >> (bit % 8));
+    return HexText(list);
 }
 
 void selectRow(QTreeWidget* view, int row)
