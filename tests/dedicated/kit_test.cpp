@@ -5,6 +5,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -14,6 +17,7 @@
 #include "configwin/stackingportuitform.h"
 #include "configwin/unitlist.h"
 #include "dedicated/columnmask.h"
+#include "dedicated/dedicatedform.h"
 #include "dedicated/portgrids.h"
 #include "dedicated/units.h"
 #include "dedicated/windowrequest.h"
@@ -272,6 +276,62 @@ TEST(PortGrids, FollowTheUnitListAndBindUnitsOneToEightOnly)
     EXPECT_FALSE(grids.Grid(0)->PortCheckBoxes[511]->isChecked());
     EXPECT_TRUE(grids.Grid(0)->PortCheckBoxes[512]->isChecked());
     SetChassisUnitList(nullptr);
+}
+
+// ---- Companion editors --------------------------------------------------------------------
+
+class Master;
+
+class Editor : public TCompanionEditor {
+public:
+    using Master = ::Master;
+    explicit Editor(::Master* master);
+};
+
+class Master : public TDedicatedForm {
+public:
+    Master() : TDedicatedForm(nullptr)
+    {
+        Memo = new QPlainTextEdit(this);
+        SetMessageTarget(Memo);
+        Request = MakeRequest(Table, MVT_UMV, 1);
+        Edit = MakeEditor<Editor>();
+    }
+    QPlainTextEdit* Memo;
+    TWindowRequest* Request;
+    Editor* Edit;
+};
+
+Editor::Editor(::Master* master) : TCompanionEditor(master) {}
+
+TEST(CompanionEditor, AsksItsMasterToWriteReportsThroughItAndGoesWithIt)
+{
+    Master master;
+    master.setWindowTitle("RADIUS Server: 10.0.0.1");
+    EXPECT_EQ(master.Edit->MasterForm(), &master);
+    master.Edit->CaptionForAdd();
+    EXPECT_EQ(master.Edit->windowTitle(), "RADIUS Server: 10.0.0.1 (Add)");
+
+    // Form (a): the editor's Set asks for the write and closes; its Close does not.
+    for (const bool write : {true, false}) {
+        QTimer::singleShot(0, master.Edit, [&] {
+            if (write)
+                master.Edit->RequestWrite();
+            else
+                master.Edit->reject();
+        });
+        EXPECT_EQ(master.OpenEditor(master.Edit), write);
+    }
+
+    EXPECT_FALSE(master.Edit->RunHandler([] { throw Exception("Index is already exist!"); }));
+    EXPECT_EQ(master.Memo->toPlainText(), "Index is already exist!");
+
+    // The master's close deletes the request, then the editor.
+    const QPointer<Editor> editor(master.Edit);
+    master.show();
+    master.close();
+    EXPECT_TRUE(master.Requests().empty());
+    EXPECT_TRUE(editor.isNull());
 }
 
 } // namespace

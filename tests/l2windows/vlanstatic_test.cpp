@@ -62,16 +62,21 @@ TEST(VlanStaticWindow, SelectingARowLoadsEveryControlAndTheGridsBitExact)
         EXPECT_TRUE(w.DeleteBtn->isEnabled());
         snapshot(&w, "vlanstatic");
 
-        // Set with no status shown writes the rest of the row and leaves the status alone.
-        w.Status->setCurrentIndex(-1);
-        clearLog();
-        w.SetBtn->click();
-        ASSERT_TRUE(waitIdle(w));
-        auto sets = logged("set");
-        ASSERT_EQ(sets.size(), 1u);
-        auto expected = RowSet(10, "v10", {511}, {0}, {0, 64, 511}, 1);
-        expected.pop_back();
-        EXPECT_EQ(varbinds(sets[0]), expected);
+        // Set writes the whole row; with no status shown, the row without its status.
+        for (const bool statusShown : {true, false}) {
+            selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
+            if (!statusShown)
+                w.Status->setCurrentIndex(-1);
+            clearLog();
+            w.SetBtn->click();
+            ASSERT_TRUE(waitIdle(w));
+            const auto sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            auto expected = RowSet(10, "v10", {511}, {0}, {0, 64, 511}, 1);
+            if (!statusShown)
+                expected.pop_back();
+            EXPECT_EQ(varbinds(sets[0]), expected);
+        }
 
         // A click on empty space clears the editors, except the CPU unit's boxes.
         selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
