@@ -42,7 +42,11 @@ TPortGrids::TPortGrids(QWidget* window, std::initializer_list<QWidget*> parents)
 
 bool TPortGrids::ShowUnits(std::string* error)
 {
+    if (Running)
+        return true;
+    Running = true;
     const bool ok = ReadChassisUnits(Units, error);
+    Running = false;
     for (const TUnitRecord& unit : Units)
         for (TStackingPortUitForm* grid : Grids)
             grid->ShowUnitPorts(unit.IdText, unit.Module, unit.StartPort, unit.PortCount, BoxesPerRow);
@@ -51,6 +55,8 @@ bool TPortGrids::ShowUnits(std::string* error)
 
 bool TPortGrids::Refresh(std::string* error)
 {
+    if (Running)
+        return true;
     for (TStackingPortUitForm* grid : Grids) {
         QTabWidget* pages = grid->UnitPageControl;
         for (int unit = 1; unit <= UnitCount; ++unit) {

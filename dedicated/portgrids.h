@@ -46,6 +46,8 @@ public:
     bool ShowUnits(std::string* error = nullptr);
     // Follows the chassis again: every shown page is hidden with its boxes and captioned
     // afresh, then the installed units are shown as ShowUnits does.
+    // Both may wait for the unit list; called again meanwhile, they leave the work to the
+    // call under way and return true.
     bool Refresh(std::string* error = nullptr);
 
     // Binds boxes 0 .. positions - 1 of grid k to the column: box i is bit i.
@@ -58,4 +60,5 @@ public:
 
 private:
     std::vector<TStackingPortUitForm*> Grids;
+    bool Running = false;
 };

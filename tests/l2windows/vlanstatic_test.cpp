@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QTest>
+#include <QTimer>
 
 #include "configwin/stackingportuitform.h"
 #include "l2windows/vlanstaticformunit.h"
@@ -175,6 +176,17 @@ TEST(VlanStaticWindow, PortGridsFollowTheChassis)
                                                                                 "Unit6 TRQ-3115"}));
             EXPECT_EQ(visibleBoxCounts(GridOf(w, grid)), (std::vector<int>{24, 12, 16, 2, 8}));
         }
+
+        // A second Refresh while the first waits for the unit list changes nothing twice.
+        mainsim::mainForm().UnitListView->clear();
+        mainsim::sim().delay(20);
+        QTimer::singleShot(5, &w, [&w] { w.RefreshBtn->click(); });
+        w.RefreshBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        mainsim::sim().delay(0);
+        EXPECT_EQ(visiblePages(GridOf(w, Egress)), (std::vector<std::string>{"Unit1 TRQ-3120", "Unit2 TRQ-3114",
+                                                                              "Unit4 TRQ-3118", "Unit5 TRQ-3122",
+                                                                              "Unit6 TRQ-3115"}));
     }));
     ASSERT_TRUE(mainsim::sim().removeModule(6));
     ASSERT_TRUE(mainsim::sim().insertModule(3, "TRQ-3117"));
