@@ -404,12 +404,13 @@ void TDedicatedForm::DisableRowButtons()
 
 void TDedicatedForm::ShowRowCount(QTreeWidget* view, QLabel* label)
 {
-    const QPointer<QLabel> target(label);
-    const auto update = [view, target] {
-        if (target)
-            target->setText(QString::number(view->topLevelItemCount()));
-    };
+    // The model, not the view: it also reports while the view is being destroyed.
     QAbstractItemModel* model = view->model();
+    const QPointer<QLabel> target(label);
+    const auto update = [model, target] {
+        if (target)
+            target->setText(QString::number(model->rowCount()));
+    };
     connect(model, &QAbstractItemModel::rowsInserted, label, update);
     connect(model, &QAbstractItemModel::rowsRemoved, label, update);
     connect(model, &QAbstractItemModel::modelReset, label, update);
