@@ -4,7 +4,8 @@
 // window from its menu item or from the form table's factory, wait until its requests are
 // idle, act as the user would, read the simulator's PDU log and save the window's picture.
 //
-//   [[maybe_unused]] const bool g_world = wintest::UseWindowWorld();   // once per binary
+// A binary of window tests lists tests/dedicated/world.cpp among its sources: it starts
+// the world (UseWindowWorld) once for the binary.
 //
 //   TEST(PortControl, SetsOnePort)
 //   {
