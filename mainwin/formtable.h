@@ -1,13 +1,14 @@
 #pragma once
 // The dedicated windows that menu items open (kind 'F' of the menu table): one row per
 // form class, with the caption prefix the menu handler gives it and the factory that
-// creates it. A window's own change fills its row's factory (TRQ_FORM); a row without a
-// factory is a window not built yet, and its menu item stays disabled.
+// creates it. A window's own change fills its row's factory (TRQ_FORM, or TRQ_FORM_OF for
+// the windows of l2windows/ and l3mgmtwindows/, below); a row without a factory is a
+// window not built yet, and its menu item stays disabled.
 //
 // The handler creates the form with the owner the menu table gives (the main window or
 // none, for the application), keeps it in the form's global pointer while it is shown,
-// captions it prefix + device address where the row has a prefix, shows it modally and
-// deletes it.
+// captions it prefix + device address (DedicatedCaption) where the row has a prefix, shows
+// it modally and deletes it.
 #include <span>
 #include <string>
 
