@@ -9,11 +9,9 @@
 
 namespace {
 
-constexpr int UnitCount = 9;
-constexpr int PortsPerUnit = 64;
 constexpr int BoxesPerRow = 12;
 
-std::string UnitCaption(int unit) { return unit == UnitCount ? "CPU Unit9" : "Unit" + IntToStr(unit); }
+std::string UnitCaption(int unit) { return unit == ChassisUnits ? "CPU Unit9" : "Unit" + IntToStr(unit); }
 
 } // namespace
 
@@ -35,7 +33,7 @@ TPortGrids::TPortGrids(QWidget* window, std::initializer_list<QWidget*> parents)
         grid->EmbedIn(parent);
         Grids.push_back(grid);
     }
-    for (int unit = 1; unit <= UnitCount; ++unit)
+    for (int unit = 1; unit <= ChassisUnits; ++unit)
         for (TStackingPortUitForm* grid : Grids)
             grid->BuildUnitPages("Unit" + IntToStr(unit), (unit - 1) * PortsPerUnit + 1, PortsPerUnit, BoxesPerRow, 0);
 }
@@ -59,7 +57,7 @@ bool TPortGrids::Refresh(std::string* error)
         return true;
     for (TStackingPortUitForm* grid : Grids) {
         QTabWidget* pages = grid->UnitPageControl;
-        for (int unit = 1; unit <= UnitCount; ++unit) {
+        for (int unit = 1; unit <= ChassisUnits; ++unit) {
             const int tab = grid->UnitSheets[unit] ? pages->indexOf(grid->UnitSheets[unit]) : -1;
             if (tab < 0 || !pages->isTabVisible(tab))
                 continue;

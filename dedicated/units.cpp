@@ -13,9 +13,7 @@
 
 namespace {
 
-constexpr int PortsPerUnit = 64;
 constexpr int UnlistedUnitPorts = 24;
-constexpr int LastUnit = 9;
 
 // The columns of the unit list.
 constexpr int UnitIdColumn = 0;
@@ -85,7 +83,7 @@ TUnitPortError UnitPortToNumber(const std::string& unitText, const std::string& 
                                 const std::vector<TUnitRecord>& units, TPortlessUnit policy, int& number)
 {
     const int unit = StrToIntDef(Trim(unitText), -1);
-    if (unit < 1 || unit > LastUnit)
+    if (unit < 1 || unit > ChassisUnits)
         return TUnitPortError::Unit;
     const int port = StrToIntDef(Trim(portText), -1);
     if (port < 1 || port > EntryPortCount(units, unit, policy))

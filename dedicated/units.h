@@ -9,6 +9,10 @@
 
 class QLineEdit;
 
+// Port positions per unit; units 1 to 9 (9: the CPU module).
+inline constexpr int PortsPerUnit = 64;
+inline constexpr int ChassisUnits = 9;
+
 // One row of the main window's unit list.
 struct TUnitRecord {
     std::string IdText;    // the unit id as the list shows it
