@@ -119,6 +119,7 @@ int TMainForm::ReadUnitTable()
             };
         } catch (const std::exception&) {
             delete std::exchange(UnitRequest, nullptr);
+            unitReadCode_ = VHSNMP_ERR_UNKNOWN;
             SetStatusText("Initial  Unit Information Failed");
             return 0;
         }
@@ -128,6 +129,7 @@ int TMainForm::ReadUnitTable()
         UnitRequest->Get();
         WaitWhileBusy(UnitRequest);
     } catch (const std::exception&) {
+        unitReadCode_ = VHSNMP_ERR_UNKNOWN;
         SetStatusText("Get Ports Information Failed");
         return 0;
     }

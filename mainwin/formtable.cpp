@@ -4,6 +4,12 @@
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/modulebasicconfigurationformunit.h"
 
+// Port, bridge and VLAN windows (l2windows/)
+TRQ_EXTERN_FORM(TPortControlForm);
+TRQ_EXTERN_FORM(TVlanStaticForm);
+TRQ_EXTERN_FORM(TVLanCurrentTableForm);
+TRQ_EXTERN_FORM(TTpGroupDestinationForwardedForm);
+
 namespace {
 
 // {form class, caption prefix (null: its own caption), factory}. Windows still to be built
@@ -15,7 +21,7 @@ const TFormFactory Factories[] = {
     {"TModuleBasicConfigurationForm", nullptr, TRQ_FORM(TModuleBasicConfigurationForm, ModuleBasicConfigurationForm)},
     // Port, bridge and VLAN windows
     {"TLayer2ControlForm", "Layer2 Control: "},
-    {"TPortControlForm", "Port Control Table: "},
+    {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
     {"TSTP_Info", nullptr},
     {"TSTPPortForm", "Spanning Tree Port Table: "},
     {"TIfxForm", "Ifx Table: "},
@@ -25,9 +31,9 @@ const TFormFactory Factories[] = {
     {"TVLanGeneralInfoForm", "802.1Q Basic Configure: "},
     {"TVLanPortInfomationForm", "VLAN Port Information Form: "},
     {"TTrafficSegmentationForm", nullptr},
-    {"TVlanStaticForm", "VLAN Static Table: "},
-    {"TVLanCurrentTableForm", "VLAN Current Table: "},
-    {"TTpGroupDestinationForwardedForm", nullptr},
+    {"TVlanStaticForm", "VLAN Static Table: ", TRQ_FORM_OF(TVlanStaticForm)},
+    {"TVLanCurrentTableForm", "VLAN Current Table: ", TRQ_FORM_OF(TVLanCurrentTableForm)},
+    {"TTpGroupDestinationForwardedForm", nullptr, TRQ_FORM_OF(TTpGroupDestinationForwardedForm)},
     {"TUnicastFilterInformationForm", "Unicast Filter Information: "},
     {"TMulticastFilterInformationForm", "Multicast Filter Information: "},
     {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: "},

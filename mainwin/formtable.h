@@ -1,13 +1,14 @@
 #pragma once
 // The dedicated windows that menu items open (kind 'F' of the menu table): one row per
 // form class, with the caption prefix the menu handler gives it and the factory that
-// creates it. A window's own change fills its row's factory (TRQ_FORM); a row without a
-// factory is a window not built yet, and its menu item stays disabled.
+// creates it. A window's own change fills its row's factory (TRQ_FORM, or TRQ_FORM_OF for
+// the windows of l2windows/ and l3mgmtwindows/, below); a row without a factory is a
+// window not built yet, and its menu item stays disabled.
 //
 // The handler creates the form with the owner the menu table gives (the main window or
 // none, for the application), keeps it in the form's global pointer while it is shown,
-// captions it prefix + device address where the row has a prefix, shows it modally and
-// deletes it.
+// captions it prefix + device address (DedicatedCaption) where the row has a prefix, shows
+// it modally and deletes it.
 #include <span>
 #include <string>
 
@@ -44,7 +45,25 @@ QDialog* CreateLocalForm(QWidget* owner)
     return new Form(owner);
 }
 
-// A row's factory: {"TPortControlForm", "Port Control Table: ", TRQ_FORM(TPortControlForm, PortControlForm)};
-// a form the handler keeps in a local only (no global pointer): TRQ_LOCAL_FORM(TPortTrunkForm).
+// A row's factory, for a form of this folder: {"TAboutForm", nullptr, TRQ_FORM(TAboutForm, AboutForm)};
+// a form the handler keeps in a local only (no global pointer): TRQ_LOCAL_FORM(TAboutForm).
 #define TRQ_FORM(Class, Global) &CreateForm<Class, &Global>, &ForgetForm<Class, &Global>
 #define TRQ_LOCAL_FORM(Class) &CreateLocalForm<Class>, nullptr
+
+// The dedicated windows of l2windows/ and l3mgmtwindows/ are built after the main window
+// (they use it), so the form table names their factories without their headers: the
+// window's own file defines them,
+//   TRQ_DEFINE_FORM(TPortControlForm, PortControlForm)   (or TRQ_DEFINE_LOCAL_FORM(Class))
+// and formtable.cpp declares them and fills the row:
+//   TRQ_EXTERN_FORM(TPortControlForm);
+//   {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
+#define TRQ_EXTERN_FORM(Class)                                                                     \
+    QDialog* Create_##Class(QWidget* owner);                                                     \
+    void Forget_##Class()
+#define TRQ_FORM_OF(Class) &Create_##Class, &Forget_##Class
+#define TRQ_DEFINE_FORM(Class, Global)                                                             \
+    QDialog* Create_##Class(QWidget* owner) { return CreateForm<Class, &Global>(owner); }        \
+    void Forget_##Class() { ForgetForm<Class, &Global>(); }
+#define TRQ_DEFINE_LOCAL_FORM(Class)                                                               \
+    QDialog* Create_##Class(QWidget* owner) { return CreateLocalForm<Class>(owner); }           \
+    void Forget_##Class() {}

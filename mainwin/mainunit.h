@@ -169,6 +169,8 @@ public:
 
     // Reads the unit table into UnitListView: its row count, 0 when the read failed.
     int ReadUnitTable();
+    // The last read of the unit table failed (its text is in status bar panel 0).
+    bool UnitReadFailed() const { return unitReadCode_ != 0; }
     // Slot strips, slot list and unit labels from UnitListView.
     void BuildUnits();
     void CreateSlotForm(const std::string& moduleName, const std::string& slotText);

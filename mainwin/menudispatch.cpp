@@ -15,6 +15,7 @@
 #include "configwin/optionlists.h"
 #include "classlib/panel.h"
 #include "configwin/snmpeditorpanel.h"
+#include "dedicated/dedicatedform.h"
 #include "mainwin/catalogue.h"
 #include "mainwin/formtable.h"
 #include "mainwin/genericwindow.h"
@@ -195,7 +196,7 @@ void TMainForm::OpenCompiledWindow(const TMenuItemDef& item)
     } forget{factory->Forget};
     const std::unique_ptr<QDialog> form(factory->Create(item.OwnerMainWindow ? this : nullptr));
     if (factory->CaptionPrefix)
-        form->setWindowTitle(toQt(factory->CaptionPrefix + DeviceAddress));
+        form->setWindowTitle(DedicatedCaption(factory->CaptionPrefix));
     form->exec();
 }
 

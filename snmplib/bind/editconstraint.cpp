@@ -333,6 +333,33 @@ std::string VhEditConstraint::ExitCheck(const _EditConstraint_s& rec, const std:
     }
 }
 
+std::string VhEditConstraint::CheckText(const QLineEdit* edit) const
+{
+    const _EditConstraint_s* rec = FindConstraint(edit);
+    if (!rec || IsPlaceHolder(edit->text()))
+        return {};
+    const std::string text = fromQt(edit->text());
+    if (text.empty())
+        return rec->LengthFlags & ECF_NOTEMPTY ? CommonMsgTable.Text(MsgEmpty) : std::string();
+    std::string message = ExitCheck(*rec, text);
+    if (message.empty() && FirstDisallowed(*rec, edit->text()) >= 0) {
+        switch (rec->Type) {
+        case 'h':
+            message = Message(MsgHexMax, {{"[MAXLEN]", IntToStr(rec->Length)}});
+            break;
+        case 'n':
+            message = Message(MsgListRange, {{"[DELIMITER]", std::string(1, rec->Delimiter)},
+                                             {"[MIN]", IntToStr(DoubleToLow32(rec->Minimum))},
+                                             {"[MAX]", IntToStr(DoubleToLow32(rec->Maximum))}});
+            break;
+        default:
+            message = Message(MsgNumberRange, {{"[MIN]", FloatToStr(rec->Minimum)}, {"[MAX]", FloatToStr(rec->Maximum)}});
+            break;
+        }
+    }
+    return message;
+}
+
 void VhEditConstraint::EditExit(QObject* sender)
 {
     auto* edit = qobject_cast<QLineEdit*>(sender);

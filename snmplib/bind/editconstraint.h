@@ -67,6 +67,11 @@ public:
     void SetOwner(QWidget* owner) { Owner = owner; }
     QWidget* GetOwner() const { return Owner; }
 
+    // The message that leaving the edit would show for its present text (a character the
+    // type does not allow counts as a value out of range); "" when the text passes, when
+    // the edit has no record, and for a place-holder text. Shows nothing.
+    std::string CheckText(const QLineEdit* edit) const;
+
     // The installed handlers.
     void EditChange(QObject* sender);
     void EditExit(QObject* sender);

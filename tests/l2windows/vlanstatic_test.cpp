@@ -1,0 +1,196 @@
+// Static VLAN window: the walk with the three port grids loaded bit-exact, Add, Set and
+// Delete with exactly the varbinds of a whole row, the VLAN ID's format and lock, the two
+// requests' busy rules, and the grids following the chassis.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QTest>
+#include <QTimer>
+
+#include "configwin/stackingportuitform.h"
+#include "l2windows/vlanstaticformunit.h"
+#include "mainwin/mainunit.h"
+#include "classlib/dialogs.h"
+#include "windowworld.h"
+
+using namespace wintest;
+
+namespace {
+
+const std::string Static = "1.3.6.1.2.1.17.7.1.4.3.1";
+enum Grid { Egress, Forbidden, Untagged };
+constexpr int Vlan10 = 1; // rows: VLANs 1, 10, 20
+
+TStackingPortUitForm* GridOf(TVlanStaticForm& w, Grid grid) { return w.Grids->Grid(grid); }
+
+// The set of a whole row, in column order: name, forbidden, untagged, egress, status.
+std::vector<std::string> RowSet(int vlan, const std::string& name, const std::vector<int>& forbidden,
+                                const std::vector<int>& untagged, const std::vector<int>& egress, int status)
+{
+    const std::string index = "." + std::to_string(vlan);
+    std::vector<std::string> out{Static + ".1" + index + " STRING " + name};
+    out.push_back(Static + ".3" + index + " HEX " + portListHex(forbidden));
+    out.push_back(Static + ".4" + index + " HEX " + portListHex(untagged));
+    out.push_back(Static + ".2" + index + " HEX " + portListHex(egress));
+    out.push_back(Static + ".5" + index + " INTEGER " + std::to_string(status));
+    return out;
+}
+
+TEST(VlanStaticWindow, SelectingARowLoadsEveryControlAndTheGridsBitExact)
+{
+    ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        EXPECT_EQ(w.windowTitle(), "VLAN Static Table: 127.0.0.1");
+        EXPECT_EQ(columnTexts(w.LV_dot1qVlanStaticEntry, 0), (std::vector<std::string>{"1", "10", "20"}));
+        EXPECT_EQ(w.ST_Count2->text(), "3");
+        EXPECT_EQ(w.NextFreeLocalVlanIndex->text(), "0");
+        EXPECT_FALSE(w.SetBtn->isEnabled());
+        EXPECT_FALSE(w.DeleteBtn->isEnabled());
+        for (Grid grid : {Egress, Forbidden, Untagged})
+            EXPECT_EQ(visiblePages(GridOf(w, grid)), (std::vector<std::string>{"Unit1 TRQ-3120", "Unit2 TRQ-3114",
+                                                                                "Unit3 TRQ-3117", "Unit4 TRQ-3118",
+                                                                                "Unit5 TRQ-3122"}));
+
+        GridOf(w, Egress)->PortCheckBoxes[512]->setChecked(true); // "CPU Unit9": not bound
+        selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
+        EXPECT_EQ(w.ED_VLANID->text(), "10");
+        EXPECT_FALSE(w.ED_VLANID->isEnabled()) << "the row's key is locked while it is shown";
+        EXPECT_EQ(w.ED_VLANName->text(), "v10");
+        EXPECT_EQ(w.Status->currentText(), "Active");
+        EXPECT_EQ(tickedBoxes(GridOf(w, Egress)), (std::vector<int>{0, 64, 511, 512}));
+        EXPECT_EQ(tickedBoxes(GridOf(w, Forbidden)), (std::vector<int>{511}));
+        EXPECT_EQ(tickedBoxes(GridOf(w, Untagged)), (std::vector<int>{0}));
+        EXPECT_TRUE(w.SetBtn->isEnabled());
+        EXPECT_TRUE(w.DeleteBtn->isEnabled());
+        snapshot(&w, "vlanstatic");
+
+        // Set writes the whole row; with no status shown, the row without its status.
+        for (const bool statusShown : {true, false}) {
+            selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
+            if (!statusShown)
+                w.Status->setCurrentIndex(-1);
+            clearLog();
+            w.SetBtn->click();
+            ASSERT_TRUE(waitIdle(w));
+            const auto sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            auto expected = RowSet(10, "v10", {511}, {0}, {0, 64, 511}, 1);
+            if (!statusShown)
+                expected.pop_back();
+            EXPECT_EQ(varbinds(sets[0]), expected);
+        }
+
+        // A click on empty space clears the editors, except the CPU unit's boxes.
+        selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
+        selectRow(w.LV_dot1qVlanStaticEntry, -1);
+        EXPECT_TRUE(w.ED_VLANID->isEnabled());
+        EXPECT_EQ(w.ED_VLANID->text(), "");
+        EXPECT_EQ(tickedBoxes(GridOf(w, Egress)), (std::vector<int>{512}));
+        EXPECT_FALSE(w.SetBtn->isEnabled());
+    }));
+}
+
+TEST(VlanStaticWindow, AddAndDeleteSendTheWholeRowForTheRightVlan)
+{
+    ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        QTest::keyClicks(w.ED_VLANID, "3x0");
+        EXPECT_EQ(w.ED_VLANID->text(), "30") << "the VLAN ID takes digits only";
+        w.ED_VLANName->setText("v30");
+        GridOf(w, Egress)->PortCheckBoxes[64]->setChecked(true);   // unit 2, port 1: octet 8, 0x80
+        GridOf(w, Untagged)->PortCheckBoxes[575]->setChecked(true); // "CPU Unit9": not written
+        clearLog();
+        w.AddBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets[0]), RowSet(30, "v30", {}, {}, {64}, 4));
+        EXPECT_EQ(columnTexts(w.LV_dot1qVlanStaticEntry, 0), (std::vector<std::string>{"1", "10", "20", "30"}));
+
+        // Delete addresses the selected row, whatever the VLAN ID edit was made to hold.
+        selectRow(w.LV_dot1qVlanStaticEntry, 3);
+        w.ED_VLANID->setText("1");
+        clearLog();
+        w.DeleteBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets[0]), RowSet(30, "v30", {}, {}, {64}, 6));
+        EXPECT_EQ(columnTexts(w.LV_dot1qVlanStaticEntry, 0), (std::vector<std::string>{"1", "10", "20"}));
+    }));
+}
+
+TEST(VlanStaticWindow, AVlanIdOutsideItsRangeIsRefusedBeforeAnythingIsSent)
+{
+    ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        MessageRecorder boxes;
+        clearLog();
+        for (const char* id : {"5000", "0", ""}) {
+            w.ED_VLANID->setText(id);
+            w.AddBtn->click();
+        }
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_TRUE(logged("set").empty());
+        ASSERT_EQ(boxes.Shown.size(), 2u);
+        EXPECT_EQ(boxes.Shown[0].text, "Please enter a number between 1 and 4094!");
+        EXPECT_NE(w.Memo1->toPlainText().indexOf("VLAN ID is empty."), -1);
+    }));
+}
+
+TEST(VlanStaticWindow, WhileEitherRequestIsBusyRefreshIsIgnoredAndWritesAreRefused)
+{
+    ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
+        mainsim::sim().delay(30);
+        MessageRecorder boxes;
+        clearLog();
+        w.RefreshBtn->click();
+        w.RefreshBtn->click();
+        w.AddBtn->click();
+        w.SetBtn->click();
+        w.DeleteBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        mainsim::sim().delay(0);
+        EXPECT_TRUE(logged("set").empty());
+        EXPECT_EQ(logged("get").size(), 1u) << "one read of the next free index";
+        ASSERT_EQ(boxes.Shown.size(), 1u) << "Set and Delete stay disabled until a row is selected again";
+        EXPECT_EQ(boxes.Shown[0].text, "Get data not complete");
+    }));
+}
+
+TEST(VlanStaticWindow, PortGridsFollowTheChassis)
+{
+    // First open with the main window's unit list still empty: the grids wait for its read.
+    mainsim::mainForm().UnitListView->clear();
+    ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        EXPECT_EQ(visiblePages(GridOf(w, Untagged)).size(), 5u);
+        EXPECT_EQ(visibleBoxCounts(GridOf(w, Untagged)), (std::vector<int>{24, 12, 12, 16, 2}));
+
+        // A module leaves, another comes: after the chassis poll, Refresh shows them.
+        ASSERT_TRUE(mainsim::sim().removeModule(3));
+        ASSERT_TRUE(mainsim::sim().insertModule(6, "TRQ-3115"));
+        mainsim::mainForm().RefreshChassis();
+        w.RefreshBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        for (Grid grid : {Egress, Forbidden, Untagged}) {
+            EXPECT_EQ(visiblePages(GridOf(w, grid)), (std::vector<std::string>{"Unit1 TRQ-3120", "Unit2 TRQ-3114",
+                                                                                "Unit4 TRQ-3118", "Unit5 TRQ-3122",
+                                                                                "Unit6 TRQ-3115"}));
+            EXPECT_EQ(visibleBoxCounts(GridOf(w, grid)), (std::vector<int>{24, 12, 16, 2, 8}));
+        }
+
+        // A second Refresh while the first waits for the unit list changes nothing twice.
+        mainsim::mainForm().UnitListView->clear();
+        mainsim::sim().delay(20);
+        QTimer::singleShot(5, &w, [&w] { w.RefreshBtn->click(); });
+        w.RefreshBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        mainsim::sim().delay(0);
+        EXPECT_EQ(visiblePages(GridOf(w, Egress)), (std::vector<std::string>{"Unit1 TRQ-3120", "Unit2 TRQ-3114",
+                                                                              "Unit4 TRQ-3118", "Unit5 TRQ-3122",
+                                                                              "Unit6 TRQ-3115"}));
+    }));
+    ASSERT_TRUE(mainsim::sim().removeModule(6));
+    ASSERT_TRUE(mainsim::sim().insertModule(3, "TRQ-3117"));
+    mainsim::mainForm().RefreshChassis();
+}
+
+} // namespace
