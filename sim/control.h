@@ -3,7 +3,9 @@
 // field escaping shared with the test harness.
 #include "sim/profile.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trqsim {
@@ -40,6 +42,10 @@ struct SimState {
     int failStatus = 0;       // error-status for the next set (0: none)
     int failIndex = 1;
     std::vector<LogEntry> log;
+    // The values that net-snmp's own framework modules serve (engine, message processing
+    // and USM statistics), as they are at the moment of asking; the walk command lists them
+    // beside the store's.
+    std::function<std::vector<std::pair<Oid, Value>>()> frameworkValues;
 };
 
 // Runs one command line; returns the answer without the terminating "." line.

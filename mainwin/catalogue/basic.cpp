@@ -392,10 +392,15 @@ constexpr VhSNMPObjectDesc LearningConstraintTableObjects[] = {
     {},
 };
 // The table is indexed by VLAN and constraint set: two keys. The two defaults
-// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, read beside the rows (menudispatch.cpp).
+// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, shown read-only beside the rows.
+constexpr VhSNMPObjectDesc LearningConstraintDefaults[] = {
+    {"1.3.6.1.2.1.17.7.1.4.9", "Default VLAN Constraint Set", integer, readonly},
+    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", integer, readonly, &IndependentList},
+    {},
+};
 constexpr TCatalogueRecord LearningConstraintTable = {
     .MenuItem = "LearningConstraintTable", .Title = "Learning Constraint Table", .Kind = 'L', .ListType = MVT_UMV,
-    .KeyCount = 2, .Objects = LearningConstraintTableObjects, .Height = 450,
+    .KeyCount = 2, .Objects = LearningConstraintTableObjects, .Height = 450, .Beside = LearningConstraintDefaults,
 };
 
 // "Port Information Table" ("Port Information")
