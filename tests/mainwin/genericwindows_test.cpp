@@ -21,7 +21,12 @@ using namespace mainsim;
 
 namespace {
 
+// Built twice: over SNMPv2c, and over SNMPv3 at authPriv.
+#ifdef TRQ_SWEEP_USM_AUTHPRIV
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::UsmAuthPriv);
+#else
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+#endif
 
 std::vector<const TCatalogueRecord*> AllRecords()
 {
@@ -59,6 +64,7 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
         suffix = "70";
     }
     QPointer<TConfigForm> seen;
+    ASSERT_TRUE(sim().clearLog());
     const bool opened = withModal(record.MenuItem, [&](QDialog* window) {
         auto* form = qobject_cast<TConfigForm*>(window);
         ASSERT_NE(form, nullptr);
@@ -79,6 +85,12 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
         panel->ButtonPanel->CloseButton->click();
     });
     EXPECT_TRUE(opened);
+    // Every read went out with the version and credentials the program was started with.
+    for (const trqtest::PduLogEntry& pdu : sim().pduLog()) {
+        EXPECT_EQ(pdu.version, readVersion()) << pdu.type;
+        EXPECT_EQ(pdu.securityName, readSecurityName()) << pdu.type;
+        EXPECT_EQ(pdu.errorStatus, 0) << pdu.type;
+    }
     EXPECT_TRUE(seen.isNull()) << "the window was not deleted";
     EXPECT_EQ(ConfigForm, nullptr);
     EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;

@@ -43,10 +43,14 @@ namespace {
 
 std::unique_ptr<trqtest::SimProcess> g_sim;
 std::unique_ptr<TMainForm> g_form;
+SimSecurity g_security = SimSecurity::Community;
 
 class MainWindowEnvironment : public ::testing::Environment {
 public:
-    explicit MainWindowEnvironment(std::string profile) : profile_(std::move(profile)) {}
+    MainWindowEnvironment(std::string profile, SimSecurity security) : profile_(std::move(profile))
+    {
+        g_security = security;
+    }
 
     void SetUp() override
     {
@@ -60,14 +64,28 @@ public:
         g_sim = std::make_unique<trqtest::SimProcess>(trqtest::SimOptions{profile_, "", {}});
         std::string error;
         ASSERT_TRUE(g_sim->start(&error)) << error;
-        // SNMPv2c on the simulator's port, as the host platform would start the program.
-        std::ofstream(root + "127.0.0.1.cfg", std::ios::binary)
-            << settingsFile({{"AgentPort", std::to_string(g_sim->port()).c_str()},
-                             {"Version", "1"},
-                             {"SecurityModel", "3"},
-                             {"SecurityLevel", "-1"},
-                             {"AuthProtocol", "-1"},
-                             {"PrivProtocol", "-1"}});
+        // SNMPv2c or SNMPv3 on the simulator's port, as the host platform would start the
+        // program. The file holds list indexes: level 2 authPriv, protocols 2 SHA-1 and 1 DES.
+        const std::string port = std::to_string(g_sim->port());
+        if (g_security == SimSecurity::UsmAuthPriv)
+            std::ofstream(root + "127.0.0.1.cfg", std::ios::binary)
+                << settingsFile({{"AgentPort", port.c_str()},
+                                 {"Version", "3"},
+                                 {"SecurityModel", "3"},
+                                 {"SecurityName", "shades"},
+                                 {"SecurityLevel", "2"},
+                                 {"AuthProtocol", "2"},
+                                 {"PrivProtocol", "1"},
+                                 {"AuthPassword", "authpass123"},
+                                 {"PrivPassword", "privpass123"}});
+        else
+            std::ofstream(root + "127.0.0.1.cfg", std::ios::binary)
+                << settingsFile({{"AgentPort", port.c_str()},
+                                 {"Version", "1"},
+                                 {"SecurityModel", "3"},
+                                 {"SecurityLevel", "-1"},
+                                 {"AuthProtocol", "-1"},
+                                 {"PrivProtocol", "-1"}});
         g_form.reset(TMainForm::Create({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
         ASSERT_NE(g_form->MainRequest, nullptr);
     }
@@ -86,11 +104,15 @@ private:
 
 } // namespace
 
-bool UseMainWindowOnSimulator(const std::string& profile)
+bool UseMainWindowOnSimulator(const std::string& profile, SimSecurity security)
 {
-    ::testing::AddGlobalTestEnvironment(new MainWindowEnvironment(profile));
+    ::testing::AddGlobalTestEnvironment(new MainWindowEnvironment(profile, security));
     return true;
 }
+
+int readVersion() { return g_security == SimSecurity::UsmAuthPriv ? 3 : 1; }
+
+std::string readSecurityName() { return g_security == SimSecurity::UsmAuthPriv ? "shades" : "mardle"; }
 
 TMainForm& mainForm() { return *g_form; }
 trqtest::SimProcess& sim() { return *g_sim; }
