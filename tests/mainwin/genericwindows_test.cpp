@@ -85,11 +85,17 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
         panel->ButtonPanel->CloseButton->click();
     });
     EXPECT_TRUE(opened);
-    // Every read went out with the version and credentials the program was started with.
+    // Every read went out with the version and credentials the program was started with,
+    // and none named a key that only the index carries.
     for (const trqtest::PduLogEntry& pdu : sim().pduLog()) {
         EXPECT_EQ(pdu.version, readVersion()) << pdu.type;
         EXPECT_EQ(pdu.securityName, readSecurityName()) << pdu.type;
         EXPECT_EQ(pdu.errorStatus, 0) << pdu.type;
+        for (const auto& vb : pdu.varbinds)
+            for (int i = 0; record.Objects[i].Oid; ++i)
+                if (record.Objects[i].Access & SNMP_ACCESS_NOTACCESS) {
+                    EXPECT_NE((vb.oid + ".").rfind(std::string(record.Objects[i].Oid) + ".", 0), 0u) << vb.oid;
+                }
     }
     EXPECT_TRUE(seen.isNull()) << "the window was not deleted";
     EXPECT_EQ(ConfigForm, nullptr);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -21,6 +22,7 @@
 #include <memory>
 
 #include "configwin/configform.h"
+#include "configwin/ctrlbtnpanel.h"
 #include "configwin/editspanel.h"
 #include "configwin/listviewpanel.h"
 #include "configwin/snmplistviewpanel.h"
@@ -180,6 +182,84 @@ bool firstReadDone(TConfigForm* form)
         if (request->Busy)
             return false;
     return !form->Requests.empty() && memoLines(form).size() >= form->Requests.size();
+}
+
+Varbinds VarbindsOf(const trqtest::PduLogEntry& pdu)
+{
+    Varbinds out;
+    for (const auto& vb : pdu.varbinds)
+        out.emplace_back(vb.oid, vb.type + " " + vb.value);
+    return out;
+}
+
+std::vector<trqtest::PduLogEntry> Logged(const std::string& type)
+{
+    std::vector<trqtest::PduLogEntry> out;
+    for (auto& e : sim().pduLog())
+        if (e.type == type)
+            out.push_back(e);
+    return out;
+}
+
+TConfigForm* Generic(QDialog* window)
+{
+    auto* form = qobject_cast<TConfigForm*>(window);
+    EXPECT_NE(form, nullptr);
+    return form;
+}
+
+TSNMPListViewPanel* TablePanel(QDialog* window)
+{
+    TConfigForm* form = Generic(window);
+    return form ? dynamic_cast<TSNMPListViewPanel*>(form->Panel()) : nullptr;
+}
+
+// The list-view row whose first columns (the keys) show these texts; -1 if none.
+int RowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys)
+{
+    for (int r = 0; r < view->topLevelItemCount(); ++r) {
+        bool all = true;
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            all = all && view->topLevelItem(r)->text(static_cast<int>(k)).toStdString() == keys[k];
+        if (all)
+            return r;
+    }
+    return -1;
+}
+
+void SelectRow(QTreeWidget* view, int row)
+{
+    view->clearSelection();
+    view->topLevelItem(row)->setSelected(true);
+}
+
+void Choose(QWidget* combo, const char* label)
+{
+    auto* box = qobject_cast<QComboBox*>(combo);
+    ASSERT_NE(box, nullptr);
+    box->setCurrentIndex(box->findText(label));
+    ASSERT_EQ(box->currentText(), label);
+}
+
+// Writes one column of the selected row in the table's edit window.
+void EditSelectedRow(TSNMPListViewPanel* table, int column, const std::function<void(QWidget* value)>& enter)
+{
+    const bool opened = withModal([table] { table->ButtonPanel->EditButton->click(); }, [&](QDialog* edit) {
+        const std::string n = std::to_string(column);
+        enter(Find<QWidget>(edit, ("ValueControl" + n).c_str()));
+        Find<QCheckBox>(edit, ("CheckBox" + n).c_str())->setChecked(true);
+        Find<QPushButton>(edit, "SetCheckedButton")->click();
+    });
+    EXPECT_TRUE(opened);
+}
+
+bool Idle(QDialog* window)
+{
+    TConfigForm* form = Generic(window);
+    for (const VhSNMPRequest2Edits* request : form->Requests)
+        if (request->Busy)
+            return false;
+    return true;
 }
 
 StandInPortButton::StandInPortButton(int port)

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
 #include "simharness.h"
 
 class QAction;
@@ -14,6 +18,9 @@ class QDialog;
 class QPlainTextEdit;
 class QPushButton;
 class TConfigForm;
+class TSNMPListViewPanel;
+class QTreeWidget;
+class QWidget;
 class TMainForm;
 struct TCatalogueRecord;
 
@@ -68,5 +75,35 @@ public:
 // instance that any readable column has, each cell the value at that instance or empty.
 void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, const std::string& suffix);
 void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form);
+
+// ---- Reading the simulator's PDU log and driving the windows' controls ----
+
+using Varbinds = std::vector<std::pair<std::string, std::string>>; // oid, "TYPE value"
+
+Varbinds VarbindsOf(const trqtest::PduLogEntry& pdu);
+// The logged PDUs of one type ("get", "getnext", "set"), oldest first.
+std::vector<trqtest::PduLogEntry> Logged(const std::string& type);
+
+// The child of that name, with a test failure when there is none.
+template <class T>
+T* Find(QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// The window as a generic window, and its table panel (null for a scalar window).
+TConfigForm* Generic(QDialog* window);
+TSNMPListViewPanel* TablePanel(QDialog* window);
+// The list-view row whose first columns (the keys) show these texts; -1 if none.
+int RowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys);
+void SelectRow(QTreeWidget* view, int row);
+// Chooses the label in a drop-down list.
+void Choose(QWidget* combo, const char* label);
+// Writes one column of the selected row in the table's edit window.
+void EditSelectedRow(TSNMPListViewPanel* table, int column, const std::function<void(QWidget* value)>& enter);
+// Every request of the generic window idle.
+bool Idle(QDialog* window);
 
 } // namespace mainsim
