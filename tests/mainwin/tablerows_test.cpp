@@ -18,6 +18,7 @@
 #include "mainsim.h"
 #include "mainwin/catalogue.h"
 #include "platform/dialogs.h"
+#include "screenshot.h"
 
 using namespace mainsim;
 
@@ -95,6 +96,10 @@ TEST(TableRows, EachShapeOfIndexAddsEditsAndDeletesItsRowAtTheIndexItsKeysMake)
         {"DNSCtrlTable1", {{0, "new.local"}, {1, "10.90.90.54"}}, {}, {"new.local", "10.90.90.54"},
          E + ".11.78.1.3.3.2.6.1", "9.110.101.119.46.108.111.99.97.108.10.90.90.54", {{"3", "INTEGER 3"}}, true, {}, {},
          "INTEGER 2", 3},
+        // Two numbers; a MAC address and a port list written as octets.
+        {"RuleOfEthernetInformation1", {{0, "2"}, {1, "5"}}, {{3, "0080C8000002"}, {13, "F000000000000000"}}, {"2", "5"},
+         E + ".12.9.3.1.1", "2.5", {{"4", "HEX 0080C8000002"}, {"14", "HEX F000000000000000"}, {"15", "INTEGER 4"}},
+         true, {{"13", "INTEGER 1"}}, {12, "deny"}, "INTEGER 6", 15},
         // No Edit: a member added with its candidate and password.
         {"mmiMmbSwt", {{0, "3"}}, {{7, "4"}, {8, "secret"}}, {"3"}, E + ".12.8.1.3.1", "3",
          {{"8", "INTEGER 4"}, {"9", "STRING secret"}, {"10", "INTEGER 4"}}, false, {}, {}, "INTEGER 6", 10},
@@ -119,6 +124,7 @@ TEST(TableRows, EachShapeOfIndexAddsEditsAndDeletesItsRowAtTheIndexItsKeysMake)
                     Enter(add, value);
                     Find<QCheckBox>(add, ("CheckBox" + std::to_string(value.Column)).c_str())->setChecked(true);
                 }
+                trqtest::saveScreenshot(add, QString("add_") + c.Item);
                 Find<QPushButton>(add, "SetCheckedButton")->click();
             }));
             ASSERT_TRUE(waitUntil([&] { return Idle(window) && RowWithKeys(view, c.Shown) >= 0; }));
