@@ -15,6 +15,8 @@
 #include "mainwin/genericwindow.h"
 #include "mainwin/menutable.h"
 #include "platform/dialogs.h"
+#include "platform/exception.h"
+#include "snmplib/request.h"
 #include "screenshot.h"
 
 using namespace mainsim;
@@ -100,6 +102,52 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
     EXPECT_TRUE(seen.isNull()) << "the window was not deleted";
     EXPECT_EQ(ConfigForm, nullptr);
     EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;
+}
+
+// The agent's answer to a set of one object at one instance: 0, or its error status.
+int SetStatus(const std::string& oid, const std::string& instance, unsigned syntax, const std::string& value)
+{
+    const VhSNMPObjectDesc object[] = {{oid.c_str(), "object", syntax, SNMP_ACCESS_READWRITE}, {}};
+    VhSNMPRequest request;
+    request.LoadDefaults();
+    request.VarList = VhSNMPVarList(object, MVT_SV, 0);
+    request.VarList.Suffix = instance;
+    request.VarList.GetItem(0)->Value = value;
+    try {
+        request.Set(false, "", nullptr);
+        return 0;
+    } catch (const Exception& e) {
+        return -e.HelpContext - 100; // agent error-status n is -100 - n
+    }
+}
+
+// What the window cannot write, the simulator refuses as the device does: a read-only
+// object answers notWritable, a number outside a drop-down list's labels wrongValue.
+TEST_P(GenericWindow, TheSimulatorRefusesWhatTheWindowCannotWrite)
+{
+    const TCatalogueRecord& record = *GetParam();
+    for (int i = 0; record.Objects[i].Oid; ++i) {
+        const VhSNMPObjectDesc& object = record.Objects[i];
+        const bool readOnly = (object.Access & SNMP_ACCESS_READWRITE) == SNMP_ACCESS_READONLY;
+        const bool labelled = (object.Access & SNMP_ACCESS_WRITEONLY) && object.Options &&
+                              object.Syntax == SNMP_SYNTAX_INTEGER;
+        if (!readOnly && !labelled)
+            continue;
+        const std::string suffix = record.Kind == MENU_PORT_EDITOR ? "70" : "";
+        const auto served = sim().walk(std::string(object.Oid) + (suffix.empty() ? "" : "." + suffix));
+        if (served.empty())
+            continue; // a port popup object of another port, or a column without rows
+        const std::string instance = served.front().oid.substr(std::string(object.Oid).size() + 1);
+        SCOPED_TRACE(std::string(object.Caption) + " at " + served.front().oid);
+        if (readOnly) {
+            EXPECT_EQ(SetStatus(object.Oid, instance, SNMP_SYNTAX_INTEGER, "0"), 17);
+        } else {
+            long outside = 1;
+            for (int k = 0; k < object.Options->Count(); ++k)
+                outside = std::max(outside, static_cast<long>(object.Options->ItemAt(k)->Value) + 7);
+            EXPECT_EQ(SetStatus(object.Oid, instance, SNMP_SYNTAX_INTEGER, std::to_string(outside)), 10);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, GenericWindow, ::testing::ValuesIn(AllRecords()),
