@@ -17,19 +17,11 @@ constexpr TCatalogueRecord JumboFrameCtrl1 = {
     .Objects = JumboFrameCtrl1Objects,
 };
 
-// "Port Information Table" ("Layer 2 Management" > "Port Management" > "Port Information Table")
-constexpr VhSNMPObjectDesc PortInformation1Objects[] = {
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.1", "Port Index", integer, readonly},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.2", "Port Number", displaystr, readonly},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.3", "Unit Index", integer, readonly},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4", "Port Type", integer, readonly, &PortTypeList},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.5", "Link Status", integer, readonly, &LinkPassFailList},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.6", "Nway Status", integer, readonly, &EmptyLinkDownHalf10MbpsList},
-    {},
-};
+// "Port Information Table" ("Layer 2 Management" > "Port Management" > "Port Information Table"):
+// the port popup's descriptor table (catalogue/basic.cpp), walked as a table.
 constexpr TCatalogueRecord PortInformation1 = {
     .MenuItem = "PortInformation1", .Title = "Port Information Table", .Kind = 'L', .ListType = MVT_FMV,
-    .KeyCount = 1, .Objects = PortInformation1Objects, .EditWidthPlus = 102, .Height = 450,
+    .KeyCount = 1, .Objects = PortInformationObjects, .EditWidthPlus = 102, .Height = 450,
 };
 
 // "Serial Port Information" ("Layer 2 Management" > "Port Management" > "Serial Port Information")
