@@ -136,7 +136,7 @@ bool withModal(const std::function<void()>& open, const std::function<void(QDial
             clock.start();
         auto* generic = qobject_cast<TConfigForm*>(window);
         const bool isReady = ready ? ready(window) : (!generic || firstReadDone(generic));
-        if (!isReady && clock.elapsed() < 20000)
+        if (!isReady && clock.elapsed() < ReadyWithin)
             return;
         opened = true;
         watch.stop();

@@ -41,9 +41,13 @@ std::string readSecurityName();
 TMainForm& mainForm();
 trqtest::SimProcess& sim();
 
+// How long withModal lets a window get ready, in ms: a ceiling, never a wait. A walk of some
+// hundred rows takes tens of seconds in the sanitizer build on a machine busy with other tests.
+inline constexpr int ReadyWithin = 60000;
+
 // Triggers the menu item (of the menu bar or the port popup) and runs inside() with the
 // modal window it opens, once ready(window) holds (by default: a generic window's first
-// read has ended; any other window at once) or 20 s have passed; true when a window opened
+// read has ended; any other window at once) or ReadyWithin has passed; true when a window opened
 // and the item's handler returned. A window inside() leaves open is closed. The checks run
 // from the modal window's own loop, never inside a handler that pumps messages.
 bool withModal(QAction* item, const std::function<void(QDialog* window)>& inside,
