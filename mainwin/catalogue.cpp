@@ -17,3 +17,5 @@ const TCatalogueRecord* FindCatalogueRecord(const std::string& menuItem)
 }
 
 int CatalogueObjectCount(const TCatalogueRecord& record) { return TableCount(record.Objects); }
+
+int CatalogueBesideCount(const TCatalogueRecord& record) { return record.Beside ? TableCount(record.Beside) : 0; }

@@ -50,6 +50,10 @@ struct TCatalogueRecord {
     const char* CaptionPrefix = nullptr; // caption = prefix + address, WindowTitle left as it is
     // Ascending variable index; unused entries have Index -1.
     TCatalogueFormat Formats[CatalogueMaxFormats] = {};
+    // Scalars that a table window also shows, in a strip of their own below its rows and
+    // read each time the rows have been read (descriptor records after the table's), or
+    // null. The window that has them names its own code for them (menudispatch.cpp).
+    const VhSNMPObjectDesc* Beside = nullptr;
 };
 
 // One data file's records.
@@ -64,5 +68,6 @@ std::span<const TCatalogueGroup* const> CatalogueGroups();
 // The record of a menu item, or null.
 const TCatalogueRecord* FindCatalogueRecord(const std::string& menuItem);
 
-// Number of descriptor records before the end record.
+// Number of descriptor records before the end record (of the table; of the scalars beside it).
 int CatalogueObjectCount(const TCatalogueRecord& record);
+int CatalogueBesideCount(const TCatalogueRecord& record);

@@ -80,7 +80,7 @@ TGenericWindow BuildGenericWindow(const TCatalogueRecord& record, float scaleFac
         if (format.Format)
             panel->SetVarFormat(format.Index, format.Format);
     ApplyLayout(record, *form, *panel, scaleFactor);
-    return {form.release(), r, panel};
+    return {&record, form.release(), r, panel};
 }
 
 std::string GenericWindowCaption(const TCatalogueRecord& record, const std::string& deviceAddress)

@@ -11,6 +11,7 @@ class TSNMPEditorPanel;
 class VhSNMPRequest2Edits;
 
 struct TGenericWindow {
+    const TCatalogueRecord* Record = nullptr; // the record it was built from
     TConfigForm* Form = nullptr;            // the caller's
     VhSNMPRequest2Edits* Request = nullptr; // owned by Form
     TSNMPEditorPanel* Panel = nullptr;      // the scalar-group panel, or the table panel

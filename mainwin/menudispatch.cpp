@@ -241,23 +241,14 @@ void TMainForm::RmonControlClose(TConfigForm* form, QObject* sender)
     UpdateRmonMenus();
 }
 
-namespace {
-
-// The defaults of the learning constraints: scalars, shown beside the table's rows.
-const VhSNMPObjectDesc ConstraintDefaultObjects[] = {
-    {"1.3.6.1.2.1.17.7.1.4.9", "Default VLAN Constraint Set", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
-    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY,
-     &IndependentList},
-    {},
-};
-
-} // namespace
-
+// The defaults of the learning constraints: the record's scalars, shown beside the table's rows.
 void TMainForm::AddConstraintDefaults(TGenericWindow& window)
 {
+    if (!window.Record || !window.Record->Beside)
+        return;
     TConfigForm* form = window.Form;
     auto request = std::make_unique<VhSNMPRequest2Edits>(form);
-    request->Request.VarList = VhSNMPVarList(ConstraintDefaultObjects, SVT_SV, 0);
+    request->Request.VarList = VhSNMPVarList(window.Record->Beside, SVT_SV, 0);
     if (TMsgPanel* messages = window.Panel->MessagePanel())
         request->SetMessageTarget(messages->Memo);
     auto* strip = new TEditsPanel(window.Panel->InnerPanel, request.get());

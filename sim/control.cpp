@@ -1,6 +1,7 @@
 #include "sim/control.h"
 
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 namespace trqsim {
@@ -168,17 +169,19 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
     }
     if (cmd == "walk" && w.size() == 2 && parseOid(w[1], oid)) {
         // What an SNMP walk of the subtree would give, in OID order.
-        std::string lines;
-        size_t count = 0;
+        std::map<Oid, Value> served;
         for (auto it = st.profile.store.cells().lower_bound(oid);
-             it != st.profile.store.cells().end() && oidStartsWith(it->first, oid); ++it) {
-            if (it->second.access == Access::NotAccessible)
-                continue;
-            lines += "\nVB " + oidToString(it->first) + " " + tagName(it->second.value) + " " +
-                     escapeField(valueText(it->second.value));
-            ++count;
-        }
-        return "OK " + std::to_string(count) + lines;
+             it != st.profile.store.cells().end() && oidStartsWith(it->first, oid); ++it)
+            if (it->second.access != Access::NotAccessible)
+                served.emplace(it->first, it->second.value);
+        if (st.frameworkValues)
+            for (auto& [at, value] : st.frameworkValues())
+                if (oidStartsWith(at, oid))
+                    served.emplace(at, value);
+        std::string lines;
+        for (const auto& [at, value] : served)
+            lines += "\nVB " + oidToString(at) + " " + tagName(value) + " " + escapeField(valueText(value));
+        return "OK " + std::to_string(served.size()) + lines;
     }
     if (cmd == "remove" && w.size() == 2 && parseOid(w[1], oid))
         return "OK " + std::to_string(st.profile.store.removeSubtree(oid));

@@ -3,7 +3,9 @@
 // field escaping shared with the test harness.
 #include "sim/profile.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trqsim {
@@ -44,6 +46,10 @@ struct SimState {
     // counter instead of a response.
     Oid reportOid;
     int reportCount = 0;
+    // The values that net-snmp's own framework modules serve (engine, message processing
+    // and USM statistics), as they are at the moment of asking; the walk command lists them
+    // beside the store's.
+    std::function<std::vector<std::pair<Oid, Value>>()> frameworkValues;
 };
 
 // The counters a REPORT can carry, by name (usmStats and snmp MPD / target counters):

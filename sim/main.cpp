@@ -254,6 +254,37 @@ int storeHandler(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnm
     return SNMP_ERR_NOERROR;
 }
 
+// --- what net-snmp's framework modules serve ----------------------------------------------
+
+// The engine group, the message-processing statistics and the USM statistics as the modules
+// that serve them read them from the library, for the control channel's walk.
+std::vector<std::pair<Oid, Value>> frameworkValues()
+{
+    std::vector<std::pair<Oid, Value>> out;
+    auto add = [&](const char* at, uint8_t type, int64_t num, const std::string& bytes = {}) {
+        Value v;
+        v.type = type;
+        v.num = num;
+        v.bytes = bytes;
+        Oid o;
+        parseOid(at, o);
+        out.emplace_back(o, v);
+    };
+    u_char id[SNMP_MAXBUF_SMALL];
+    const size_t idLength = snmpv3_get_engineID(id, sizeof id);
+    add("1.3.6.1.6.3.10.2.1.1.0", TagOctetString, 0, std::string(reinterpret_cast<const char*>(id), idLength));
+    add("1.3.6.1.6.3.10.2.1.2.0", TagInteger, int64_t(snmpv3_local_snmpEngineBoots()));
+    add("1.3.6.1.6.3.10.2.1.3.0", TagInteger, int64_t(snmpv3_local_snmpEngineTime()));
+    add("1.3.6.1.6.3.10.2.1.4.0", TagInteger, 1500);     // the size the engine module reports
+    const char* const mpd[] = {"1.3.6.1.6.3.11.2.1.1.0", "1.3.6.1.6.3.11.2.1.2.0", "1.3.6.1.6.3.11.2.1.3.0"};
+    for (int i = 0; i < 3; ++i)
+        add(mpd[i], TagCounter32, int64_t(snmp_get_statistic(STAT_MPD_STATS_START + i)));
+    for (int i = 0; i < 6; ++i)
+        add(("1.3.6.1.6.3.15.1.1." + std::to_string(i + 1) + ".0").c_str(), TagCounter32,
+            int64_t(snmp_get_statistic(STAT_USM_STATS_START + i)));
+    return out;
+}
+
 // --- PDU log, mute and delay -----------------------------------------------------------
 
 const char* pduType(int command)
@@ -654,12 +685,16 @@ int main(int argc, char** argv)
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
     netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, listen.c_str());
 
-    // The SNMP framework only: security, access control, engine and statistics groups.
-    char modules[] = "usmUser usmStats snmpEngine snmpMPDStats vacm_vars vacm_conf";
+    // The SNMP framework only: the engine and statistics groups, and the access control that
+    // the configuration file's users and communities get. The user, access-control, target,
+    // notification and community tables are the profile's: the windows that manage them
+    // create and destroy their rows there, never the agent's own users and views.
+    char modules[] = "usmStats snmpEngine snmpMPDStats vacm_conf";
     add_to_init_list(modules);
     init_agent(kAppName);
     init_mib_modules();
     init_usm_conf(kAppName);            // createUser lines in the configuration file
+    g_state.frameworkValues = frameworkValues;
 
     for (const Oid& s : g_state.profile.subtrees) {
         std::vector<oid> o = fromOid(s);

@@ -392,25 +392,22 @@ constexpr VhSNMPObjectDesc LearningConstraintTableObjects[] = {
     {},
 };
 // The table is indexed by VLAN and constraint set: two keys. The two defaults
-// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, read beside the rows (menudispatch.cpp).
-constexpr TCatalogueRecord LearningConstraintTable = {
-    .MenuItem = "LearningConstraintTable", .Title = "Learning Constraint Table", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_UMV,
-    .KeyCount = 2, .Objects = LearningConstraintTableObjects, .Height = 450,
-};
-
-// "Port Information Table" ("Port Information")
-constexpr VhSNMPObjectDesc PortInformation2Objects[] = {
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.1", "Port Index", integer, readonly},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.2", "Port Number", displaystr, readonly},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.3", "Unit Index", integer, readonly},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4", "Port Type", integer, readonly, &PortTypeList},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.5", "Link Status", integer, readonly, &LinkPassFailList},
-    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.6", "Nway Status", integer, readonly, &EmptyLinkDownHalf10MbpsList},
+// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, shown read-only beside the rows.
+constexpr VhSNMPObjectDesc LearningConstraintDefaults[] = {
+    {"1.3.6.1.2.1.17.7.1.4.9", "Default VLAN Constraint Set", integer, readonly},
+    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", integer, readonly, &IndependentList},
     {},
 };
+constexpr TCatalogueRecord LearningConstraintTable = {
+    .MenuItem = "LearningConstraintTable", .Title = "Learning Constraint Table", .Kind = MENU_GENERIC_TABLE, .ListType = MVT_UMV,
+    .KeyCount = 2, .Objects = LearningConstraintTableObjects, .Height = 450, .Beside = LearningConstraintDefaults,
+};
+
+// "Port Information Table" ("Port Information"): its table is PortInformationObjects, at the
+// end of this file.
 constexpr TCatalogueRecord PortInformation2 = {
     .MenuItem = "PortInformation2", .Title = "Port Information Table", .Kind = MENU_PORT_EDITOR, .ListType = MVT_SV, .KeyCount = 0,
-    .Objects = PortInformation2Objects, .EditWidthPlus = 102,
+    .Objects = PortInformationObjects, .EditWidthPlus = 102,
 };
 
 // "Port Configuration" ("Port Configuration")
@@ -466,3 +463,14 @@ constexpr const TCatalogueRecord* Records[] = {
 
 extern const TCatalogueGroup CatalogueGroup_basic;
 const TCatalogueGroup CatalogueGroup_basic = {"Basic Configuration, RMON, Bridge, VLAN and the port popup", Records};
+
+// The descriptor table of "Port Information Table", which "Layer 2 Management" walks too.
+const VhSNMPObjectDesc catalogue_names::PortInformationObjects[] = {
+    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.1", "Port Index", integer, readonly},
+    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.2", "Port Number", displaystr, readonly},
+    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.3", "Unit Index", integer, readonly},
+    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4", "Port Type", integer, readonly, &PortTypeList},
+    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.5", "Link Status", integer, readonly, &LinkPassFailList},
+    {"1.3.6.1.4.1.32473.11.78.1.2.3.1.1.6", "Nway Status", integer, readonly, &EmptyLinkDownHalf10MbpsList},
+    {},
+};

@@ -24,4 +24,8 @@ inline constexpr unsigned readwrite = SNMP_ACCESS_READWRITE;
 // A not-accessible key that is the table's last, IMPLIED key.
 inline constexpr unsigned implied_notaccess = SNMP_ACCESS_NOTACCESS | SNMP_ACCESS_IMPLIED;
 
+// The port information table: the port popup's editor and the walked table of Layer 2
+// Management show the same descriptor table (catalogue/basic.cpp).
+extern const VhSNMPObjectDesc PortInformationObjects[];
+
 } // namespace catalogue_names

@@ -509,6 +509,9 @@ void VhSNMPRequest2Edits::ShowInEdit(QWidget* control, const std::string& text)
         return;
     const QPointer<QLineEdit> guard(edit);
     edit->setText(toQt(text));
+    // A value longer than its edit shows from its start, as it is read.
+    if (guard)
+        edit->setCursorPosition(0);
     // What the device gave is what a failed exit check puts back.
     if (guard && EditConstraints)
         EditConstraints->SetAcceptedText(edit, fromQt(edit->text()));

@@ -68,15 +68,15 @@ const std::set<unsigned> Syntaxes = {SNMP_SYNTAX_INTEGER,   SNMP_SYNTAX_BITSTR, 
 const std::set<unsigned> Accesses = {SNMP_ACCESS_NOTACCESS, SNMP_ACCESS_READONLY, SNMP_ACCESS_READWRITE,
                                      SNMP_ACCESS_NOTACCESS | SNMP_ACCESS_IMPLIED};
 
-void CheckObjects(const TCatalogueRecord& r)
+// One descriptor table: its first keyCount records are the keys.
+void CheckObjects(const VhSNMPObjectDesc* objects, int count, int keyCount)
 {
     const std::regex oid(R"(\d+(\.\d+)+)");
-    const int count = CatalogueObjectCount(r);
     ASSERT_GT(count, 0);
     std::set<std::string> oids;
     for (int i = 0; i < count; ++i) {
-        const VhSNMPObjectDesc& o = r.Objects[i];
-        const bool key = i < r.KeyCount;
+        const VhSNMPObjectDesc& o = objects[i];
+        const bool key = i < keyCount;
         SCOPED_TRACE(std::to_string(i) + " " + (o.Caption ? o.Caption : "(no caption)"));
         // A key that is never read nor sent may stand without an OID (a blank).
         if (std::string(o.Oid) == " ") {
@@ -89,12 +89,22 @@ void CheckObjects(const TCatalogueRecord& r)
         EXPECT_TRUE(Syntaxes.count(o.Syntax)) << o.Syntax;
         EXPECT_TRUE(Accesses.count(o.Access)) << o.Access;
         if (o.Access & SNMP_ACCESS_IMPLIED) {
-            EXPECT_EQ(i, r.KeyCount - 1) << "IMPLIED on a key that is not the last";
+            EXPECT_EQ(i, keyCount - 1) << "IMPLIED on a key that is not the last";
         }
         if (o.Options) {
             EXPECT_TRUE(IsListed(o.Options)) << "an option list that is not program-wide";
         }
         EXPECT_FALSE(o.GetExpr || o.SetExpr || o.Extra || o.Value || o.Instance);
+    }
+}
+
+void CheckObjects(const TCatalogueRecord& r)
+{
+    CheckObjects(r.Objects, CatalogueObjectCount(r), r.KeyCount);
+    if (r.Beside) {
+        SCOPED_TRACE("beside the rows");
+        EXPECT_EQ(r.Kind, MENU_GENERIC_TABLE);
+        CheckObjects(r.Beside, CatalogueBesideCount(r), 0);
     }
 }
 
@@ -166,6 +176,26 @@ TEST(Catalogue, EveryRecordIsWellFormedAndMatchesItsMenuItem)
         CheckObjects(*r);
         CheckShape(*r);
     }
+}
+
+TEST(Catalogue, EveryGenericMenuItemHasItsRecord)
+{
+    // The generic windows of every menu and the port popup: 131 windows, 874 descriptor
+    // records (the table's and those shown beside it).
+    int windows = 0, records = 0;
+    for (const TMenuItemDef* table : {MainMenuItems, PortInfoPopupMenuItems})
+        for (const TMenuItemDef* item = table; item->Name; ++item)
+            if (item->Kind == MENU_GENERIC_TABLE || item->Kind == MENU_GENERIC_EDITOR || item->Kind == MENU_PORT_EDITOR) {
+                const TCatalogueRecord* record = FindCatalogueRecord(item->Name);
+                EXPECT_NE(record, nullptr) << item->Name;
+                if (!record)
+                    continue;
+                ++windows;
+                records += CatalogueObjectCount(*record) + CatalogueBesideCount(*record);
+            }
+    EXPECT_EQ(windows, static_cast<int>(AllRecords().size()));
+    EXPECT_EQ(windows, 131);
+    EXPECT_EQ(records, 874);
 }
 
 TEST(Catalogue, VariableListKeepsTheRecordOrder)

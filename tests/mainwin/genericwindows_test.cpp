@@ -15,13 +15,20 @@
 #include "mainwin/genericwindow.h"
 #include "mainwin/menutable.h"
 #include "classlib/dialogs.h"
+#include "platform/exception.h"
+#include "snmplib/request.h"
 #include "screenshot.h"
 
 using namespace mainsim;
 
 namespace {
 
+// Built twice: over SNMPv2c, and over SNMPv3 at authPriv.
+#ifdef TRQ_SWEEP_USM_AUTHPRIV
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::UsmAuthPriv);
+#else
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+#endif
 
 std::vector<const TCatalogueRecord*> AllRecords()
 {
@@ -59,6 +66,7 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
         suffix = "70";
     }
     QPointer<TConfigForm> seen;
+    ASSERT_TRUE(sim().clearLog());
     const bool opened = withModal(record.MenuItem, [&](QDialog* window) {
         auto* form = qobject_cast<TConfigForm*>(window);
         ASSERT_NE(form, nullptr);
@@ -79,9 +87,67 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
         panel->ButtonPanel->CloseButton->click();
     });
     EXPECT_TRUE(opened);
+    // Every read went out with the version and credentials the program was started with,
+    // and none named a key that only the index carries.
+    for (const trqtest::PduLogEntry& pdu : sim().pduLog()) {
+        EXPECT_EQ(pdu.version, readVersion()) << pdu.type;
+        EXPECT_EQ(pdu.securityName, readSecurityName()) << pdu.type;
+        EXPECT_EQ(pdu.errorStatus, 0) << pdu.type;
+        for (const auto& vb : pdu.varbinds)
+            for (int i = 0; record.Objects[i].Oid; ++i)
+                if (record.Objects[i].Access & SNMP_ACCESS_NOTACCESS) {
+                    EXPECT_NE((vb.oid + ".").rfind(std::string(record.Objects[i].Oid) + ".", 0), 0u) << vb.oid;
+                }
+    }
     EXPECT_TRUE(seen.isNull()) << "the window was not deleted";
     EXPECT_EQ(ConfigForm, nullptr);
     EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;
+}
+
+// The agent's answer to a set of one object at one instance: 0, or its error status.
+int SetStatus(const std::string& oid, const std::string& instance, unsigned syntax, const std::string& value)
+{
+    const VhSNMPObjectDesc object[] = {{oid.c_str(), "object", syntax, SNMP_ACCESS_READWRITE}, {}};
+    VhSNMPRequest request;
+    request.LoadDefaults();
+    request.VarList = VhSNMPVarList(object, MVT_SV, 0);
+    request.VarList.Suffix = instance;
+    request.VarList.GetItem(0)->Value = value;
+    try {
+        request.Set(false, "", nullptr);
+        return 0;
+    } catch (const Exception& e) {
+        return -e.HelpContext - 100; // agent error-status n is -100 - n
+    }
+}
+
+// What the window cannot write, the simulator refuses as the device does: a read-only
+// object answers notWritable, a number outside a drop-down list's labels wrongValue.
+TEST_P(GenericWindow, TheSimulatorRefusesWhatTheWindowCannotWrite)
+{
+    const TCatalogueRecord& record = *GetParam();
+    for (int i = 0; record.Objects[i].Oid; ++i) {
+        const VhSNMPObjectDesc& object = record.Objects[i];
+        const bool readOnly = (object.Access & SNMP_ACCESS_READWRITE) == SNMP_ACCESS_READONLY;
+        const bool labelled = (object.Access & SNMP_ACCESS_WRITEONLY) && object.Options &&
+                              object.Syntax == SNMP_SYNTAX_INTEGER;
+        if (!readOnly && !labelled)
+            continue;
+        const std::string suffix = record.Kind == MENU_PORT_EDITOR ? "70" : "";
+        const auto served = sim().walk(std::string(object.Oid) + (suffix.empty() ? "" : "." + suffix));
+        if (served.empty())
+            continue; // a port popup object of another port, or a column without rows
+        const std::string instance = served.front().oid.substr(std::string(object.Oid).size() + 1);
+        SCOPED_TRACE(std::string(object.Caption) + " at " + served.front().oid);
+        if (readOnly) {
+            EXPECT_EQ(SetStatus(object.Oid, instance, SNMP_SYNTAX_INTEGER, "0"), 17);
+        } else {
+            long outside = 1;
+            for (int k = 0; k < object.Options->Count(); ++k)
+                outside = std::max(outside, static_cast<long>(object.Options->ItemAt(k)->Value) + 7);
+            EXPECT_EQ(SetStatus(object.Oid, instance, SNMP_SYNTAX_INTEGER, std::to_string(outside)), 10);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, GenericWindow, ::testing::ValuesIn(AllRecords()),

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
 #include "simharness.h"
 
 class QAction;
@@ -14,20 +18,36 @@ class QDialog;
 class QPlainTextEdit;
 class QPushButton;
 class TConfigForm;
+class TSNMPListViewPanel;
+class QTreeWidget;
+class QWidget;
 class TMainForm;
 struct TCatalogueRecord;
 
 namespace mainsim {
 
+// How the program talks to the simulator: SNMPv2c with its communities, or SNMPv3 as the
+// simulator's user "shades" at authPriv (SHA-1, DES).
+enum class SimSecurity { Community, UsmAuthPriv };
+
 // Registers the environment (call once, at namespace scope of one file of the binary).
-bool UseMainWindowOnSimulator(const std::string& profile = "trq3100.profile");
+bool UseMainWindowOnSimulator(const std::string& profile = "trq3100.profile",
+                              SimSecurity security = SimSecurity::Community);
+
+// The version (1 SNMPv2c, 3 SNMPv3) and the community or user that the program's reads carry.
+int readVersion();
+std::string readSecurityName();
 
 TMainForm& mainForm();
 trqtest::SimProcess& sim();
 
+// How long withModal lets a window get ready, in ms: a ceiling, never a wait. A walk of some
+// hundred rows takes tens of seconds in the sanitizer build on a machine busy with other tests.
+inline constexpr int ReadyWithin = 60000;
+
 // Triggers the menu item (of the menu bar or the port popup) and runs inside() with the
 // modal window it opens, once ready(window) holds (by default: a generic window's first
-// read has ended; any other window at once) or 20 s have passed; true when a window opened
+// read has ended; any other window at once) or ReadyWithin has passed; true when a window opened
 // and the item's handler returned. A window inside() leaves open is closed. The checks run
 // from the modal window's own loop, never inside a handler that pumps messages.
 bool withModal(QAction* item, const std::function<void(QDialog* window)>& inside,
@@ -59,5 +79,35 @@ public:
 // instance that any readable column has, each cell the value at that instance or empty.
 void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, const std::string& suffix);
 void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form);
+
+// ---- Reading the simulator's PDU log and driving the windows' controls ----
+
+using Varbinds = std::vector<std::pair<std::string, std::string>>; // oid, "TYPE value"
+
+Varbinds VarbindsOf(const trqtest::PduLogEntry& pdu);
+// The logged PDUs of one type ("get", "getnext", "set"), oldest first.
+std::vector<trqtest::PduLogEntry> Logged(const std::string& type);
+
+// The child of that name, with a test failure when there is none.
+template <class T>
+T* Find(QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// The window as a generic window, and its table panel (null for a scalar window).
+TConfigForm* Generic(QDialog* window);
+TSNMPListViewPanel* TablePanel(QDialog* window);
+// The list-view row whose first columns (the keys) show these texts; -1 if none.
+int RowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys);
+void SelectRow(QTreeWidget* view, int row);
+// Chooses the label in a drop-down list.
+void Choose(QWidget* combo, const char* label);
+// Writes one column of the selected row in the table's edit window.
+void EditSelectedRow(TSNMPListViewPanel* table, int column, const std::function<void(QWidget* value)>& enter);
+// Every request of the generic window idle.
+bool Idle(QDialog* window);
 
 } // namespace mainsim
