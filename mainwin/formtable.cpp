@@ -9,6 +9,12 @@ TRQ_EXTERN_FORM(TPortControlForm);
 TRQ_EXTERN_FORM(TVlanStaticForm);
 TRQ_EXTERN_FORM(TVLanCurrentTableForm);
 TRQ_EXTERN_FORM(TTpGroupDestinationForwardedForm);
+TRQ_EXTERN_FORM(TExpandIPForm);
+TRQ_EXTERN_FORM(TIGMPSrcListForm);
+TRQ_EXTERN_FORM(TPortCapabilityForm);
+TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
+TRQ_EXTERN_FORM(TMacStatisticTableForm);
+TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 
 namespace {
 
@@ -47,13 +53,13 @@ const TFormFactory Factories[] = {
     {"TPacketStormControlForm", "Traffic Control: "},
     // Routing, security and management windows
     {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
-    {"TPortCapabilityForm", "Port Capability: "},
+    {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},
     {"TRadiusServerForm", "RADIUS Server: "},
-    {"TDiagnosticsInformationForm", "Diagnostics Information Form: "},
-    {"TEquipmentBasicInfoForm", "Equipment Basic Information :"},
-    {"TMacStatisticTableForm", "MAC Statistics Table: "},
+    {"TDiagnosticsInformationForm", "Diagnostics Information Form: ", TRQ_FORM_OF(TDiagnosticsInformationForm)},
+    {"TEquipmentBasicInfoForm", "Equipment Basic Information :", TRQ_FORM_OF(TEquipmentBasicInfoForm)},
+    {"TMacStatisticTableForm", "MAC Statistics Table: ", TRQ_FORM_OF(TMacStatisticTableForm)},
     {"TIpCtrlForm", "IP Control Table: "},
-    {"TExpandIPForm", "Routing Table: "},
+    {"TExpandIPForm", "Routing Table: ", TRQ_FORM_OF(TExpandIPForm)},
     {"TIpStaticRouteForm", "IP Static Routing Table: "},
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
     {"THostTableForm", "Host Table: "},
@@ -66,7 +72,7 @@ const TFormFactory Factories[] = {
     {"TEnableMethodForm", "Enable Method Control: "},
     {"TServerInformationForm", "Server Information: "},
     {"TAAASrvCtrlForm", "Server Control: "},
-    {"TIGMPSrcListForm", "Group Information: "},
+    {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
     {"TCPUProtectionForm", "Zezurivar Engine: "},
 };
 
