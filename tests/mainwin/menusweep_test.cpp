@@ -1,0 +1,193 @@
+// The whole menu, as a user clicking every item would meet it: each item of the main menu
+// and of the port popup menu is triggered against the simulator. A window opens, reads
+// without an error, shows no message box and closes; a device action is answered Cancel and
+// writes nothing; a sibling tool starts through a recording stand-in; help goes to a
+// recording viewer; no item stays disabled for want of a window. Every item and what it did
+// is listed on the test's output. CTest runs the binary in shards.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <set>
+
+#include <QAction>
+#include <QDialog>
+#include <QUrl>
+
+#include "classlib/dialogs.h"
+#include "classlib/help.h"
+#include "configwin/configform.h"
+#include "configwin/snmpeditorpanel.h"
+#include "dedicated/dedicatedform.h"
+#include "mainsim.h"
+#include "mainwin/mainunit.h"
+#include "mainwin/menudispatch.h"
+#include "mainwin/menutable.h"
+#include "platform/launch.h"
+
+using namespace mainsim;
+
+namespace {
+
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+
+struct SweepItem {
+    const TMenuItemDef* Def;
+    bool Popup;
+};
+
+std::vector<SweepItem> AllItems()
+{
+    std::vector<SweepItem> all;
+    for (const TMenuItemDef* item = MainMenuItems; item->Name; ++item)
+        if (item->Kind)
+            all.push_back({item, false});
+    for (const TMenuItemDef* item = PortInfoPopupMenuItems; item->Name; ++item)
+        if (item->Kind)
+            all.push_back({item, true});
+    return all;
+}
+
+std::string Named(const ::testing::TestParamInfo<SweepItem>& info)
+{
+    std::string name = std::string(info.param.Popup ? "Popup_" : "") + info.param.Def->Name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+// A window has read: a generic window's first read has ended, a dedicated window has run
+// its FormCreate and every request is idle; any other window at once.
+bool Ready(QDialog* window)
+{
+    if (auto* generic = qobject_cast<TConfigForm*>(window))
+        return firstReadDone(generic);
+    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
+        return form->Created() && form->IsIdle();
+    return true;
+}
+
+// What went wrong in the window's reads, or empty.
+std::string ReadFailures(QDialog* window)
+{
+    std::string failures;
+    if (auto* generic = qobject_cast<TConfigForm*>(window)) {
+        for (const std::string& line : memoLines(generic))
+            if (line.rfind("Get: (VhSNMP++) Ok!.", 0) != 0)
+                failures += line + "; ";
+    } else if (auto* form = dynamic_cast<TDedicatedForm*>(window)) {
+        if (!form->Created() || !form->IsIdle())
+            failures += "still reading; ";
+        for (const TWindowRequest* request : form->Requests())
+            if (request->ReadCount > 0 && request->LastRead.Code != 0)
+                failures += request->LastRead.Message + "; ";
+    }
+    return failures;
+}
+
+// The dedicated windows still to be built: their items are disabled and say so. The list
+// only shrinks; an entry whose window has come fails the test until it is struck off.
+const std::set<std::string> StillToBuild = {
+    "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
+    "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm", "TGARPForm", "THostTableForm", "TIfxForm",
+    "TIpCtrlForm", "TIpStaticRouteForm", "TLayer2ControlForm", "TLoginMethodListForm", "TMSTPPortInformationForm",
+    "TMSTPPortStateForm", "TMulticastFilterInformationForm", "TPBridgeConfigForm", "TPacketStormControlForm",
+    "TPortCapabilities8021dForm", "TPortMirrorForm", "TPortTrunkForm", "TProtocolVlanForm", "TPrtSecDelCtrlForm",
+    "TRadiusServerForm", "TRouteRedistributForm", "TSSLStateForm", "TSTPPortForm", "TSTP_Info",
+    "TServerInformationForm", "TSpanningTreeAlgorithmForm", "TSummerTimeForm", "TSystemLogHostForm",
+    "TTrafficSegmentationForm", "TUnicastFilterInformationForm", "TVLanGeneralInfoForm", "TVLanPortInfomationForm",
+};
+
+class MenuItem : public ::testing::TestWithParam<SweepItem> {};
+
+TEST_P(MenuItem, DoesWhatItSaysWithoutAnError)
+{
+    const TMenuItemDef& item = *GetParam().Def;
+    const TMenuBinding binding = ResolveMenuItem(item);
+    ASSERT_NE(binding.State, TMenuItemState::Unbound) << binding.Note;
+    ASSERT_NE(binding.State, TMenuItemState::ActionNotBuilt) << binding.Note;
+    if (item.Kind == MENU_COMPILED_WINDOW && StillToBuild.count(item.Target)) {
+        EXPECT_EQ(binding.State, TMenuItemState::NotBuilt) << item.Target << " has come: strike it off the list";
+        std::cout << "menu item " << item.Name << " \"" << item.Caption << "\": " << binding.Note << std::endl;
+        return;
+    }
+    ASSERT_NE(binding.State, TMenuItemState::NotBuilt) << binding.Note;
+
+    std::unique_ptr<StandInPortButton> port;
+    if (GetParam().Popup)
+        port = std::make_unique<StandInPortButton>(70);
+    QAction* action = mainForm().MenuItem(item.Name);
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(sim().clearLog());
+    MessageRecorder boxes(IDCANCEL);
+    std::string did;
+
+    switch (item.Kind) {
+    case MENU_GENERIC_TABLE:
+    case MENU_GENERIC_EDITOR:
+    case MENU_PORT_EDITOR:
+    case MENU_COMPILED_WINDOW: {
+        std::string title;
+        std::string failures;
+        const bool opened = withModal(
+            action,
+            [&](QDialog* window) {
+                title = window->windowTitle().toStdString();
+                failures = ReadFailures(window);
+                window->reject();
+            },
+            Ready);
+        EXPECT_TRUE(opened);
+        EXPECT_EQ(failures, "");
+        EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;
+        did = "opened \"" + title + "\"";
+        break;
+    }
+    case MENU_SIBLING_TOOL: {
+        std::vector<std::string> started;
+        const ProgramStarter previous = SetProgramStarter([&](const std::string& program, const std::vector<std::string>&) {
+            started.push_back(program);
+            return true;
+        });
+        action->trigger();
+        SetProgramStarter(previous);
+        EXPECT_TRUE(started.size() == 1 || boxes.Shown.size() == 1);
+        did = started.empty() ? "said \"" + (boxes.Shown.empty() ? std::string() : boxes.Shown.front().text) + "\""
+                              : "started " + started.front();
+        break;
+    }
+    case MENU_DEVICE_ACTION: {
+        action->trigger();
+        EXPECT_TRUE(waitUntil([&] { return !boxes.Shown.empty(); }, 5000));
+        for (const auto& pdu : sim().pduLog())
+            EXPECT_NE(pdu.type, "set");
+        did = "asked \"" + (boxes.Shown.empty() ? std::string() : boxes.Shown.front().text) + "\", answered Cancel";
+        break;
+    }
+    case MENU_HELP: {
+        std::vector<std::string> opened;
+        const UrlOpener previous = SetHelpOpener([&](const QUrl& url) {
+            opened.push_back(url.toString().toStdString());
+            return true;
+        });
+        action->trigger();
+        SetHelpOpener(previous);
+        EXPECT_EQ(opened.size(), 1u);
+        did = opened.empty() ? "opened nothing" : "opened " + opened.front();
+        break;
+    }
+    default:
+        // A question is answered Cancel; a box with nothing to choose would be a failure.
+        action->trigger();
+        for (const MessageRequest& box : boxes.Shown)
+            EXPECT_GT(box.buttons.size(), 1u) << box.text;
+        did = boxes.Shown.empty() ? "done" : "asked \"" + boxes.Shown.front().text + "\", answered Cancel";
+        break;
+    }
+    std::cout << "menu item " << (GetParam().Popup ? "(port popup) " : "") << item.Name << " \"" << item.Caption
+              << "\": " << did << std::endl;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryItem, MenuItem, ::testing::ValuesIn(AllItems()), Named);
+
+} // namespace
