@@ -2,7 +2,8 @@
 // the bench profile the way the windows drive it (GetAsync(first), then GetAsync(false)
 // from each row's completion, replies delivered by the engine's socket notifiers while
 // the message loop sleeps), against "snmpwalk -v2c" of one column, on one simulator:
-// on plain loopback and with every reply 1 ms late. Both run as whole processes, and
+// on plain loopback and with every reply 1 ms late; and again over SNMPv3 at authPriv
+// (SHA-1, DES) as the same user on both sides, on plain loopback. Both run as whole processes, and
 // again around an empty walk (a table, a subtree with nothing in it): the walk's own time
 // is the difference (bench_tools.h). Prints the medians of paired rounds, wall and CPU
 // time, and the ratios of the walks with their targets.
@@ -24,6 +25,16 @@ namespace {
 const int kRows = 2000;
 const char* const kColumn = "1.3.6.1.4.1.32473.99.1.1.2";
 const char* const kNothing = "1.3.6.1.4.1.32473.99.99"; // no object lies under it
+const char* const kV3User = "shades";
+const char* const kV3AuthPass = "authpass123";
+const char* const kV3PrivPass = "privpass123";
+
+// "snmpwalk -v3" as the same user at authPriv (SHA-1, DES), numeric OIDs, no MIB files.
+std::vector<std::string> snmpwalkV3(int port, const std::string& oid)
+{
+    return {"snmpwalk", "-v3", "-l", "authPriv", "-u", kV3User, "-a", "SHA", "-A", kV3AuthPass, "-x", "DES", "-X",
+            kV3PrivPass, "-On", "-Oq", "127.0.0.1:" + std::to_string(port), oid};
+}
 
 const VhSNMPObjectDesc BenchTable[] = {
     {"1.3.6.1.4.1.32473.99.1.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
@@ -71,7 +82,8 @@ struct Walker {
 };
 
 // The child: one walk, as a program of its own; prints rows=, last= and walk= (its own
-// clock). "--child PORT empty" walks the empty table.
+// clock). "--child PORT VERSION [empty]": VERSION v2c or v3 (the simulator's user
+// "shades" at authPriv); "empty" walks the empty table.
 int Child(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -80,7 +92,17 @@ int Child(int argc, char** argv)
     VhSNMPRequest request;
     request.Device.Port = static_cast<uint16_t>(std::atoi(argv[2]));
     request.Security.Version = 1; // SNMPv2c, as snmpwalk -v2c
-    const bool empty = argc > 3 && std::strcmp(argv[3], "empty") == 0;
+    if (std::strcmp(argv[3], "v3") == 0) {
+        request.Security.Version = 3;
+        request.Security.SecurityModel = 3;
+        request.Security.SecurityName = kV3User;
+        request.Security.SecurityLevel = 3; // authPriv
+        request.Security.AuthProtocol = 3;  // SHA-1
+        request.Security.PrivProtocol = 2;  // DES
+        request.Security.AuthPassword = kV3AuthPass;
+        request.Security.PrivPassword = kV3PrivPass;
+    }
+    const bool empty = argc > 4 && std::strcmp(argv[4], "empty") == 0;
     request.VarList = VhSNMPVarList(empty ? EmptyTable : BenchTable, MVT_FMV, 1);
     Walker walker(request);
     QElapsedTimer clock;
@@ -97,22 +119,37 @@ int Child(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+    if (argc > 3 && std::strcmp(argv[1], "--child") == 0)
         return Child(argc, argv);
     const int rounds = benchtools::rounds(argc, argv);
     const auto sim = benchtools::startBenchSim();
     if (!sim)
         return 1;
-    const auto ours = benchtools::self({"--child", std::to_string(sim->port())});
-    const auto oursBase = benchtools::self({"--child", std::to_string(sim->port()), "empty"});
-    const auto peer = benchtools::snmpwalkV2c(sim->port(), "mardle", kColumn);
-    const auto peerBase = benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
+    const std::string port = std::to_string(sim->port());
     const std::string lastRow = "2000|bench row 2000|2000000|3";
 
+    struct Case {
+        const char* Version; // v2c or v3
+        int Delay;           // ms of every reply
+        const char* Ratio;   // name of the wall-time ratio
+        double Target;
+        const char* CpuRatio;
+    };
+    const Case cases[] = {
+        {"v2c", 0, "walk request_4col/snmpwalk_1col", 1.1, "cpu request/snmpwalk"},
+        {"v2c", 1, "walk request_4col/snmpwalk_1col, 1 ms", 1.0, "cpu request/snmpwalk, 1 ms"},
+        {"v3", 0, "walk v3 authPriv request_4col/snmpwalk_1col", 1.0, "cpu v3 authPriv request/snmpwalk"},
+    };
     bool met = true;
-    for (const int delay : {0, 1}) {
-        if (!sim->delay(delay))
+    for (const Case& c : cases) {
+        if (!sim->delay(c.Delay))
             return 1;
+        const bool v3 = std::strcmp(c.Version, "v3") == 0;
+        const auto ours = benchtools::self({"--child", port, c.Version});
+        const auto oursBase = benchtools::self({"--child", port, c.Version, "empty"});
+        const auto peer = v3 ? snmpwalkV3(sim->port(), kColumn) : benchtools::snmpwalkV2c(sim->port(), "mardle", kColumn);
+        const auto peerBase =
+            v3 ? snmpwalkV3(sim->port(), kNothing) : benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
         benchtools::Compare walks;
         for (int round = 0; round < rounds; ++round) {
             const benchtools::Run o = benchtools::run(ours);
@@ -131,18 +168,16 @@ int main(int argc, char** argv)
                 return 1;
             }
             walks.add(o, p, ob, pb);
-            std::printf("reply delay %d ms, round %d: request walk %.3f s (empty %.3f s), snmpwalk column %.3f s "
+            std::printf("%s, reply delay %d ms, round %d: request walk %.3f s (empty %.3f s), snmpwalk column %.3f s "
                         "(empty %.3f s)\n",
-                        delay, round + 1, o.wall, ob.wall, p.wall, pb.wall);
+                        c.Version, c.Delay, round + 1, o.wall, ob.wall, p.wall, pb.wall);
         }
-        const std::string what = "reply delay " + std::to_string(delay) + " ms: walk of " +
-                                 std::to_string(kRows) + " rows";
-        walks.print(what.c_str(), "request, 4 columns:", "snmpwalk -v2c, one column:");
+        const std::string what = std::string(c.Version) + ", reply delay " + std::to_string(c.Delay) +
+                                 " ms: walk of " + std::to_string(kRows) + " rows";
+        walks.print(what.c_str(), "request, 4 columns:", v3 ? "snmpwalk -v3, one column:" : "snmpwalk -v2c, one column:");
         using C = benchtools::Compare;
-        met &= benchtools::verdict(delay ? "walk request_4col/snmpwalk_1col, 1 ms" : "walk request_4col/snmpwalk_1col",
-                                   walks.jobRatio(C::wall), delay ? 1.0 : 1.1);
-        met &= benchtools::verdict(delay ? "cpu request/snmpwalk, 1 ms" : "cpu request/snmpwalk",
-                                   walks.jobRatio(C::cpu), 2.0);
+        met &= benchtools::verdict(c.Ratio, walks.jobRatio(C::wall), c.Target);
+        met &= benchtools::verdict(c.CpuRatio, walks.jobRatio(C::cpu), 2.0);
     }
     sim->delay(0);
     return met ? 0 : 2;
