@@ -280,8 +280,9 @@ void TMainForm::RefreshChassis()
     try {
         const int rows = ReadUnitTable();
         // The view follows the (unit id, module name) rows, whether a module has a
-        // thumbnail or not.
-        if ((rows > 0 ? ReadUnitRows() : UnitRows()) != builtRows_)
+        // thumbnail or not. A read that failed (a time-out, a reply the library refused)
+        // says nothing of the modules: the view keeps what it shows, and panel 0 the failure.
+        if (!UnitReadFailed() && (rows > 0 ? ReadUnitRows() : UnitRows()) != builtRows_)
             RebuildChassis(rows);
         if (!MainRequest)
             MainRequest = CreateMainRequest(this, ST_RmonState);

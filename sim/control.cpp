@@ -51,6 +51,17 @@ std::string formatLogEntry(const LogEntry& e)
     return s.str();
 }
 
+bool knownFault(const std::string& name)
+{
+    static const char* const names[] = {"drop",  "duplicate", "truncate",     "reqid",           "pdutype",
+                                        "short", "long",      "stuck",        "nosuchobject",    "nosuchinstance",
+                                        "endofmibview"};
+    for (const char* n : names)
+        if (name == n)
+            return true;
+    return false;
+}
+
 bool reportCounter(const std::string& name, Oid& counter)
 {
     static const struct {
@@ -130,6 +141,17 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
         (w.size() == 2 || (toInt(w[2], m) && m >= 1))) {
         st.failStatus = int(n);
         st.failIndex = w.size() == 3 ? int(m) : 1;
+        return "OK";
+    }
+    if (cmd == "fault" && w.size() == 2 && w[1] == "off") {
+        st.fault.clear();
+        return "OK";
+    }
+    if (cmd == "fault" && (w.size() == 2 || w.size() == 3) && knownFault(w[1]) &&
+        (w.size() == 2 || (toInt(w[2], n) && n >= 1 && n <= 1000000))) {
+        st.fault = w[1];
+        st.faultEvery = w.size() == 3 ? int(n) : 1;
+        st.faultSeen = 0;
         return "OK";
     }
     if (cmd == "report" && w.size() == 2 && w[1] == "off") {

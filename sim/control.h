@@ -50,7 +50,20 @@ struct SimState {
     // and USM statistics), as they are at the moment of asking; the walk command lists them
     // beside the store's.
     std::function<std::vector<std::pair<Oid, Value>>()> frameworkValues;
+    // A fault on the replies to reads (control command "fault"): its name, applied to every
+    // faultEvery-th read (1: each one); none while empty. faultSeen counts the reads.
+    std::string fault;
+    int faultEvery = 1;
+    long faultSeen = 0;
 };
+
+// The faults the "fault" command knows: on the wire (drop, duplicate, truncate: the
+// agent's own reply, lost, sent twice or cut in half) or in a reply of the simulator's own
+// making, SNMPv1/v2c only (reqid: another request id; pdutype: a get instead of a
+// response; short and long: one varbind fewer or more than asked; stuck: every OID as
+// asked, so that a walk does not advance; nosuchobject, nosuchinstance, endofmibview: that
+// exception in every varbind).
+bool knownFault(const std::string& name);
 
 // The counters a REPORT can carry, by name (usmStats and snmp MPD / target counters):
 // unsupportedSecLevels, notInTimeWindows, unknownUserNames, unknownEngineIDs,

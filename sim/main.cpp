@@ -347,6 +347,68 @@ bool sendReport(netsnmp_session* session, netsnmp_pdu* request, const Oid& count
     return true;
 }
 
+// The fault of the wire (drop, duplicate, truncate) for the reply being made, if any.
+std::string g_wireFault;
+
+bool isRead(int command)
+{
+    return command == SNMP_MSG_GET || command == SNMP_MSG_GETNEXT || command == SNMP_MSG_GETBULK;
+}
+
+// Answers a read with a reply of the fault's making (see knownFault); false when the
+// fault is not one of those or the request is SNMPv3 (the agent then answers as usual).
+bool sendFaultyReply(netsnmp_session* session, netsnmp_pdu* request, const std::string& fault)
+{
+    if (request->version == SNMP_VERSION_3)
+        return false;
+    netsnmp_pdu* reply = snmp_clone_pdu(request);
+    if (!reply)
+        return false;
+    reply->command = SNMP_MSG_RESPONSE;
+    reply->errstat = 0;
+    reply->errindex = 0;
+    if (fault == "reqid") {
+        reply->reqid = request->reqid + 1000;
+    } else if (fault == "pdutype") {
+        reply->command = SNMP_MSG_GET;
+    } else if (fault == "short") {
+        netsnmp_variable_list** last = &reply->variables;
+        while (*last && (*last)->next_variable)
+            last = &(*last)->next_variable;
+        snmp_free_var(*last);
+        *last = nullptr;
+    } else if (fault == "long") {
+        static const oid extra[] = {1, 3, 6, 1, 2, 1, 1, 5, 0};
+        snmp_pdu_add_variable(reply, extra, OID_LENGTH(extra), ASN_OCTET_STR, reinterpret_cast<const u_char*>("x"), 1);
+    }
+    if (fault != "reqid" && fault != "pdutype" && fault != "short" && fault != "long" && fault != "stuck" &&
+        fault != "nosuchobject" && fault != "nosuchinstance" && fault != "endofmibview") {
+        snmp_free_pdu(reply);
+        return false;
+    }
+    const u_char exception = fault == "nosuchobject"     ? SNMP_NOSUCHOBJECT
+                             : fault == "nosuchinstance" ? SNMP_NOSUCHINSTANCE
+                             : fault == "endofmibview"   ? SNMP_ENDOFMIBVIEW
+                                                         : 0;
+    if (request->version == SNMP_VERSION_1 && exception) {
+        snmp_free_pdu(reply);
+        return false;
+    }
+    for (netsnmp_variable_list* vb = reply->variables; vb; vb = vb->next_variable) {
+        if (exception) {
+            snmp_set_var_typed_value(vb, exception, nullptr, 0);
+        } else if (vb->type == ASN_NULL) {
+            long one = 1; // the value of an OID as asked (stuck) or of a get's varbind
+            snmp_set_var_typed_value(vb, ASN_INTEGER, reinterpret_cast<u_char*>(&one), sizeof one);
+        }
+    }
+    if (snmp_send(session, reply) == 0) {
+        snmp_free_pdu(reply);
+        return false;
+    }
+    return true;
+}
+
 int loggingCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
     if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu)
@@ -371,9 +433,19 @@ int loggingCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pd
         sendReport(session, pdu, g_state.reportOid);
         return 1;
     }
+    if (!g_state.fault.empty() && isRead(pdu->command) && ++g_state.faultSeen % g_state.faultEvery == 0) {
+        const std::string& fault = g_state.fault;
+        if (fault == "drop" || fault == "duplicate" || fault == "truncate") {
+            g_wireFault = fault;
+        } else if (sendFaultyReply(session, pdu, fault)) {
+            g_state.log.back().answered = true;
+            return 1;
+        }
+    }
     g_current = &g_state.log.back();
     int rc = handle_snmp_packet(op, session, reqid, pdu, magic);
     g_current = nullptr;
+    g_wireFault.clear();
     return rc;
 }
 
@@ -437,6 +509,12 @@ int sendHook(netsnmp_transport* t, const void* buf, int size, void** opaque, int
     noteCommunityResponse(buf, size);
     if (g_state.mute)
         return size;                         // dropped, as if lost on the wire
+    if (g_wireFault == "drop")
+        return size;
+    if (g_wireFault == "truncate")
+        return g_udpSend(t, buf, size / 2, opaque, olength) >= 0 ? size : -1;
+    if (g_wireFault == "duplicate")
+        g_udpSend(t, buf, size, opaque, olength);
     if (g_state.delayMs > 0) {
         DelayedSend d;
         d.due = Clock::now() + std::chrono::milliseconds(g_state.delayMs);

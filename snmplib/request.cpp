@@ -237,7 +237,8 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
             return Stored::EndOfWalk;
         RaiseSnmpError(VHSNMP_ERR_NO_SUCH_NAME);
     }
-    if (pdu.get_vb_count() < n)
+    // A get or get-next is answered with one varbind per varbind asked, never more or fewer.
+    if (pdu.get_vb_count() != n)
         RaiseSnmpError(VHSNMP_ERR_INVALID_PDU);
     if (n == 0)
         return Stored::Done;

@@ -55,7 +55,7 @@ VhSNMPError deliver(VhSNMPRequest& request, Pdu& pdu, uint8_t operation = VHSNMP
 }
 
 // A column whose reply is not after the OID asked is past its end, so that a walk ends
-// however the agent answers; a reply shorter than the request is an invalid PDU.
+// however the agent answers; a reply shorter or longer than the request is an invalid PDU.
 TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
 {
     struct Case {
@@ -69,6 +69,7 @@ TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
         {"OIDs going back", {{1, "1"}, {2, "1"}, {3, "1"}}, 0, 1, {"(NOTDONE)", "(NOTDONE)", "(NOTDONE)"}},
         {"one column going back", {{1, "3"}, {2, "1"}, {3, "3"}}, 0, 0, {"3", "(NOTDONE)", "3"}},
         {"fewer varbinds than asked", {{1, "3"}, {2, "3"}}, -411, 1, {"2", "row 2", "200"}},
+        {"more varbinds than asked", {{1, "3"}, {2, "3"}, {3, "3"}, {3, "4"}}, -411, 1, {"2", "row 2", "200"}},
     };
     for (const Case& c : cases) {
         VhSNMPRequest request;

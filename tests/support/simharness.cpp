@@ -330,6 +330,10 @@ bool SimProcess::report(const std::string& counter, int count)
 {
     return ok(*this, command(counter == "off" ? "report off" : "report " + counter + " " + std::to_string(count)));
 }
+bool SimProcess::fault(const std::string& name, int every)
+{
+    return ok(*this, command(name == "off" ? "fault off" : "fault " + name + " " + std::to_string(every)));
+}
 bool SimProcess::setValue(const std::string& oid, const std::string& tag, const std::string& value)
 {
     return ok(*this, command("set " + oid + " " + tag + " " + value));

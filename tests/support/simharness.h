@@ -48,6 +48,8 @@ public:
     // The next count SNMPv3 requests of a user draw a REPORT of the counter (a name of
     // sim/README.md, e.g. "notInTimeWindows") instead of a response; "off" ends it.
     bool report(const std::string& counter, int count = 1);
+    // Every nth read meets the fault (sim/README.md, "fault"); "off" ends it.
+    bool fault(const std::string& name, int every = 1);
     bool setValue(const std::string& oid, const std::string& tag, const std::string& value);
     bool removeValue(const std::string& oid);
     bool insertModule(int unit, const std::string& model);
