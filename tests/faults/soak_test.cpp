@@ -1,0 +1,123 @@
+// A long run in little time: the main window polls the chassis on a short timer while every
+// window the menu opens is opened and closed, cycle after cycle, and the simulator inserts
+// and removes a module between windows. After the first cycle nothing may grow: resident
+// memory and heap in use (within the tolerances below), open file descriptors (sockets
+// among them), widgets, and the objects the main window owns. The figures of each cycle are
+// printed; TRQ_SOAK_CYCLES sets the number of cycles (3).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPixmapCache>
+#include <QTimer>
+
+#include <iostream>
+#include <malloc.h>
+
+#include "configwin/configform.h"
+#include "configwin/snmpeditorpanel.h"
+#include "dedicated/dedicatedform.h"
+#include "mainsim.h"
+#include "mainwin/mainunit.h"
+#include "mainwin/menudispatch.h"
+#include "mainwin/menutable.h"
+
+namespace {
+
+using mainsim::sim;
+
+struct Figures {
+    long RssKb = 0;
+    int Fds = 0;
+    int Objects = 0;
+    int Widgets = 0;
+    long HeapKb = 0; // allocated and not freed
+};
+
+Figures Measure()
+{
+    // Qt keeps the style's drawings of every size it met in a cache bounded by its limit
+    // (10 MB): not the program's, and emptied so that it does not hide a leak.
+    QPixmapCache::clear();
+    Figures f;
+    QFile status("/proc/self/status");
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                f.RssKb = line.mid(6).trimmed().split(' ').front().toLong();
+    f.Fds = static_cast<int>(QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+    f.Objects = static_cast<int>(mainsim::mainForm().findChildren<QObject*>().size());
+    f.Widgets = static_cast<int>(QApplication::allWidgets().size());
+    f.HeapKb = static_cast<long>(mallinfo2().uordblks / 1024);
+    return f;
+}
+
+bool Ready(QDialog* window)
+{
+    if (auto* generic = qobject_cast<TConfigForm*>(window))
+        return mainsim::firstReadDone(generic);
+    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
+        return form->Created() && form->IsIdle();
+    return true;
+}
+
+// The windows of the main menu that are built (generic and dedicated).
+std::vector<const TMenuItemDef*> Windows()
+{
+    std::vector<const TMenuItemDef*> windows;
+    for (const TMenuItemDef* item = MainMenuItems; item->Name; ++item) {
+        const bool window = item->Kind == MENU_GENERIC_TABLE || item->Kind == MENU_GENERIC_EDITOR ||
+                            item->Kind == MENU_COMPILED_WINDOW;
+        if (window && ResolveMenuItem(*item).State == TMenuItemState::Works)
+            windows.push_back(item);
+    }
+    return windows;
+}
+
+TEST(Soak, NothingGrowsAfterTheFirstCycle)
+{
+    const int cycles = qEnvironmentVariableIntValue("TRQ_SOAK_CYCLES") > 0 ? qEnvironmentVariableIntValue("TRQ_SOAK_CYCLES") : 3;
+    // Tolerances after the first cycle: the allocator's slack in resident memory, and about
+    // 60 kB of heap per cycle that Qt's font and text caches were seen to take.
+    const long rssToleranceKb = 2048;
+    const long heapToleranceKbPerCycle = 128;
+    const int objectTolerance = 8; // the poll's own request objects, alive or not at the moment
+    TMainForm& main = mainsim::mainForm();
+    main.Timer1->setInterval(200);
+    main.Timer1->start();
+    const std::vector<const TMenuItemDef*> windows = Windows();
+    ASSERT_GT(windows.size(), 100u);
+    std::vector<Figures> figures;
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        int opened = 0;
+        for (std::size_t k = 0; k < windows.size(); ++k) {
+            if (k % 20 == 0) {
+                EXPECT_TRUE(k % 40 == 0 ? sim().insertModule(6, "TRQ-3114") : sim().removeModule(6));
+            }
+            QAction* action = main.MenuItem(windows[k]->Name);
+            ASSERT_NE(action, nullptr) << windows[k]->Name;
+            opened += mainsim::withModal(action, [](QDialog* window) { window->reject(); }, Ready);
+        }
+        sim().removeModule(6);
+        mainsim::waitUntil([&main] { return !main.PollRunning; }, 5000);
+        EXPECT_EQ(opened, static_cast<int>(windows.size())) << "cycle " << cycle;
+        figures.push_back(Measure());
+        std::cout << "cycle " << cycle << ": " << opened << " windows opened and closed; RSS " << figures.back().RssKb
+                  << " kB, " << figures.back().Fds << " file descriptors, " << figures.back().Objects
+                  << " objects under the main window, " << figures.back().Widgets << " widgets in all, heap in use "
+                  << figures.back().HeapKb << " kB" << std::endl;
+    }
+    main.Timer1->setInterval(30000);
+    const Figures& first = figures.front();
+    const Figures& last = figures.back();
+    EXPECT_LE(last.RssKb, first.RssKb + rssToleranceKb);
+    EXPECT_LE(last.HeapKb, first.HeapKb + heapToleranceKbPerCycle * (cycles - 1));
+    EXPECT_LE(last.Fds, first.Fds);
+    EXPECT_LE(last.Objects, first.Objects + objectTolerance);
+    EXPECT_LE(last.Widgets, first.Widgets);
+}
+
+} // namespace
