@@ -15,6 +15,7 @@ TRQ_EXTERN_FORM(TPortCapabilityForm);
 TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
 TRQ_EXTERN_FORM(TMacStatisticTableForm);
 TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
+TRQ_EXTERN_FORM(TSTP_Info);
 
 namespace {
 
@@ -28,7 +29,7 @@ const TFormFactory Factories[] = {
     // Port, bridge and VLAN windows
     {"TLayer2ControlForm", "Layer2 Control: "},
     {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
-    {"TSTP_Info", nullptr},
+    {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
     {"TSTPPortForm", "Spanning Tree Port Table: "},
     {"TIfxForm", "Ifx Table: "},
     {"TPBridgeConfigForm", "802.1P Basic Configure: "},
