@@ -16,6 +16,7 @@ TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
 TRQ_EXTERN_FORM(TMacStatisticTableForm);
 TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
+TRQ_EXTERN_FORM(TSpanningTreeAlgorithmForm);
 
 namespace {
 
@@ -43,7 +44,7 @@ const TFormFactory Factories[] = {
     {"TTpGroupDestinationForwardedForm", nullptr, TRQ_FORM_OF(TTpGroupDestinationForwardedForm)},
     {"TUnicastFilterInformationForm", "Unicast Filter Information: "},
     {"TMulticastFilterInformationForm", "Multicast Filter Information: "},
-    {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: "},
+    {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", TRQ_FORM_OF(TSpanningTreeAlgorithmForm)},
     {"TAggregatorPortTableForm", nullptr},
     {"TPortTrunkForm", nullptr},
     {"TPortMirrorForm", nullptr},
