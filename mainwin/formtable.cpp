@@ -16,6 +16,7 @@ TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
 TRQ_EXTERN_FORM(TMacStatisticTableForm);
 TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
+TRQ_EXTERN_FORM(TSTPPortForm);
 TRQ_EXTERN_FORM(TSpanningTreeAlgorithmForm);
 
 namespace {
@@ -31,7 +32,7 @@ const TFormFactory Factories[] = {
     {"TLayer2ControlForm", "Layer2 Control: "},
     {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
     {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
-    {"TSTPPortForm", "Spanning Tree Port Table: "},
+    {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
     {"TIfxForm", "Ifx Table: "},
     {"TPBridgeConfigForm", "802.1P Basic Configure: "},
     {"TGARPForm", "GARP Form: "},

@@ -1,0 +1,81 @@
+// Spanning tree port table and its editor: the rows as served, Edit following the selection,
+// the editor writing the selected port's writable columns through the table's request, and
+// a set refused while the table is walked.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "classlib/dialogs.h"
+#include "l2windows/stpportunit.h"
+#include "windowworld.h"
+
+using namespace wintest;
+
+namespace {
+
+TEST(StpPortTable, EditsTheSelectedPortThroughTheTablesRequest)
+{
+    ASSERT_TRUE(withFactory<TSTPPortForm>("TSTPPortForm", [](TSTPPortForm& w) {
+        EXPECT_EQ(w.windowTitle(), "Spanning Tree Port Table");
+        EXPECT_FALSE(w.EditButton->isEnabled());
+        const auto ports = columnTexts(w.ListView1, 0);
+        ASSERT_GT(ports.size(), 10u);
+        EXPECT_EQ(ports[0], "1");
+        EXPECT_EQ(columnTexts(w.ListView1, 7)[0], "forwarding");
+        selectRow(w.ListView1, 1);
+        EXPECT_TRUE(w.EditButton->isEnabled());
+        EXPECT_EQ(w.Editor->PortIndex->text(), "2");
+        EXPECT_EQ(w.Editor->PathCost->text(), "20000");
+        snapshot(&w, "stpport");
+
+        clearLog();
+        QTimer::singleShot(0, w.Editor, [&w] {
+            EXPECT_FALSE(w.Editor->PortIndex->isEnabled());
+            w.Editor->PathCost->setText("30000");
+            w.Editor->ComboBoxEdge->setCurrentIndex(w.Editor->ComboBoxEdge->findText("true"));
+            snapshot(w.Editor, "stpportedit");
+            w.Editor->SetButton->click();
+            ASSERT_TRUE(waitIdle(w));
+            w.Editor->CloseButton->click();
+        });
+        w.EditButton->click();
+        ASSERT_TRUE(waitIdle(w));
+        const auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets.front()), (std::vector<std::string>{
+                                              "1.3.6.1.2.1.17.2.15.1.4.2 INTEGER 1",
+                                              "1.3.6.1.4.1.32473.11.78.1.2.16.4.1.6.2 INTEGER 30000",
+                                              "1.3.6.1.2.1.17.2.15.1.2.2 INTEGER 128",
+                                              "1.3.6.1.2.1.17.2.19.1.2.2 INTEGER 1",
+                                              "1.3.6.1.2.1.17.2.19.1.4.2 INTEGER 2",
+                                              "1.3.6.1.2.1.17.2.19.1.1.2 INTEGER 2",
+                                          }));
+        EXPECT_FALSE(logged("getnext").empty()); // the table read again after the set
+        EXPECT_EQ(columnTexts(w.ListView1, 3)[1], "30000");
+        EXPECT_FALSE(w.EditButton->isEnabled());
+    }));
+}
+
+TEST(StpPortTable, TheEditorRefusesASetWhileTheTableIsWalked)
+{
+    ASSERT_TRUE(withFactory<TSTPPortForm>("TSTPPortForm", [](TSTPPortForm& w) {
+        selectRow(w.ListView1, 0);
+        MessageRecorder boxes;
+        clearLog();
+        mainsim::sim().delay(20);
+        w.RefreshButton->click();
+        w.Editor->SetButton->click();
+        w.StopButton->click();
+        mainsim::sim().delay(0);
+        ASSERT_TRUE(waitIdle(w));
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown.front().text, "Get data not complete");
+        EXPECT_TRUE(logged("set").empty());
+        EXPECT_GT(w.ListView1->topLevelItemCount(), 0); // the rows read before Stop stay
+    }));
+}
+
+} // namespace
