@@ -18,6 +18,12 @@ TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
 TRQ_EXTERN_FORM(TSTPPortForm);
 TRQ_EXTERN_FORM(TSpanningTreeAlgorithmForm);
+TRQ_EXTERN_FORM(TProtocolVlanForm);
+TRQ_EXTERN_FORM(TVLanGeneralInfoForm);
+TRQ_EXTERN_FORM(TVLanPortInfomationForm);
+TRQ_EXTERN_FORM(TMulticastFilterInformationForm);
+TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
+TRQ_EXTERN_FORM(TLayer2ControlForm);
 
 namespace {
 
@@ -29,7 +35,7 @@ const TFormFactory Factories[] = {
     {"TfrmConfigSNMP", nullptr, TRQ_FORM(TfrmConfigSNMP, frmConfigSNMP)},
     {"TModuleBasicConfigurationForm", nullptr, TRQ_FORM(TModuleBasicConfigurationForm, ModuleBasicConfigurationForm)},
     // Port, bridge and VLAN windows
-    {"TLayer2ControlForm", "Layer2 Control: "},
+    {"TLayer2ControlForm", "Layer2 Control: ", TRQ_FORM_OF(TLayer2ControlForm)},
     {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
     {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
     {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
@@ -37,8 +43,8 @@ const TFormFactory Factories[] = {
     {"TPBridgeConfigForm", "802.1P Basic Configure: "},
     {"TGARPForm", "GARP Form: "},
     {"TPortCapabilities8021dForm", "Port Capability Form: "},
-    {"TVLanGeneralInfoForm", "802.1Q Basic Configure: "},
-    {"TVLanPortInfomationForm", "VLAN Port Information Form: "},
+    {"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", TRQ_FORM_OF(TVLanGeneralInfoForm)},
+    {"TVLanPortInfomationForm", "VLAN Port Information Form: ", TRQ_FORM_OF(TVLanPortInfomationForm)},
     {"TTrafficSegmentationForm", nullptr},
     {"TVlanStaticForm", "VLAN Static Table: ", TRQ_FORM_OF(TVlanStaticForm)},
     {"TVLanCurrentTableForm", "VLAN Current Table: ", TRQ_FORM_OF(TVLanCurrentTableForm)},
@@ -46,13 +52,16 @@ const TFormFactory Factories[] = {
     {"TUnicastFilterInformationForm", "Unicast Filter Information: "},
     {"TMulticastFilterInformationForm", "Multicast Filter Information: "},
     {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", TRQ_FORM_OF(TSpanningTreeAlgorithmForm)},
+    {"TUnicastFilterInformationForm", "Unicast Filter Information: ", TRQ_FORM_OF(TUnicastFilterInformationForm)},
+    {"TMulticastFilterInformationForm", "Multicast Filter Information: ", TRQ_FORM_OF(TMulticastFilterInformationForm)},
+    {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: "},
     {"TAggregatorPortTableForm", nullptr},
     {"TPortTrunkForm", nullptr},
     {"TPortMirrorForm", nullptr},
     {"TPrtSecDelCtrlForm", "Port Security Delete: "},
     {"TMSTPPortStateForm", "Port State Information: "},
     {"TMSTPPortInformationForm", "Port MSTP Information: "},
-    {"TProtocolVlanForm", "Protocol VLAN: "},
+    {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
     {"TPacketStormControlForm", "Traffic Control: "},
     // Routing, security and management windows
     {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
