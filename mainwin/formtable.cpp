@@ -16,6 +16,8 @@ TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
 TRQ_EXTERN_FORM(TMacStatisticTableForm);
 TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
+TRQ_EXTERN_FORM(TMSTPPortStateForm);
+TRQ_EXTERN_FORM(TMSTPPortInformationForm);
 TRQ_EXTERN_FORM(TSTPPortForm);
 TRQ_EXTERN_FORM(TSpanningTreeAlgorithmForm);
 TRQ_EXTERN_FORM(TProtocolVlanForm);
@@ -59,8 +61,8 @@ const TFormFactory Factories[] = {
     {"TPortTrunkForm", nullptr},
     {"TPortMirrorForm", nullptr},
     {"TPrtSecDelCtrlForm", "Port Security Delete: "},
-    {"TMSTPPortStateForm", "Port State Information: "},
-    {"TMSTPPortInformationForm", "Port MSTP Information: "},
+    {"TMSTPPortStateForm", "Port State Information: ", TRQ_FORM_OF(TMSTPPortStateForm)},
+    {"TMSTPPortInformationForm", "Port MSTP Information: ", TRQ_FORM_OF(TMSTPPortInformationForm)},
     {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
     {"TPacketStormControlForm", "Traffic Control: "},
     // Routing, security and management windows

@@ -50,3 +50,41 @@
 6 INTEGER rw {pos % 2 ? 200000 : 20000}
 @end
 @range 1.3.6.1.4.1.32473.11.78.1.2.16.4.1.6 1-200000000
+
+# MSTP port table: admin and operational hello time, enable, external path cost,
+# migration, admin and operational edge, admin and operational point-to-point, loopback
+# detection; every port.
+@ports 1.3.6.1.4.1.32473.12.15.2.4.1
+2 INTEGER rw 200
+3 INTEGER ro 200
+4 INTEGER rw 1
+5 INTEGER rw {pos % 2 ? 200000 : 20000}
+6 INTEGER rw 2
+7 INTEGER rw 2
+8 INTEGER ro 2
+9 INTEGER rw 2
+10 INTEGER ro 0
+11 INTEGER rw 2
+@end
+@range 1.3.6.1.4.1.32473.12.15.2.4.1.2 100-1000
+@range 1.3.6.1.4.1.32473.12.15.2.4.1.4 1-2
+@range 1.3.6.1.4.1.32473.12.15.2.4.1.5 0-200000000
+
+# MSTP port information: the CIST (instance 0) and instance 1 of every port; designated
+# bridge, internal path cost, priority, status, role.
+@ports 1.3.6.1.4.1.32473.12.15.2.5.1 index={port}.0
+3 HEX ro 80 00 00 80 C8 10 00 01
+4 INTEGER rw 20000
+5 INTEGER rw 128
+6 INTEGER ro {linkup ? 5 : 2}
+7 INTEGER ro {linkup ? 4 : 0}
+@end
+@ports 1.3.6.1.4.1.32473.12.15.2.5.1 index={port}.1
+3 HEX ro 80 01 00 80 C8 10 00 01
+4 INTEGER rw 20000
+5 INTEGER rw 128
+6 INTEGER ro {linkup ? 5 : 2}
+7 INTEGER ro {linkup ? 4 : 0}
+@end
+@range 1.3.6.1.4.1.32473.12.15.2.5.1.4 0-200000000
+@range 1.3.6.1.4.1.32473.12.15.2.5.1.5 0-240

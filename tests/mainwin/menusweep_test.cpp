@@ -90,8 +90,8 @@ std::string ReadFailures(QDialog* window)
 const std::set<std::string> StillToBuild = {
     "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm", "TGARPForm", "THostTableForm", "TIfxForm",
-    "TIpCtrlForm", "TIpStaticRouteForm", "TLoginMethodListForm", "TMSTPPortInformationForm",
-    "TMSTPPortStateForm", "TPBridgeConfigForm", "TPacketStormControlForm",
+    "TIpCtrlForm", "TIpStaticRouteForm", "TLoginMethodListForm", 
+    "TPBridgeConfigForm", "TPacketStormControlForm",
     "TPortCapabilities8021dForm", "TPortMirrorForm", "TPortTrunkForm", "TPrtSecDelCtrlForm",
     "TRadiusServerForm", "TRouteRedistributForm", "TSSLStateForm", "TSTP_Info",
     "TServerInformationForm", "TSummerTimeForm", "TSystemLogHostForm",

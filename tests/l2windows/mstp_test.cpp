@@ -1,0 +1,102 @@
+// The MSTP port state and port information windows with their editors: the version-
+// dependent hello time, the table read after the set's reply, and writes at instances
+// "port" and "port.instance".
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "l2windows/mstpportinfounit.h"
+#include "l2windows/mstpportstateunit.h"
+#include "windowworld.h"
+
+using namespace wintest;
+
+namespace {
+
+const std::string Version = "1.3.6.1.4.1.32473.12.15.1.2.0";
+const std::string PortState = "1.3.6.1.4.1.32473.12.15.2.4.1.";
+
+std::vector<std::string> SetOids()
+{
+    std::vector<std::string> oids;
+    for (const auto& pdu : logged("set"))
+        for (const auto& vb : pdu.varbinds)
+            oids.push_back(vb.oid);
+    return oids;
+}
+
+// Edits the selected row in the editor, as the user does, and presses Set.
+template <class Form, class Edit>
+void EditRow(Form& w, Edit* editor, const std::function<void()>& enter)
+{
+    QTimer::singleShot(0, editor, [&w, editor, enter] {
+        enter();
+        editor->btnEdit->click(); // writes and closes
+    });
+    w.btnEdit->click();
+    ASSERT_TRUE(waitIdle(w));
+}
+
+TEST(MstpPortState, LeavesTheHelloTimeOutUnderRstpAndReadsAfterTheReply)
+{
+    for (const char* version : {"1", "2"}) {
+        SCOPED_TRACE(version);
+        ASSERT_TRUE(mainsim::sim().setValue(Version, "INTEGER", version));
+        ASSERT_TRUE(withWindow<TMSTPPortStateForm>("mmiMSTPPortStaInf", [version](TMSTPPortStateForm& w) {
+            EXPECT_EQ(w.windowTitle(), "Port State Information: 127.0.0.1");
+            EXPECT_EQ(w.lblSTPVersion->text(), std::string(version) == "1" ? "rstp" : "mstp");
+            selectRow(w.lvMSTPPortState, 1);
+            EXPECT_EQ(w.Editor->edtPortIndex->text(), "2");
+            clearLog();
+            EditRow(w, w.Editor, [&w] {
+                EXPECT_FALSE(w.Editor->edtOperHelloTime->isEnabled());
+                w.Editor->edtAdminHelloTime->setText("300");
+                w.Editor->edtExtPathCost->setText("40000");
+                snapshot(w.Editor, "mstpportstateedit");
+            });
+            const std::vector<std::string> oids = SetOids();
+            const bool hello = std::find(oids.begin(), oids.end(), PortState + "2.2") != oids.end();
+            EXPECT_EQ(hello, std::string(version) == "2");
+            EXPECT_NE(std::find(oids.begin(), oids.end(), PortState + "5.2"), oids.end());
+            EXPECT_EQ(oids.size(), hello ? 7u : 6u);
+            EXPECT_FALSE(logged("getnext").empty()); // the table again, after the reply
+            EXPECT_EQ(columnTexts(w.lvMSTPPortState, 5)[1], "40000");
+            if (std::string(version) == "1")
+                snapshot(&w, "mstpportstate");
+        }));
+    }
+    mainsim::sim().setValue(Version, "INTEGER", "1");
+    mainsim::sim().setValue(PortState + "2.2", "INTEGER", "200");
+    mainsim::sim().setValue(PortState + "5.2", "INTEGER", "20000");
+}
+
+TEST(MstpPortInformation, WritesPathCostAndPriorityAtPortAndInstance)
+{
+    ASSERT_TRUE(withWindow<TMSTPPortInformationForm>("mmiMSTPPortInf", [](TMSTPPortInformationForm& w) {
+        const auto ports = columnTexts(w.lvMSTPPortInfo, 0);
+        const auto instances = columnTexts(w.lvMSTPPortInfo, 1);
+        ASSERT_GT(ports.size(), 4u);
+        EXPECT_EQ((std::vector<std::string>{ports[0], instances[0], ports[1], instances[1]}),
+                  (std::vector<std::string>{"1", "0", "1", "1"}));
+        snapshot(&w, "mstpportinfo");
+        selectRow(w.lvMSTPPortInfo, 3); // port 2, instance 1
+        clearLog();
+        EditRow(w, w.Editor, [&w] {
+            EXPECT_FALSE(w.Editor->cbxRole->isEnabled());
+            w.Editor->edtPathCost->setText("55555");
+            w.Editor->edtPriority->setText("64");
+        });
+        const auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets.front()), (std::vector<std::string>{
+                                              "1.3.6.1.4.1.32473.12.15.2.5.1.4.2.1 INTEGER 55555",
+                                              "1.3.6.1.4.1.32473.12.15.2.5.1.5.2.1 INTEGER 64",
+                                          }));
+    }));
+    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.15.2.5.1.4.2.1", "INTEGER", "20000");
+    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.15.2.5.1.5.2.1", "INTEGER", "128");
+}
+
+} // namespace
