@@ -16,6 +16,8 @@ TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
 TRQ_EXTERN_FORM(TMacStatisticTableForm);
 TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
+TRQ_EXTERN_FORM(TPrtSecDelCtrlForm);
+TRQ_EXTERN_FORM(TTrafficSegmentationForm);
 TRQ_EXTERN_FORM(TMSTPPortStateForm);
 TRQ_EXTERN_FORM(TMSTPPortInformationForm);
 TRQ_EXTERN_FORM(TSTPPortForm);
@@ -47,7 +49,7 @@ const TFormFactory Factories[] = {
     {"TPortCapabilities8021dForm", "Port Capability Form: "},
     {"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", TRQ_FORM_OF(TVLanGeneralInfoForm)},
     {"TVLanPortInfomationForm", "VLAN Port Information Form: ", TRQ_FORM_OF(TVLanPortInfomationForm)},
-    {"TTrafficSegmentationForm", nullptr},
+    {"TTrafficSegmentationForm", nullptr, TRQ_FORM_OF(TTrafficSegmentationForm)},
     {"TVlanStaticForm", "VLAN Static Table: ", TRQ_FORM_OF(TVlanStaticForm)},
     {"TVLanCurrentTableForm", "VLAN Current Table: ", TRQ_FORM_OF(TVLanCurrentTableForm)},
     {"TTpGroupDestinationForwardedForm", nullptr, TRQ_FORM_OF(TTpGroupDestinationForwardedForm)},
@@ -57,7 +59,7 @@ const TFormFactory Factories[] = {
     {"TAggregatorPortTableForm", nullptr},
     {"TPortTrunkForm", nullptr},
     {"TPortMirrorForm", nullptr},
-    {"TPrtSecDelCtrlForm", "Port Security Delete: "},
+    {"TPrtSecDelCtrlForm", "Port Security Delete: ", TRQ_FORM_OF(TPrtSecDelCtrlForm)},
     {"TMSTPPortStateForm", "Port State Information: ", TRQ_FORM_OF(TMSTPPortStateForm)},
     {"TMSTPPortInformationForm", "Port MSTP Information: ", TRQ_FORM_OF(TMSTPPortInformationForm)},
     {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
