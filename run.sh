@@ -20,6 +20,7 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 trq_install_deps
 trq_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+trq_refresh_autogen build
 cmake --build build --target trq3100 trq3100-sim trq3100-writesettings
 
 program=$PWD/build/mainwin/trq3100

@@ -31,5 +31,15 @@ trq_configure() {
 # cmake args.
 trq_build() {
     trq_configure "$@"
+    trq_refresh_autogen "$1"
     cmake --build "$1"
+}
+
+# In a build tree left by an earlier build, Qt's code generators may not notice that a
+# window's header now includes a new form (and the build stops at the missing ui_*.h):
+# forgetting their time stamps makes them look at every file again; what is unchanged is
+# not generated anew. $1 = build dir.
+trq_refresh_autogen() {
+    [ -d "$1" ] && find "$1" -path '*_autogen/timestamp' -delete
+    return 0
 }
