@@ -16,6 +16,7 @@ TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
 TRQ_EXTERN_FORM(TMacStatisticTableForm);
 TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
+TRQ_EXTERN_FORM(TPortMirrorForm);
 TRQ_EXTERN_FORM(TPrtSecDelCtrlForm);
 TRQ_EXTERN_FORM(TTrafficSegmentationForm);
 TRQ_EXTERN_FORM(TMSTPPortStateForm);
@@ -58,7 +59,7 @@ const TFormFactory Factories[] = {
     {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", TRQ_FORM_OF(TSpanningTreeAlgorithmForm)},
     {"TAggregatorPortTableForm", nullptr},
     {"TPortTrunkForm", nullptr},
-    {"TPortMirrorForm", nullptr},
+    {"TPortMirrorForm", nullptr, TRQ_FORM_OF(TPortMirrorForm)},
     {"TPrtSecDelCtrlForm", "Port Security Delete: ", TRQ_FORM_OF(TPrtSecDelCtrlForm)},
     {"TMSTPPortStateForm", "Port State Information: ", TRQ_FORM_OF(TMSTPPortStateForm)},
     {"TMSTPPortInformationForm", "Port MSTP Information: ", TRQ_FORM_OF(TMSTPPortInformationForm)},

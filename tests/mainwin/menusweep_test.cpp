@@ -92,8 +92,8 @@ const std::set<std::string> StillToBuild = {
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm", "TGARPForm",
     "THostTableForm", "TIfxForm", "TIpCtrlForm", "TIpStaticRouteForm",
     "TLoginMethodListForm", "TPBridgeConfigForm", "TPacketStormControlForm", "TPortCapabilities8021dForm",
-    "TPortMirrorForm", "TPortTrunkForm", "TRadiusServerForm", "TRouteRedistributForm",
-    "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm", "TSystemLogHostForm",
+    "TPortTrunkForm", "TRadiusServerForm", "TRouteRedistributForm", "TSSLStateForm",
+    "TServerInformationForm", "TSummerTimeForm", "TSystemLogHostForm",
 };
 
 class MenuItem : public ::testing::TestWithParam<SweepItem> {};

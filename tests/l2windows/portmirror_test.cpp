@@ -1,0 +1,90 @@
+// Port mirroring: the target shown as unit and port, the target entry's refusals, a target
+// that is also a source refused with nothing sent, and the one set of all four objects.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include "classlib/dialogs.h"
+#include "configwin/stackingportuitform.h"
+#include "l2windows/portmirror.h"
+#include "windowworld.h"
+
+using namespace wintest;
+
+namespace {
+
+const std::string Mirror = "1.3.6.1.4.1.32473.11.78.1.2.10.";
+
+// Types the target as the user does.
+void Type(TPortMirrorForm& w, const char* unit, const char* port)
+{
+    w.UnitEdit->setText(unit);
+    emit w.UnitEdit->textEdited(unit);
+    w.PortEdit->setText(port);
+    emit w.PortEdit->textEdited(port);
+}
+
+TEST(PortMirror, RefusesBadTargetsAndWritesAllFourObjects)
+{
+    ASSERT_TRUE(withWindow<TPortMirrorForm>("PortMirror1", [](TPortMirrorForm& w) {
+        EXPECT_EQ(w.windowTitle(), "Port Mirror Table:127.0.0.1");
+        EXPECT_EQ(w.UnitEdit->text(), "2"); // target 65
+        EXPECT_EQ(w.PortEdit->text(), "1");
+        EXPECT_TRUE(w.CK_Status->isChecked());
+        EXPECT_EQ(tickedBoxes(w.Grids->Grid(0)), (std::vector<int>{0, 1}));
+        snapshot(&w, "portmirror");
+
+        struct Case {
+            const char* unit;
+            const char* port;
+            const char* message;
+            const char* unitAfter;
+        };
+        const Case refused[] = {
+            {"0", "1", "Set valid target port", "0"},
+            {"10", "1", "Set valid target port", "0"},
+            {"1", "25", "Set valid target port", "0"}, // a 24-port module
+            {"1", "2", "Mirror port can not be member port!", "1"},
+        };
+        for (const Case& c : refused) {
+            SCOPED_TRACE(c.message);
+            Type(w, c.unit, c.port);
+            clearLog();
+            MessageRecorder boxes;
+            w.BT_Set->click();
+            ASSERT_TRUE(waitIdle(w));
+            ASSERT_EQ(boxes.Shown.size(), 1u);
+            EXPECT_EQ(boxes.Shown.front().text, c.message);
+            EXPECT_TRUE(logged("set").empty());
+            EXPECT_EQ(w.UnitEdit->text().toStdString(), c.unitAfter);
+        }
+        // After a target refused and reset, Set without typing asks for a mirror port.
+        Type(w, "10", "1");
+        {
+            MessageRecorder boxes;
+            w.BT_Set->click();
+        }
+        MessageRecorder boxes;
+        w.BT_Set->click();
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown.front().text, "Set valid mirror port");
+
+        Type(w, "3", "5");
+        clearLog();
+        w.BT_Set->click();
+        ASSERT_TRUE(waitIdle(w));
+        const auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        const auto vbs = varbinds(sets.front());
+        ASSERT_EQ(vbs.size(), 4u);
+        EXPECT_EQ(vbs[0], Mirror + "1.0 INTEGER 133");
+        EXPECT_EQ(vbs[1].rfind(Mirror + "2.0 HEX C0", 0), 0u) << vbs[1];
+        EXPECT_EQ(vbs[3], Mirror + "4.0 INTEGER 3");
+        EXPECT_EQ(w.UnitEdit->text(), "3");
+        EXPECT_EQ(w.PortEdit->text(), "5");
+        mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "65");
+    }));
+}
+
+} // namespace
