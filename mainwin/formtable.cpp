@@ -10,6 +10,9 @@ TRQ_EXTERN_FORM(TVlanStaticForm);
 TRQ_EXTERN_FORM(TVLanCurrentTableForm);
 TRQ_EXTERN_FORM(TTpGroupDestinationForwardedForm);
 
+// Routing, security and management windows (l3mgmtwindows/)
+TRQ_EXTERN_FORM(TIpCtrlForm);
+
 namespace {
 
 // {form class, caption prefix (null: its own caption), factory}. Windows still to be built
@@ -52,7 +55,7 @@ const TFormFactory Factories[] = {
     {"TDiagnosticsInformationForm", "Diagnostics Information Form: "},
     {"TEquipmentBasicInfoForm", "Equipment Basic Information :"},
     {"TMacStatisticTableForm", "MAC Statistics Table: "},
-    {"TIpCtrlForm", "IP Control Table: "},
+    {"TIpCtrlForm", "IP Control Table: ", TRQ_FORM_OF(TIpCtrlForm)},
     {"TExpandIPForm", "Routing Table: "},
     {"TIpStaticRouteForm", "IP Static Routing Table: "},
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
