@@ -12,8 +12,6 @@
 TIpCtrlForm* IpCtrlForm = nullptr;
 TRQ_DEFINE_FORM(TIpCtrlForm, IpCtrlForm)
 
-namespace {
-
 // The product MIB's IP interface table; the key is the interface's IP address.
 const VhSNMPObjectDesc IpCtrlTable[] = {
     {"1.3.6.1.4.1.32473.11.78.1.3.2.1.1.1.1", "IP Address", SNMP_SYNTAX_IPADDRESS, SNMP_ACCESS_NOTACCESS},
@@ -30,6 +28,8 @@ const VhSNMPObjectDesc IpCtrlTable[] = {
      &DisabledEnabledList},
     {nullptr},
 };
+
+namespace {
 
 constexpr char SystemInterface[] = "System";
 

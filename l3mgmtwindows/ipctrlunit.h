@@ -45,3 +45,7 @@ private:
 };
 
 extern TIpCtrlForm* IpCtrlForm;
+
+// The IP interface table (list type MVT_UMV, key count 1), also read by the static route
+// window to check a default route's next hop.
+extern const VhSNMPObjectDesc IpCtrlTable[];

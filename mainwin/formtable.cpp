@@ -12,6 +12,7 @@ TRQ_EXTERN_FORM(TTpGroupDestinationForwardedForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
+TRQ_EXTERN_FORM(TIpStaticRouteForm);
 
 namespace {
 
@@ -57,7 +58,7 @@ const TFormFactory Factories[] = {
     {"TMacStatisticTableForm", "MAC Statistics Table: "},
     {"TIpCtrlForm", "IP Control Table: ", TRQ_FORM_OF(TIpCtrlForm)},
     {"TExpandIPForm", "Routing Table: "},
-    {"TIpStaticRouteForm", "IP Static Routing Table: "},
+    {"TIpStaticRouteForm", "IP Static Routing Table: ", TRQ_FORM_OF(TIpStaticRouteForm)},
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
     {"THostTableForm", "Host Table: "},
     {"TRouteRedistributForm", "Route Redistribution Table: "},
