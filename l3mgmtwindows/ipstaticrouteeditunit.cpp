@@ -116,6 +116,17 @@ bool TIpStaticRouteEditForm::Fail(const std::string& message, QWidget* focus)
     return false;
 }
 
+bool TIpStaticRouteEditForm::AskForDefaultRoute(const std::string& question, QWidget* focus)
+{
+    // A default route comes only from "Add Default Route": OK closes the editor, Cancel
+    // goes back to the entry; nothing is sent either way.
+    if (MessageDlg(question, mtConfirmation, mbOKCancel) == mrOk)
+        reject();
+    else
+        Fail({}, focus);
+    return false;
+}
+
 bool TIpStaticRouteEditForm::CheckDestination()
 {
     const std::string text = DesEdit->text().toStdString();
@@ -123,18 +134,12 @@ bool TIpStaticRouteEditForm::CheckDestination()
         return Fail("Destination Ip should be Set!", DesEdit);
     if (text.size() > MaxTextLength)
         return Fail("IP should be 16 bit", DesEdit);
-    if (text == AllZero) {
-        const int answer = MessageDlg(
+    if (text == AllZero)
+        return AskForDefaultRoute(
             "If you want to add a default route which Destination ip and Mask both are 0.0.0.0, you should use Add "
             "Default Route button. If not, you can not add a static route with 0.0.0.0 as Mask. Do you want to add a "
             "defaut route?",
-            mtConfirmation, mbOKCancel);
-        if (answer == mrOk)
-            reject();
-        else
-            Fail({}, DesEdit);
-        return false;
-    }
+            DesEdit);
     if (text == AllOnes)
         return Fail("Destination IP can not be 255.255.255.255", DesEdit);
     const TIpv4Verdict verdict = CheckRouteDestination(text);
@@ -153,16 +158,11 @@ bool TIpStaticRouteEditForm::CheckMask()
     if (*ParseIpv4(text) == 0) {
         if (!NoDefaultRoute)
             return Fail("Default Route has already existed.", MaskEdit);
-        const int answer = MessageDlg(
+        return AskForDefaultRoute(
             "If you want to add a default route which Destination IP and Mask both are 0.0.0.0, you should use Add "
             "Default Route button. If not, you can not add a static route with 0.0.0.0 as Mask. Do you want to add a "
             "defaut route?",
-            mtConfirmation, mbOKCancel);
-        if (answer == mrOk)
-            reject();
-        else
-            Fail({}, MaskEdit);
-        return false;
+            MaskEdit);
     }
     return true;
 }

@@ -43,6 +43,8 @@ private:
     void WriteRoute();
     // Shows the message and gives the control the focus; false.
     bool Fail(const std::string& message, QWidget* focus);
+    // The question of a 0.0.0.0 entry in add mode; false.
+    bool AskForDefaultRoute(const std::string& question, QWidget* focus);
     TIpStaticRouteForm* Table() const;
 };
 
