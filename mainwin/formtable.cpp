@@ -30,6 +30,10 @@ TRQ_EXTERN_FORM(TMulticastFilterInformationForm);
 TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
 
+// Routing, security and management windows (l3mgmtwindows/)
+TRQ_EXTERN_FORM(TIpCtrlForm);
+TRQ_EXTERN_FORM(TIpStaticRouteForm);
+
 namespace {
 
 // {form class, caption prefix (null: its own caption), factory}. Windows still to be built
@@ -72,9 +76,9 @@ const TFormFactory Factories[] = {
     {"TDiagnosticsInformationForm", "Diagnostics Information Form: ", TRQ_FORM_OF(TDiagnosticsInformationForm)},
     {"TEquipmentBasicInfoForm", "Equipment Basic Information :", TRQ_FORM_OF(TEquipmentBasicInfoForm)},
     {"TMacStatisticTableForm", "MAC Statistics Table: ", TRQ_FORM_OF(TMacStatisticTableForm)},
-    {"TIpCtrlForm", "IP Control Table: "},
+    {"TIpCtrlForm", "IP Control Table: ", TRQ_FORM_OF(TIpCtrlForm)},
     {"TExpandIPForm", "Routing Table: ", TRQ_FORM_OF(TExpandIPForm)},
-    {"TIpStaticRouteForm", "IP Static Routing Table: "},
+    {"TIpStaticRouteForm", "IP Static Routing Table: ", TRQ_FORM_OF(TIpStaticRouteForm)},
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
     {"THostTableForm", "Host Table: "},
     {"TRouteRedistributForm", "Route Redistribution Table: "},
