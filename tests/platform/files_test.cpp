@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -22,22 +23,26 @@ TEST(ReadWholeFile, OnlyARegularFileGivesBytes)
     std::ofstream(base + "empty", std::ios::binary);
     ASSERT_EQ(mkfifo((base + "pipe").c_str(), 0600), 0);
 
-    const struct {
+    struct Case {
         std::string name;
         int error; // 0: read
         std::string bytes;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {base + "file", 0, std::string("a\0b\r\n", 5)},
         {base + "empty", 0, ""},
         {base + "missing", ENOENT, ""},
         {"", ENOENT, ""},
         {base, EISDIR, ""},
         {base + "pipe", EINVAL, ""},
-        {"/dev/null", EINVAL, ""},
         {base + "file/below", ENOTDIR, ""},
         // A regular file whose read fails (the process's memory at address 0).
         {"/proc/self/mem", EIO, ""},
     };
+    // A character device, where the machine has one (some containers make /dev/null a file).
+    struct stat devnull {};
+    if (::stat("/dev/null", &devnull) == 0 && S_ISCHR(devnull.st_mode))
+        cases.push_back({"/dev/null", EINVAL, ""});
     for (const auto& c : cases) {
         int error = -1;
         const auto bytes = ReadWholeFile(c.name, &error);
