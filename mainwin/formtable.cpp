@@ -30,6 +30,7 @@ TRQ_EXTERN_FORM(TMulticastFilterInformationForm);
 TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
 TRQ_EXTERN_FORM(TPortTrunkForm);
+TRQ_EXTERN_FORM(TPacketStormControlForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -69,7 +70,7 @@ const TFormFactory Factories[] = {
     {"TMSTPPortStateForm", "Port State Information: ", TRQ_FORM_OF(TMSTPPortStateForm)},
     {"TMSTPPortInformationForm", "Port MSTP Information: ", TRQ_FORM_OF(TMSTPPortInformationForm)},
     {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
-    {"TPacketStormControlForm", "Traffic Control: "},
+    {"TPacketStormControlForm", "Traffic Control: ", TRQ_FORM_OF(TPacketStormControlForm)},
     // Routing, security and management windows
     {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
     {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},
