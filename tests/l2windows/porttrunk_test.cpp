@@ -6,11 +6,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
 #include "classlib/dialogs.h"
 #include "configwin/stackingportuitform.h"
+#include "dedicated/messagetarget.h"
 #include "l2windows/porttrunk.h"
 #include "mainwin/mainunit.h"
 #include "windowworld.h"
@@ -176,6 +178,17 @@ TEST(PortTrunkWindow, AddsChangesAndDeletesWithTheirOwnColumns)
         EXPECT_EQ(sets[0].errorStatus, 0);
         ASSERT_EQ(columnTexts(w.LV_PortTrunk, 0), (std::vector<std::string>{"1", "2", "7"}));
         EXPECT_EQ(columnTexts(w.LV_PortTrunk, 5).back(), "static");
+
+        // A trunk that exists already: the switch's refusal is shown, nothing else changes.
+        EnterNew(w, "1", "1", {0, 1}, CreateAndGo);
+        w.ED_Index->setText("1");
+        w.BT_Set->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_NE(w.Request->LastWrite.Code, 0);
+        const std::string panel = StatusPanel0(w.StatusBar1)->text().toStdString();
+        EXPECT_FALSE(w.Request->LastWrite.Message.empty());
+        EXPECT_NE(panel.find(w.Request->LastWrite.Message), std::string::npos) << panel;
+        EXPECT_EQ(columnTexts(w.LV_PortTrunk, 1), (std::vector<std::string>{"uplink", "lacp-u3", "new7"}));
 
         // Set: name, members and status of the chosen trunk; master and type stay.
         selectRow(w.LV_PortTrunk, 2);
