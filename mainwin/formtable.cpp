@@ -29,6 +29,8 @@ TRQ_EXTERN_FORM(TVLanPortInfomationForm);
 TRQ_EXTERN_FORM(TMulticastFilterInformationForm);
 TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
+TRQ_EXTERN_FORM(TPortTrunkForm);
+TRQ_EXTERN_FORM(TPacketStormControlForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -62,13 +64,13 @@ const TFormFactory Factories[] = {
     {"TMulticastFilterInformationForm", "Multicast Filter Information: ", TRQ_FORM_OF(TMulticastFilterInformationForm)},
     {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", TRQ_FORM_OF(TSpanningTreeAlgorithmForm)},
     {"TAggregatorPortTableForm", nullptr},
-    {"TPortTrunkForm", nullptr},
+    {"TPortTrunkForm", nullptr, TRQ_FORM_OF(TPortTrunkForm)},
     {"TPortMirrorForm", nullptr, TRQ_FORM_OF(TPortMirrorForm)},
     {"TPrtSecDelCtrlForm", "Port Security Delete: ", TRQ_FORM_OF(TPrtSecDelCtrlForm)},
     {"TMSTPPortStateForm", "Port State Information: ", TRQ_FORM_OF(TMSTPPortStateForm)},
     {"TMSTPPortInformationForm", "Port MSTP Information: ", TRQ_FORM_OF(TMSTPPortInformationForm)},
     {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
-    {"TPacketStormControlForm", "Traffic Control: "},
+    {"TPacketStormControlForm", "Traffic Control: ", TRQ_FORM_OF(TPacketStormControlForm)},
     // Routing, security and management windows
     {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
     {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},

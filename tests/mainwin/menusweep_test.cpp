@@ -91,7 +91,7 @@ const std::set<std::string> StillToBuild = {
     "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm", "TGARPForm",
     "THostTableForm", "TIfxForm", "TLoginMethodListForm", "TPBridgeConfigForm",
-    "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm", "TRadiusServerForm",
+    "TPortCapabilities8021dForm", "TRadiusServerForm",
     "TRouteRedistributForm", "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm",
     "TSystemLogHostForm",
 };
