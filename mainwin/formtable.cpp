@@ -29,6 +29,7 @@ TRQ_EXTERN_FORM(TVLanPortInfomationForm);
 TRQ_EXTERN_FORM(TMulticastFilterInformationForm);
 TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
+TRQ_EXTERN_FORM(TIfxForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -48,7 +49,7 @@ const TFormFactory Factories[] = {
     {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
     {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
     {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
-    {"TIfxForm", "Ifx Table: "},
+    {"TIfxForm", "Ifx Table: ", TRQ_FORM_OF(TIfxForm)},
     {"TPBridgeConfigForm", "802.1P Basic Configure: "},
     {"TGARPForm", "GARP Form: "},
     {"TPortCapabilities8021dForm", "Port Capability Form: "},
