@@ -30,6 +30,7 @@ TRQ_EXTERN_FORM(TMulticastFilterInformationForm);
 TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
 TRQ_EXTERN_FORM(TIfxForm);
+TRQ_EXTERN_FORM(TGARPForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -51,7 +52,7 @@ const TFormFactory Factories[] = {
     {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
     {"TIfxForm", "Ifx Table: ", TRQ_FORM_OF(TIfxForm)},
     {"TPBridgeConfigForm", "802.1P Basic Configure: "},
-    {"TGARPForm", "GARP Form: "},
+    {"TGARPForm", "GARP Form: ", TRQ_FORM_OF(TGARPForm)},
     {"TPortCapabilities8021dForm", "Port Capability Form: "},
     {"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", TRQ_FORM_OF(TVLanGeneralInfoForm)},
     {"TVLanPortInfomationForm", "VLAN Port Information Form: ", TRQ_FORM_OF(TVLanPortInfomationForm)},
