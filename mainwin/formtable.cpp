@@ -31,6 +31,7 @@ TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
 TRQ_EXTERN_FORM(TIfxForm);
 TRQ_EXTERN_FORM(TGARPForm);
+TRQ_EXTERN_FORM(TPBridgeConfigForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -51,7 +52,7 @@ const TFormFactory Factories[] = {
     {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
     {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
     {"TIfxForm", "Ifx Table: ", TRQ_FORM_OF(TIfxForm)},
-    {"TPBridgeConfigForm", "802.1P Basic Configure: "},
+    {"TPBridgeConfigForm", "802.1P Basic Configure: ", TRQ_FORM_OF(TPBridgeConfigForm)},
     {"TGARPForm", "GARP Form: ", TRQ_FORM_OF(TGARPForm)},
     {"TPortCapabilities8021dForm", "Port Capability Form: "},
     {"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", TRQ_FORM_OF(TVLanGeneralInfoForm)},

@@ -90,7 +90,7 @@ std::string ReadFailures(QDialog* window)
 const std::set<std::string> StillToBuild = {
     "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm",
-    "THostTableForm", "TLoginMethodListForm", "TPBridgeConfigForm",
+    "THostTableForm", "TLoginMethodListForm",
     "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm", "TRadiusServerForm",
     "TRouteRedistributForm", "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm",
     "TSystemLogHostForm",
