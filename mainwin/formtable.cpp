@@ -32,6 +32,7 @@ TRQ_EXTERN_FORM(TLayer2ControlForm);
 TRQ_EXTERN_FORM(TIfxForm);
 TRQ_EXTERN_FORM(TGARPForm);
 TRQ_EXTERN_FORM(TPBridgeConfigForm);
+TRQ_EXTERN_FORM(TPortCapabilities8021dForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -54,7 +55,7 @@ const TFormFactory Factories[] = {
     {"TIfxForm", "Ifx Table: ", TRQ_FORM_OF(TIfxForm)},
     {"TPBridgeConfigForm", "802.1P Basic Configure: ", TRQ_FORM_OF(TPBridgeConfigForm)},
     {"TGARPForm", "GARP Form: ", TRQ_FORM_OF(TGARPForm)},
-    {"TPortCapabilities8021dForm", "Port Capability Form: "},
+    {"TPortCapabilities8021dForm", "Port Capability Form: ", TRQ_FORM_OF(TPortCapabilities8021dForm)},
     {"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", TRQ_FORM_OF(TVLanGeneralInfoForm)},
     {"TVLanPortInfomationForm", "VLAN Port Information Form: ", TRQ_FORM_OF(TVLanPortInfomationForm)},
     {"TTrafficSegmentationForm", nullptr, TRQ_FORM_OF(TTrafficSegmentationForm)},

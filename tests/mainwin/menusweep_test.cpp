@@ -91,7 +91,7 @@ const std::set<std::string> StillToBuild = {
     "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm",
     "THostTableForm", "TLoginMethodListForm",
-    "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm", "TRadiusServerForm",
+    "TPacketStormControlForm", "TPortTrunkForm", "TRadiusServerForm",
     "TRouteRedistributForm", "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm",
     "TSystemLogHostForm",
 };
