@@ -33,6 +33,7 @@ TRQ_EXTERN_FORM(TIfxForm);
 TRQ_EXTERN_FORM(TGARPForm);
 TRQ_EXTERN_FORM(TPBridgeConfigForm);
 TRQ_EXTERN_FORM(TPortCapabilities8021dForm);
+TRQ_EXTERN_FORM(TAggregatorPortTableForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -65,7 +66,7 @@ const TFormFactory Factories[] = {
     {"TUnicastFilterInformationForm", "Unicast Filter Information: ", TRQ_FORM_OF(TUnicastFilterInformationForm)},
     {"TMulticastFilterInformationForm", "Multicast Filter Information: ", TRQ_FORM_OF(TMulticastFilterInformationForm)},
     {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", TRQ_FORM_OF(TSpanningTreeAlgorithmForm)},
-    {"TAggregatorPortTableForm", nullptr},
+    {"TAggregatorPortTableForm", nullptr, TRQ_FORM_OF(TAggregatorPortTableForm)},
     {"TPortTrunkForm", nullptr},
     {"TPortMirrorForm", nullptr, TRQ_FORM_OF(TPortMirrorForm)},
     {"TPrtSecDelCtrlForm", "Port Security Delete: ", TRQ_FORM_OF(TPrtSecDelCtrlForm)},
