@@ -75,8 +75,11 @@ void TIfxForm::btnRefreshClick()
 
 void TIfxForm::btnEditClick()
 {
-    if (!Request || !Editor || SelectedRow(lvIfxInformation) < 0)
+    const int row = SelectedRow(lvIfxInformation);
+    if (!Request || !Editor || row < 0)
         return;
+    // The editor opens on the switch's alias, not on what an earlier edit left unwritten.
+    Editor->edtAlias->setText(lvIfxInformation->topLevelItem(row)->text(Alias));
     Editor->CaptionForEdit("Ifx Edit Table: ");
     // The editor asks for the write; the row's writable columns go in one set, the table
     // is read again after its reply.

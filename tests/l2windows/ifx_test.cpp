@@ -135,6 +135,12 @@ TEST(IfxTable, RefusesABlankAliasAndWritesNothingOnClose)
         ASSERT_EQ(boxes.Shown.size(), 1u);
         EXPECT_EQ(boxes.Shown[0].text, "Alias is invalid.");
         EXPECT_TRUE(logged("set").empty());
+        // Opened again on the same row, the editor shows the switch's alias, not the text
+        // left unwritten.
+        RunEditor(w, [](TIfxEditForm& e) { EXPECT_EQ(e.edtAlias->text(), ""); });
+        selectRow(w.lvIfxInformation, SystemRow);
+        RunEditor(w, [](TIfxEditForm& e) { EXPECT_EQ(e.edtAlias->text(), "mgmt"); });
+        EXPECT_TRUE(logged("set").empty());
     }));
 }
 
