@@ -19,7 +19,14 @@ class TAggregatorPortTableForm : public TDedicatedForm, public Ui::TAggregatorPo
 public:
     explicit TAggregatorPortTableForm(QWidget* owner);
 
-    enum Column { PortIndex = 0, ActorAdminState = 20, ActorOperState, PartnerAdminState, PartnerOperState, AggregateOrIndividual };
+    enum Column {
+        PortIndex = 0,
+        ActorAdminState = 20,
+        ActorOperState,
+        PartnerAdminState,
+        PartnerOperState,
+        AggregateOrIndividual
+    };
 
     TWindowRequest* Request = nullptr;
     // No read is running: set when a read ends (or could not start), cleared when one

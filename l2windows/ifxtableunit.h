@@ -20,8 +20,18 @@ public:
     explicit TIfxForm(QWidget* owner);
 
     enum Column {
-        IfIndex, IfName, InMulticast, InBroadcast, OutMulticast, OutBroadcast, LinkUpDownTrapEnable,
-        HighSpeed, PromiscuousMode, ConnectorPresent, Alias, CounterDiscontinuityTime
+        IfIndex,
+        IfName,
+        InMulticast,
+        InBroadcast,
+        OutMulticast,
+        OutBroadcast,
+        LinkUpDownTrapEnable,
+        HighSpeed,
+        PromiscuousMode,
+        ConnectorPresent,
+        Alias,
+        CounterDiscontinuityTime
     };
 
     TWindowRequest* Request = nullptr;

@@ -33,7 +33,8 @@ std::vector<std::string> Ticked(const TAggregatorPortTableForm& w, int column)
 
 bool NoneTicked(const TAggregatorPortTableForm& w)
 {
-    for (int column = TAggregatorPortTableForm::ActorAdminState; column <= TAggregatorPortTableForm::PartnerOperState; ++column)
+    for (int column = TAggregatorPortTableForm::ActorAdminState; column <= TAggregatorPortTableForm::PartnerOperState;
+         ++column)
         if (!Ticked(w, column).empty())
             return false;
     return true;

@@ -50,7 +50,8 @@ void WriteAlias(TIfxForm& w, int row, const std::string& alias)
 TEST(IfxAlias, EmptyOrWithoutBlanks)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"", true}, {"uplink-3", true}, {"a", true}, {"a b", false}, {" lead", false}, {"trail ", false}, {"x\ty", false},
+        {"", true},       {"uplink-3", true}, {"a", true},     {"a b", false},
+        {" lead", false}, {"trail ", false},  {"x\ty", false},
     };
     for (const auto& [alias, valid] : cases)
         EXPECT_EQ(IsValidAlias(alias), valid) << '"' << alias << '"';
