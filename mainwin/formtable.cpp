@@ -31,6 +31,11 @@ TRQ_EXTERN_FORM(TUnicastFilterInformationForm);
 TRQ_EXTERN_FORM(TLayer2ControlForm);
 TRQ_EXTERN_FORM(TPortTrunkForm);
 TRQ_EXTERN_FORM(TPacketStormControlForm);
+TRQ_EXTERN_FORM(TIfxForm);
+TRQ_EXTERN_FORM(TGARPForm);
+TRQ_EXTERN_FORM(TPBridgeConfigForm);
+TRQ_EXTERN_FORM(TPortCapabilities8021dForm);
+TRQ_EXTERN_FORM(TAggregatorPortTableForm);
 
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
@@ -50,10 +55,10 @@ const TFormFactory Factories[] = {
     {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
     {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
     {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
-    {"TIfxForm", "Ifx Table: "},
-    {"TPBridgeConfigForm", "802.1P Basic Configure: "},
-    {"TGARPForm", "GARP Form: "},
-    {"TPortCapabilities8021dForm", "Port Capability Form: "},
+    {"TIfxForm", "Ifx Table: ", TRQ_FORM_OF(TIfxForm)},
+    {"TPBridgeConfigForm", "802.1P Basic Configure: ", TRQ_FORM_OF(TPBridgeConfigForm)},
+    {"TGARPForm", "GARP Form: ", TRQ_FORM_OF(TGARPForm)},
+    {"TPortCapabilities8021dForm", "Port Capability Form: ", TRQ_FORM_OF(TPortCapabilities8021dForm)},
     {"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", TRQ_FORM_OF(TVLanGeneralInfoForm)},
     {"TVLanPortInfomationForm", "VLAN Port Information Form: ", TRQ_FORM_OF(TVLanPortInfomationForm)},
     {"TTrafficSegmentationForm", nullptr, TRQ_FORM_OF(TTrafficSegmentationForm)},
@@ -63,7 +68,7 @@ const TFormFactory Factories[] = {
     {"TUnicastFilterInformationForm", "Unicast Filter Information: ", TRQ_FORM_OF(TUnicastFilterInformationForm)},
     {"TMulticastFilterInformationForm", "Multicast Filter Information: ", TRQ_FORM_OF(TMulticastFilterInformationForm)},
     {"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", TRQ_FORM_OF(TSpanningTreeAlgorithmForm)},
-    {"TAggregatorPortTableForm", nullptr},
+    {"TAggregatorPortTableForm", nullptr, TRQ_FORM_OF(TAggregatorPortTableForm)},
     {"TPortTrunkForm", nullptr, TRQ_FORM_OF(TPortTrunkForm)},
     {"TPortMirrorForm", nullptr, TRQ_FORM_OF(TPortMirrorForm)},
     {"TPrtSecDelCtrlForm", "Port Security Delete: ", TRQ_FORM_OF(TPrtSecDelCtrlForm)},
