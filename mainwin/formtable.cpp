@@ -33,6 +33,8 @@ TRQ_EXTERN_FORM(TLayer2ControlForm);
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
 TRQ_EXTERN_FORM(TIpStaticRouteForm);
+TRQ_EXTERN_FORM(TRouteRedistributForm);
+TRQ_EXTERN_FORM(THostTableForm);
 
 namespace {
 
@@ -80,8 +82,8 @@ const TFormFactory Factories[] = {
     {"TExpandIPForm", "Routing Table: ", TRQ_FORM_OF(TExpandIPForm)},
     {"TIpStaticRouteForm", "IP Static Routing Table: ", TRQ_FORM_OF(TIpStaticRouteForm)},
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
-    {"THostTableForm", "Host Table: "},
-    {"TRouteRedistributForm", "Route Redistribution Table: "},
+    {"THostTableForm", "Host Table: ", TRQ_FORM_OF(THostTableForm)},
+    {"TRouteRedistributForm", "Route Redistribution Table: ", TRQ_FORM_OF(TRouteRedistributForm)},
     {"TSystemLogHostForm", "System Log Host Table: "},
     {"TDvmrpInterfaceForm", "DVMRP Interface: "},
     {"TSummerTimeForm", "Summer Time :"},

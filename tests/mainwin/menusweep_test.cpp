@@ -90,9 +90,9 @@ std::string ReadFailures(QDialog* window)
 const std::set<std::string> StillToBuild = {
     "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TEnableMethodForm", "TGARPForm",
-    "THostTableForm", "TIfxForm", "TLoginMethodListForm", "TPBridgeConfigForm",
+    "TIfxForm", "TLoginMethodListForm", "TPBridgeConfigForm",
     "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm", "TRadiusServerForm",
-    "TRouteRedistributForm", "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm",
+    "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm",
     "TSystemLogHostForm",
 };
 
