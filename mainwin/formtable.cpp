@@ -35,6 +35,7 @@ TRQ_EXTERN_FORM(TIpCtrlForm);
 TRQ_EXTERN_FORM(TIpStaticRouteForm);
 TRQ_EXTERN_FORM(TRouteRedistributForm);
 TRQ_EXTERN_FORM(THostTableForm);
+TRQ_EXTERN_FORM(TDvmrpInterfaceForm);
 
 namespace {
 
@@ -85,7 +86,7 @@ const TFormFactory Factories[] = {
     {"THostTableForm", "Host Table: ", TRQ_FORM_OF(THostTableForm)},
     {"TRouteRedistributForm", "Route Redistribution Table: ", TRQ_FORM_OF(TRouteRedistributForm)},
     {"TSystemLogHostForm", "System Log Host Table: "},
-    {"TDvmrpInterfaceForm", "DVMRP Interface: "},
+    {"TDvmrpInterfaceForm", "DVMRP Interface: ", TRQ_FORM_OF(TDvmrpInterfaceForm)},
     {"TSummerTimeForm", "Summer Time :"},
     {"TSSLStateForm", "SSL Management Table: "},
     {"TLoginMethodListForm", "Login Method Control: "},
