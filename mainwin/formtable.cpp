@@ -36,6 +36,7 @@ TRQ_EXTERN_FORM(TIpStaticRouteForm);
 TRQ_EXTERN_FORM(TRouteRedistributForm);
 TRQ_EXTERN_FORM(THostTableForm);
 TRQ_EXTERN_FORM(TDvmrpInterfaceForm);
+TRQ_EXTERN_FORM(TBOOTCtrlTableForm);
 
 namespace {
 
@@ -82,7 +83,7 @@ const TFormFactory Factories[] = {
     {"TIpCtrlForm", "IP Control Table: ", TRQ_FORM_OF(TIpCtrlForm)},
     {"TExpandIPForm", "Routing Table: ", TRQ_FORM_OF(TExpandIPForm)},
     {"TIpStaticRouteForm", "IP Static Routing Table: ", TRQ_FORM_OF(TIpStaticRouteForm)},
-    {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
+    {"TBOOTCtrlTableForm", "DHCP Relay Configuration: ", TRQ_FORM_OF(TBOOTCtrlTableForm)},
     {"THostTableForm", "Host Table: ", TRQ_FORM_OF(THostTableForm)},
     {"TRouteRedistributForm", "Route Redistribution Table: ", TRQ_FORM_OF(TRouteRedistributForm)},
     {"TSystemLogHostForm", "System Log Host Table: "},
