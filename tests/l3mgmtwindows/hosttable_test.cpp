@@ -161,6 +161,22 @@ TEST(OspfHostWindow, AddsEditsAndDeletesAHost)
     }));
 }
 
+TEST(OspfHostWindow, AFailedDeleteIsShownAndKeepsTheRow)
+{
+    ASSERT_TRUE(withWindow<THostTableForm>(Menu, [](THostTableForm& w) {
+        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        selectRow(w.ListView1, RowOf(w, "10.1.1.5", "0"));
+        w.DeleteButton->click();
+        ASSERT_TRUE(waitIdle(w));
+        const QStringList lines = w.Memo1->toPlainText().split('\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_TRUE(lines.last().startsWith("Set: ")) << lines.last().toStdString();
+        EXPECT_FALSE(lines.last().contains("Ok!")) << lines.last().toStdString();
+        EXPECT_GE(RowOf(w, "10.1.1.5", "0"), 0);
+        EXPECT_FALSE(w.DeleteButton->isEnabled());
+    }));
+}
+
 TEST(OspfHostWindow, RefusesBeforeSendingAndWhileBusy)
 {
     ASSERT_TRUE(withWindow<THostTableForm>(Menu, [](THostTableForm& w) {
