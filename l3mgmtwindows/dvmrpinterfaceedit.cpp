@@ -30,10 +30,7 @@ TDvrmpInterfaceEditForm::TDvrmpInterfaceEditForm(TDvmrpInterfaceForm* master) : 
     FormActivate();
 }
 
-TDvmrpInterfaceForm* TDvrmpInterfaceEditForm::Table() const
-{
-    return static_cast<TDvmrpInterfaceForm*>(MasterForm());
-}
+TDvmrpInterfaceForm* TDvrmpInterfaceEditForm::Table() const { return static_cast<TDvmrpInterfaceForm*>(MasterForm()); }
 
 void TDvrmpInterfaceEditForm::FormActivate()
 {

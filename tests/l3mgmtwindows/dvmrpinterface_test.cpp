@@ -103,10 +103,10 @@ TEST(DvmrpInterfaceWindow, EditsTheSelectedInterfaceInOneSet)
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(boxes.Shown.empty());
         ASSERT_EQ(logged("set").size(), 1u);
-        EXPECT_EQ(varbinds(logged("set")[0]),
-                  (std::vector<std::string>{Entry + ".2.2 IPADDRESS 192.168.2.1", Entry + ".3.2 INTEGER 3",
-                                            Entry + ".4.2 INTEGER 20", Entry + ".5.2 INTEGER 45",
-                                            Entry + ".6.2 INTEGER 2"}));
+        EXPECT_EQ(
+            varbinds(logged("set")[0]),
+            (std::vector<std::string>{Entry + ".2.2 IPADDRESS 192.168.2.1", Entry + ".3.2 INTEGER 3",
+                                      Entry + ".4.2 INTEGER 20", Entry + ".5.2 INTEGER 45", Entry + ".6.2 INTEGER 2"}));
         EXPECT_FALSE(w.Editor->isVisible());
         EXPECT_EQ(columnTexts(w.ListView1, 5)[1], "notInService");
 

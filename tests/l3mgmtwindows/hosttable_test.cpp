@@ -74,10 +74,10 @@ TEST(OspfHostRules, AddressRefusalsAndTheDottedQuad)
         EXPECT_EQ(CheckHostAddress(text).Message, message) << text;
 
     const std::pair<const char*, bool> quads[] = {
-        {"0.1.2.3", true},    {"10.1.1.5", true},    {"010.1.1.5", true},   {"255.255.255.255", true},
-        {"10.0.0", false},    {"10.0.0.0.1", false}, {"10.00.1.1", false},  {"10..1.1", false},
-        {"1000.1.1.1", false}, {".1.1.1", false},    {"1.1.1.", false},     {"1.1.1.256", false},
-        {"1.1.1.0255", false}, {"1.2.3", false},     {"", false},           {"001.002.003.004", true},
+        {"0.1.2.3", true},     {"10.1.1.5", true},    {"010.1.1.5", true},  {"255.255.255.255", true},
+        {"10.0.0", false},     {"10.0.0.0.1", false}, {"10.00.1.1", false}, {"10..1.1", false},
+        {"1000.1.1.1", false}, {".1.1.1", false},     {"1.1.1.", false},    {"1.1.1.256", false},
+        {"1.1.1.0255", false}, {"1.2.3", false},      {"", false},          {"001.002.003.004", true},
     };
     for (const auto& [text, ok] : quads)
         EXPECT_EQ(CheckDottedQuad(text).Message, ok ? "" : "Please input a valid IP") << text;
@@ -86,8 +86,7 @@ TEST(OspfHostRules, AddressRefusalsAndTheDottedQuad)
 TEST(OspfHostWindow, AddsEditsAndDeletesAHost)
 {
     ASSERT_TRUE(withWindow<THostTableForm>(Menu, [](THostTableForm& w) {
-        EXPECT_EQ(columnTexts(w.ListView1, 0),
-                  (std::vector<std::string>{"10.1.1.5", "192.168.3.7", "192.168.3.8"}));
+        EXPECT_EQ(columnTexts(w.ListView1, 0), (std::vector<std::string>{"10.1.1.5", "192.168.3.7", "192.168.3.8"}));
         EXPECT_EQ(w.StaticText1->text(), "3");
         EXPECT_FALSE(w.EditButton->isEnabled());
         snapshot(&w, "hosttable");
@@ -113,8 +112,8 @@ TEST(OspfHostWindow, AddsEditsAndDeletesAHost)
         EXPECT_TRUE(boxes.Shown.empty());
         const std::string index = ".10.9.9.9.0";
         ASSERT_EQ(logged("set").size(), 1u);
-        EXPECT_EQ(varbinds(logged("set")[0]),
-                  (std::vector<std::string>{Entry + ".3" + index + " INTEGER 12", Entry + ".5" + index + " INTEGER 4"}));
+        EXPECT_EQ(varbinds(logged("set")[0]), (std::vector<std::string>{Entry + ".3" + index + " INTEGER 12",
+                                                                        Entry + ".5" + index + " INTEGER 4"}));
         const int added = RowOf(w, "10.9.9.9", "0");
         ASSERT_GE(added, 0) << "the index columns read back";
         EXPECT_FALSE(w.EditButton->isEnabled());
