@@ -40,6 +40,10 @@ TRQ_EXTERN_FORM(TAggregatorPortTableForm);
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
 TRQ_EXTERN_FORM(TIpStaticRouteForm);
+TRQ_EXTERN_FORM(TRouteRedistributForm);
+TRQ_EXTERN_FORM(THostTableForm);
+TRQ_EXTERN_FORM(TDvmrpInterfaceForm);
+TRQ_EXTERN_FORM(TBOOTCtrlTableForm);
 
 namespace {
 
@@ -86,11 +90,11 @@ const TFormFactory Factories[] = {
     {"TIpCtrlForm", "IP Control Table: ", TRQ_FORM_OF(TIpCtrlForm)},
     {"TExpandIPForm", "Routing Table: ", TRQ_FORM_OF(TExpandIPForm)},
     {"TIpStaticRouteForm", "IP Static Routing Table: ", TRQ_FORM_OF(TIpStaticRouteForm)},
-    {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
-    {"THostTableForm", "Host Table: "},
-    {"TRouteRedistributForm", "Route Redistribution Table: "},
+    {"TBOOTCtrlTableForm", "DHCP Relay Configuration: ", TRQ_FORM_OF(TBOOTCtrlTableForm)},
+    {"THostTableForm", "Host Table: ", TRQ_FORM_OF(THostTableForm)},
+    {"TRouteRedistributForm", "Route Redistribution Table: ", TRQ_FORM_OF(TRouteRedistributForm)},
     {"TSystemLogHostForm", "System Log Host Table: "},
-    {"TDvmrpInterfaceForm", "DVMRP Interface: "},
+    {"TDvmrpInterfaceForm", "DVMRP Interface: ", TRQ_FORM_OF(TDvmrpInterfaceForm)},
     {"TSummerTimeForm", "Summer Time :"},
     {"TSSLStateForm", "SSL Management Table: "},
     {"TLoginMethodListForm", "Login Method Control: "},

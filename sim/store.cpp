@@ -503,14 +503,24 @@ SetError Store::plan(const std::vector<SetVarbind>& varbinds, SetPlan& out) cons
         for (const auto& [col, def] : t.columns)
             if (def.defaultValue)
                 out[concat(t.entry, col, index)] = Cell{*def.defaultValue, def.access};
-        for (size_t k = 0; k < t.indexColumns.size() && k < index.size(); ++k) {
+        // Each index column takes one arc, an IpAddress column four.
+        size_t arc = 0;
+        for (size_t k = 0; k < t.indexColumns.size() && arc < index.size(); ++k) {
             Value v;
             v.type = TagInteger;
-            v.num = index[k];
             auto def = t.columns.find(t.indexColumns[k]);
             Access a = def != t.columns.end() ? def->second.access : Access::ReadOnly;
             if (def != t.columns.end())
                 v.type = def->second.type;
+            if (v.type == TagIpAddress) {
+                if (arc + 4 > index.size())
+                    break;
+                for (size_t o = 0; o < 4; ++o)
+                    v.bytes += static_cast<char>(index[arc + o] & 0xFF);
+                arc += 4;
+            } else {
+                v.num = index[arc++];
+            }
             out[concat(t.entry, t.indexColumns[k], index)] = Cell{v, a};
         }
     };

@@ -85,6 +85,12 @@ const char* const kFixture = R"(
 2 INTEGER rw {i * 7}
 3 INTEGER rw 3
 @end
+# RowStatus table indexed by an address and a number, both readable
+@column 1.3.6.1.4.1.32473.4.1 1 IPADDRESS ro
+@column 1.3.6.1.4.1.32473.4.1 2 INTEGER ro
+@column 1.3.6.1.4.1.32473.4.1 3 INTEGER rc
+@index 1.3.6.1.4.1.32473.4.1 1 2
+@rowstatus 1.3.6.1.4.1.32473.4.1 3
 )";
 
 struct SetCase {
@@ -99,7 +105,8 @@ struct SetCase {
 
 TEST(SimStore, WholePduSets)
 {
-    const std::string S = "1.3.6.1.4.1.32473.1.", R = "1.3.6.1.4.1.32473.2.1.", T = "1.3.6.1.4.1.32473.3.1.";
+    const std::string S = "1.3.6.1.4.1.32473.1.", R = "1.3.6.1.4.1.32473.2.1.", T = "1.3.6.1.4.1.32473.3.1.",
+                      A = "1.3.6.1.4.1.32473.4.1.";
     const SetCase cases[] = {
         {"two scalars", {{S + "1.0", "INTEGER", "3"}, {S + "2.0", "STRING", "xy"}}, 0, 0,
          {{S + "1.0", "INTEGER 3"}, {S + "2.0", "STRING xy"}}},
@@ -139,6 +146,9 @@ TEST(SimStore, WholePduSets)
          {{T + "1.5", "INTEGER 5"}, {T + "2.5", "INTEGER 9"}, {T + "3.5", "INTEGER 3"}}},
         {"state column needed to create", {{T + "2.5", "INTEGER", "9"}}, ErrInconsistentName, 1, {}},
         {"invalid of a missing row", {{T + "3.5", "INTEGER", "2"}}, 0, 0, {{T + "1.5", "absent"}}},
+
+        {"address index columns", {{A + "3.10.1.2.3.7", "INTEGER", "4"}}, 0, 0,
+         {{A + "1.10.1.2.3.7", "IPADDRESS 10.1.2.3"}, {A + "2.10.1.2.3.7", "INTEGER 7"}}},
     };
     for (const SetCase& c : cases) {
         SCOPED_TRACE(c.name);
