@@ -33,6 +33,8 @@ TRQ_EXTERN_FORM(TLayer2ControlForm);
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
 TRQ_EXTERN_FORM(TIpStaticRouteForm);
+TRQ_EXTERN_FORM(TLoginMethodListForm);
+TRQ_EXTERN_FORM(TEnableMethodForm);
 
 namespace {
 
@@ -86,8 +88,8 @@ const TFormFactory Factories[] = {
     {"TDvmrpInterfaceForm", "DVMRP Interface: "},
     {"TSummerTimeForm", "Summer Time :"},
     {"TSSLStateForm", "SSL Management Table: "},
-    {"TLoginMethodListForm", "Login Method Control: "},
-    {"TEnableMethodForm", "Enable Method Control: "},
+    {"TLoginMethodListForm", "Login Method Control: ", TRQ_FORM_OF(TLoginMethodListForm)},
+    {"TEnableMethodForm", "Enable Method Control: ", TRQ_FORM_OF(TEnableMethodForm)},
     {"TServerInformationForm", "Server Information: "},
     {"TAAASrvCtrlForm", "Server Control: "},
     {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
