@@ -35,6 +35,7 @@ TRQ_EXTERN_FORM(TIpCtrlForm);
 TRQ_EXTERN_FORM(TIpStaticRouteForm);
 TRQ_EXTERN_FORM(TLoginMethodListForm);
 TRQ_EXTERN_FORM(TEnableMethodForm);
+TRQ_EXTERN_FORM(TRadiusServerForm);
 
 namespace {
 
@@ -74,7 +75,7 @@ const TFormFactory Factories[] = {
     // Routing, security and management windows
     {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
     {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},
-    {"TRadiusServerForm", "RADIUS Server: "},
+    {"TRadiusServerForm", "RADIUS Server: ", TRQ_FORM_OF(TRadiusServerForm)},
     {"TDiagnosticsInformationForm", "Diagnostics Information Form: ", TRQ_FORM_OF(TDiagnosticsInformationForm)},
     {"TEquipmentBasicInfoForm", "Equipment Basic Information :", TRQ_FORM_OF(TEquipmentBasicInfoForm)},
     {"TMacStatisticTableForm", "MAC Statistics Table: ", TRQ_FORM_OF(TMacStatisticTableForm)},

@@ -91,7 +91,7 @@ const std::set<std::string> StillToBuild = {
     "TAAASrvCtrlForm", "TAggregatorPortTableForm", "TAuthenticationSettingForm", "TBOOTCtrlTableForm",
     "TCPUProtectionForm", "TDvmrpInterfaceForm", "TGARPForm",
     "THostTableForm", "TIfxForm", "TPBridgeConfigForm",
-    "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm", "TRadiusServerForm",
+    "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm",
     "TRouteRedistributForm", "TSSLStateForm", "TServerInformationForm", "TSummerTimeForm",
     "TSystemLogHostForm",
 };
