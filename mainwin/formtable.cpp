@@ -36,6 +36,8 @@ TRQ_EXTERN_FORM(TIpStaticRouteForm);
 TRQ_EXTERN_FORM(TLoginMethodListForm);
 TRQ_EXTERN_FORM(TEnableMethodForm);
 TRQ_EXTERN_FORM(TRadiusServerForm);
+TRQ_EXTERN_FORM(TServerInformationForm);
+TRQ_EXTERN_FORM(TAAASrvCtrlForm);
 
 namespace {
 
@@ -91,8 +93,8 @@ const TFormFactory Factories[] = {
     {"TSSLStateForm", "SSL Management Table: "},
     {"TLoginMethodListForm", "Login Method Control: ", TRQ_FORM_OF(TLoginMethodListForm)},
     {"TEnableMethodForm", "Enable Method Control: ", TRQ_FORM_OF(TEnableMethodForm)},
-    {"TServerInformationForm", "Server Information: "},
-    {"TAAASrvCtrlForm", "Server Control: "},
+    {"TServerInformationForm", "Server Information: ", TRQ_FORM_OF(TServerInformationForm)},
+    {"TAAASrvCtrlForm", "Server Control: ", TRQ_FORM_OF(TAAASrvCtrlForm)},
     {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
     {"TCPUProtectionForm", "Zezurivar Engine: "},
 };
