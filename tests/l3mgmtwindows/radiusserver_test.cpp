@@ -172,6 +172,29 @@ TEST(RadiusServerWindow, AddWritesTwiceInOrderThenEditsAndDeletesTheRow)
     }));
 }
 
+TEST(RadiusServerWindow, DefaultValuesAreLeftToTheSwitch)
+{
+    ASSERT_TRUE(withWindow<TRadiusServerForm>(Menu, [](TRadiusServerForm& w) {
+        for (const Server& defaults : {Server{2, "", "", "", ""}, Server{2, "0.0.0.0", "", "1812", "1813"}}) {
+            clearLog();
+            RunEditor(w, w.AddButton, [&defaults](TRadiusServerEditForm& e) {
+                Fill(e, defaults);
+                e.SetButton->click();
+            });
+            EXPECT_EQ(Sets(), (std::vector<std::vector<std::string>>{{Entry + ".6.3 INTEGER 4"},
+                                                                      {Entry + ".6.3 INTEGER 1"}}))
+                << defaults.ip;
+            const int row = FindRowByCaption(w.ListView1, "RadiusServerIndex-third");
+            ASSERT_GE(row, 0);
+            EXPECT_EQ(CellByTitle(w.ListView1, row, "IP Address"), "0.0.0.0");
+            selectRow(w.ListView1, row);
+            w.DeleteButton->click();
+            ASSERT_TRUE(waitIdle(w));
+            ASSERT_EQ(FindRowByCaption(w.ListView1, "RadiusServerIndex-third"), -1);
+        }
+    }));
+}
+
 TEST(RadiusServerWindow, EditorRefusalsSendNothing)
 {
     ASSERT_TRUE(withWindow<TRadiusServerForm>(Menu, [](TRadiusServerForm& w) {
