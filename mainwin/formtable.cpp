@@ -44,6 +44,11 @@ TRQ_EXTERN_FORM(TRouteRedistributForm);
 TRQ_EXTERN_FORM(THostTableForm);
 TRQ_EXTERN_FORM(TDvmrpInterfaceForm);
 TRQ_EXTERN_FORM(TBOOTCtrlTableForm);
+TRQ_EXTERN_FORM(TLoginMethodListForm);
+TRQ_EXTERN_FORM(TEnableMethodForm);
+TRQ_EXTERN_FORM(TRadiusServerForm);
+TRQ_EXTERN_FORM(TServerInformationForm);
+TRQ_EXTERN_FORM(TAAASrvCtrlForm);
 
 namespace {
 
@@ -83,7 +88,7 @@ const TFormFactory Factories[] = {
     // Routing, security and management windows
     {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
     {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},
-    {"TRadiusServerForm", "RADIUS Server: "},
+    {"TRadiusServerForm", "RADIUS Server: ", TRQ_FORM_OF(TRadiusServerForm)},
     {"TDiagnosticsInformationForm", "Diagnostics Information Form: ", TRQ_FORM_OF(TDiagnosticsInformationForm)},
     {"TEquipmentBasicInfoForm", "Equipment Basic Information :", TRQ_FORM_OF(TEquipmentBasicInfoForm)},
     {"TMacStatisticTableForm", "MAC Statistics Table: ", TRQ_FORM_OF(TMacStatisticTableForm)},
@@ -97,10 +102,10 @@ const TFormFactory Factories[] = {
     {"TDvmrpInterfaceForm", "DVMRP Interface: ", TRQ_FORM_OF(TDvmrpInterfaceForm)},
     {"TSummerTimeForm", "Summer Time :"},
     {"TSSLStateForm", "SSL Management Table: "},
-    {"TLoginMethodListForm", "Login Method Control: "},
-    {"TEnableMethodForm", "Enable Method Control: "},
-    {"TServerInformationForm", "Server Information: "},
-    {"TAAASrvCtrlForm", "Server Control: "},
+    {"TLoginMethodListForm", "Login Method Control: ", TRQ_FORM_OF(TLoginMethodListForm)},
+    {"TEnableMethodForm", "Enable Method Control: ", TRQ_FORM_OF(TEnableMethodForm)},
+    {"TServerInformationForm", "Server Information: ", TRQ_FORM_OF(TServerInformationForm)},
+    {"TAAASrvCtrlForm", "Server Control: ", TRQ_FORM_OF(TAAASrvCtrlForm)},
     {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
     {"TCPUProtectionForm", "Zezurivar Engine: "},
 };
