@@ -33,6 +33,10 @@ TRQ_EXTERN_FORM(TLayer2ControlForm);
 // Routing, security and management windows (l3mgmtwindows/)
 TRQ_EXTERN_FORM(TIpCtrlForm);
 TRQ_EXTERN_FORM(TIpStaticRouteForm);
+TRQ_EXTERN_FORM(TAuthenticationSettingForm);
+TRQ_EXTERN_FORM(TCPUProtectionForm);
+TRQ_EXTERN_FORM(TSSLStateForm);
+TRQ_EXTERN_FORM(TSystemLogHostForm);
 
 namespace {
 
@@ -70,7 +74,7 @@ const TFormFactory Factories[] = {
     {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
     {"TPacketStormControlForm", "Traffic Control: "},
     // Routing, security and management windows
-    {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
+    {"TAuthenticationSettingForm", "802.1X Authentication Setting: ", TRQ_FORM_OF(TAuthenticationSettingForm)},
     {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},
     {"TRadiusServerForm", "RADIUS Server: "},
     {"TDiagnosticsInformationForm", "Diagnostics Information Form: ", TRQ_FORM_OF(TDiagnosticsInformationForm)},
@@ -82,16 +86,16 @@ const TFormFactory Factories[] = {
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: "},
     {"THostTableForm", "Host Table: "},
     {"TRouteRedistributForm", "Route Redistribution Table: "},
-    {"TSystemLogHostForm", "System Log Host Table: "},
+    {"TSystemLogHostForm", "System Log Host Table: ", TRQ_FORM_OF(TSystemLogHostForm)},
     {"TDvmrpInterfaceForm", "DVMRP Interface: "},
     {"TSummerTimeForm", "Summer Time :"},
-    {"TSSLStateForm", "SSL Management Table: "},
+    {"TSSLStateForm", "SSL Management Table: ", TRQ_FORM_OF(TSSLStateForm)},
     {"TLoginMethodListForm", "Login Method Control: "},
     {"TEnableMethodForm", "Enable Method Control: "},
     {"TServerInformationForm", "Server Information: "},
     {"TAAASrvCtrlForm", "Server Control: "},
     {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
-    {"TCPUProtectionForm", "Zezurivar Engine: "},
+    {"TCPUProtectionForm", "Zezurivar Engine: ", TRQ_FORM_OF(TCPUProtectionForm)},
 };
 
 } // namespace
