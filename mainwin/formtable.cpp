@@ -37,6 +37,7 @@ TRQ_EXTERN_FORM(TAuthenticationSettingForm);
 TRQ_EXTERN_FORM(TCPUProtectionForm);
 TRQ_EXTERN_FORM(TSSLStateForm);
 TRQ_EXTERN_FORM(TSystemLogHostForm);
+TRQ_EXTERN_FORM(TSummerTimeForm);
 
 namespace {
 
@@ -88,7 +89,7 @@ const TFormFactory Factories[] = {
     {"TRouteRedistributForm", "Route Redistribution Table: "},
     {"TSystemLogHostForm", "System Log Host Table: ", TRQ_FORM_OF(TSystemLogHostForm)},
     {"TDvmrpInterfaceForm", "DVMRP Interface: "},
-    {"TSummerTimeForm", "Summer Time :"},
+    {"TSummerTimeForm", "Summer Time :", TRQ_FORM_OF(TSummerTimeForm)},
     {"TSSLStateForm", "SSL Management Table: ", TRQ_FORM_OF(TSSLStateForm)},
     {"TLoginMethodListForm", "Login Method Control: "},
     {"TEnableMethodForm", "Enable Method Control: "},

@@ -92,7 +92,7 @@ const std::set<std::string> StillToBuild = {
     "TDvmrpInterfaceForm", "TEnableMethodForm", "TGARPForm",
     "THostTableForm", "TIfxForm", "TLoginMethodListForm", "TPBridgeConfigForm",
     "TPacketStormControlForm", "TPortCapabilities8021dForm", "TPortTrunkForm", "TRadiusServerForm",
-    "TRouteRedistributForm", "TServerInformationForm", "TSummerTimeForm",
+    "TRouteRedistributForm", "TServerInformationForm",
 };
 
 class MenuItem : public ::testing::TestWithParam<SweepItem> {};
