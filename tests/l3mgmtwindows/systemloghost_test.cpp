@@ -207,8 +207,9 @@ TEST(SystemLogHost, AddsAServerWithTheDefaultsOfTheEditor)
             clearLog();
             e.SetButton->click();
             ASSERT_TRUE(waitIdle(w));
-            ASSERT_EQ(logged("set").size(), 1u);
-            for (const auto& vb : logged("set")[0].varbinds)
+            const auto sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            for (const auto& vb : sets[0].varbinds)
                 EXPECT_NE(vb.oid, Entry + "4.4");
         });
         EXPECT_EQ(columnTexts(w.ListView1, 3), (std::vector<std::string>{"514", "6000", "6001", "514"}));
@@ -254,8 +255,9 @@ TEST(SystemLogHost, EditsAServer)
             clearLog();
             e.SetButton->click();
             ASSERT_TRUE(waitIdle(w));
-            ASSERT_EQ(logged("set").size(), 1u);
-            for (const auto& vb : logged("set")[0].varbinds)
+            const auto sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            for (const auto& vb : sets[0].varbinds)
                 EXPECT_NE(vb.oid, Entry + "5.1");
         });
         EXPECT_EQ(columnTexts(w.ListView1, 1).front(), "local7");
