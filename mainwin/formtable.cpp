@@ -49,6 +49,11 @@ TRQ_EXTERN_FORM(TEnableMethodForm);
 TRQ_EXTERN_FORM(TRadiusServerForm);
 TRQ_EXTERN_FORM(TServerInformationForm);
 TRQ_EXTERN_FORM(TAAASrvCtrlForm);
+TRQ_EXTERN_FORM(TAuthenticationSettingForm);
+TRQ_EXTERN_FORM(TCPUProtectionForm);
+TRQ_EXTERN_FORM(TSSLStateForm);
+TRQ_EXTERN_FORM(TSystemLogHostForm);
+TRQ_EXTERN_FORM(TSummerTimeForm);
 
 namespace {
 
@@ -86,7 +91,7 @@ const TFormFactory Factories[] = {
     {"TProtocolVlanForm", "Protocol VLAN: ", TRQ_FORM_OF(TProtocolVlanForm)},
     {"TPacketStormControlForm", "Traffic Control: ", TRQ_FORM_OF(TPacketStormControlForm)},
     // Routing, security and management windows
-    {"TAuthenticationSettingForm", "802.1X Authentication Setting: "},
+    {"TAuthenticationSettingForm", "802.1X Authentication Setting: ", TRQ_FORM_OF(TAuthenticationSettingForm)},
     {"TPortCapabilityForm", "Port Capability: ", TRQ_FORM_OF(TPortCapabilityForm)},
     {"TRadiusServerForm", "RADIUS Server: ", TRQ_FORM_OF(TRadiusServerForm)},
     {"TDiagnosticsInformationForm", "Diagnostics Information Form: ", TRQ_FORM_OF(TDiagnosticsInformationForm)},
@@ -98,16 +103,16 @@ const TFormFactory Factories[] = {
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: ", TRQ_FORM_OF(TBOOTCtrlTableForm)},
     {"THostTableForm", "Host Table: ", TRQ_FORM_OF(THostTableForm)},
     {"TRouteRedistributForm", "Route Redistribution Table: ", TRQ_FORM_OF(TRouteRedistributForm)},
-    {"TSystemLogHostForm", "System Log Host Table: "},
     {"TDvmrpInterfaceForm", "DVMRP Interface: ", TRQ_FORM_OF(TDvmrpInterfaceForm)},
-    {"TSummerTimeForm", "Summer Time :"},
-    {"TSSLStateForm", "SSL Management Table: "},
     {"TLoginMethodListForm", "Login Method Control: ", TRQ_FORM_OF(TLoginMethodListForm)},
     {"TEnableMethodForm", "Enable Method Control: ", TRQ_FORM_OF(TEnableMethodForm)},
     {"TServerInformationForm", "Server Information: ", TRQ_FORM_OF(TServerInformationForm)},
     {"TAAASrvCtrlForm", "Server Control: ", TRQ_FORM_OF(TAAASrvCtrlForm)},
+    {"TSystemLogHostForm", "System Log Host Table: ", TRQ_FORM_OF(TSystemLogHostForm)},
+    {"TSummerTimeForm", "Summer Time :", TRQ_FORM_OF(TSummerTimeForm)},
+    {"TSSLStateForm", "SSL Management Table: ", TRQ_FORM_OF(TSSLStateForm)},
     {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
-    {"TCPUProtectionForm", "Zezurivar Engine: "},
+    {"TCPUProtectionForm", "Zezurivar Engine: ", TRQ_FORM_OF(TCPUProtectionForm)},
 };
 
 } // namespace
