@@ -9,12 +9,6 @@ TRQ_EXTERN_FORM(TPortControlForm);
 TRQ_EXTERN_FORM(TVlanStaticForm);
 TRQ_EXTERN_FORM(TVLanCurrentTableForm);
 TRQ_EXTERN_FORM(TTpGroupDestinationForwardedForm);
-TRQ_EXTERN_FORM(TExpandIPForm);
-TRQ_EXTERN_FORM(TIGMPSrcListForm);
-TRQ_EXTERN_FORM(TPortCapabilityForm);
-TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
-TRQ_EXTERN_FORM(TMacStatisticTableForm);
-TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 TRQ_EXTERN_FORM(TSTP_Info);
 TRQ_EXTERN_FORM(TPortMirrorForm);
 TRQ_EXTERN_FORM(TPrtSecDelCtrlForm);
@@ -54,6 +48,12 @@ TRQ_EXTERN_FORM(TCPUProtectionForm);
 TRQ_EXTERN_FORM(TSSLStateForm);
 TRQ_EXTERN_FORM(TSystemLogHostForm);
 TRQ_EXTERN_FORM(TSummerTimeForm);
+TRQ_EXTERN_FORM(TExpandIPForm);
+TRQ_EXTERN_FORM(TIGMPSrcListForm);
+TRQ_EXTERN_FORM(TPortCapabilityForm);
+TRQ_EXTERN_FORM(TDiagnosticsInformationForm);
+TRQ_EXTERN_FORM(TMacStatisticTableForm);
+TRQ_EXTERN_FORM(TEquipmentBasicInfoForm);
 
 namespace {
 
@@ -103,14 +103,14 @@ const TFormFactory Factories[] = {
     {"TBOOTCtrlTableForm", "DHCP Relay Configuration: ", TRQ_FORM_OF(TBOOTCtrlTableForm)},
     {"THostTableForm", "Host Table: ", TRQ_FORM_OF(THostTableForm)},
     {"TRouteRedistributForm", "Route Redistribution Table: ", TRQ_FORM_OF(TRouteRedistributForm)},
+    {"TSystemLogHostForm", "System Log Host Table: ", TRQ_FORM_OF(TSystemLogHostForm)},
     {"TDvmrpInterfaceForm", "DVMRP Interface: ", TRQ_FORM_OF(TDvmrpInterfaceForm)},
+    {"TSummerTimeForm", "Summer Time :", TRQ_FORM_OF(TSummerTimeForm)},
+    {"TSSLStateForm", "SSL Management Table: ", TRQ_FORM_OF(TSSLStateForm)},
     {"TLoginMethodListForm", "Login Method Control: ", TRQ_FORM_OF(TLoginMethodListForm)},
     {"TEnableMethodForm", "Enable Method Control: ", TRQ_FORM_OF(TEnableMethodForm)},
     {"TServerInformationForm", "Server Information: ", TRQ_FORM_OF(TServerInformationForm)},
     {"TAAASrvCtrlForm", "Server Control: ", TRQ_FORM_OF(TAAASrvCtrlForm)},
-    {"TSystemLogHostForm", "System Log Host Table: ", TRQ_FORM_OF(TSystemLogHostForm)},
-    {"TSummerTimeForm", "Summer Time :", TRQ_FORM_OF(TSummerTimeForm)},
-    {"TSSLStateForm", "SSL Management Table: ", TRQ_FORM_OF(TSSLStateForm)},
     {"TIGMPSrcListForm", "Group Information: ", TRQ_FORM_OF(TIGMPSrcListForm)},
     {"TCPUProtectionForm", "Zezurivar Engine: ", TRQ_FORM_OF(TCPUProtectionForm)},
 };
