@@ -55,7 +55,7 @@ bool knownFault(const std::string& name)
 {
     static const char* const names[] = {"drop",  "duplicate", "truncate",     "reqid",           "pdutype",
                                         "short", "long",      "stuck",        "nosuchobject",    "nosuchinstance",
-                                        "endofmibview"};
+                                        "endofmibview", "wrongtype", "bigstring"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -163,6 +163,18 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
             return "ERR unknown report: " + w[1];
         st.reportOid = oid;
         st.reportCount = w.size() == 3 ? int(n) : 1;
+        return "OK";
+    }
+    if (cmd == "engine" && w.size() == 2 && w[1] == "reboot") {
+        if (!st.engineReboot)
+            return "ERR no SNMP engine";
+        return "OK " + std::to_string(st.engineReboot());
+    }
+    if (cmd == "passwd" && w.size() == 3) {
+        if (!st.setAuthPass)
+            return "ERR no SNMP engine";
+        if (!st.setAuthPass(unescapeField(w[1]), unescapeField(w[2]), &why))
+            return "ERR " + why;
         return "OK";
     }
     if (cmd == "set") {

@@ -50,6 +50,12 @@ struct SimState {
     // and USM statistics), as they are at the moment of asking; the walk command lists them
     // beside the store's.
     std::function<std::vector<std::pair<Oid, Value>>()> frameworkValues;
+    // The agent's SNMPv3 engine restarts (control command "engine reboot"): engineBoots
+    // goes up by one; the new value is returned.
+    std::function<long()> engineReboot;
+    // A USM user of the agent gets a new authentication pass phrase (control command
+    // "passwd"): its key is localised anew; false with the reason when it cannot.
+    std::function<bool(const std::string& user, const std::string& pass, std::string* why)> setAuthPass;
     // A fault on the replies to reads (control command "fault"): its name, applied to every
     // faultEvery-th read (1: each one); none while empty. faultSeen counts the reads.
     std::string fault;
@@ -62,7 +68,9 @@ struct SimState {
 // making, SNMPv1/v2c only (reqid: another request id; pdutype: a get instead of a
 // response; short and long: one varbind fewer or more than asked; stuck: every OID as
 // asked, so that a walk does not advance; nosuchobject, nosuchinstance, endofmibview: that
-// exception in every varbind).
+// exception in every varbind), or in the values the agent serves, every version (wrongtype:
+// each value of another type than its object's; bigstring: the reply's first value an octet
+// string of 65,000 octets).
 bool knownFault(const std::string& name);
 
 // The counters a REPORT can carry, by name (usmStats and snmp MPD / target counters):

@@ -141,6 +141,43 @@ LogVarbind logVarbind(const netsnmp_variable_list* vb)
 
 // --- the MIB handler -------------------------------------------------------------------
 
+// The fault on the values of the read being answered (wrongtype, bigstring), if any, and
+// whether the long octet string of bigstring has gone out in this reply.
+std::string g_valueFault;
+bool g_bigStringSent = false;
+
+// The value as the fault serves it: of another type than the object's (wrongtype), or the
+// reply's first value as an octet string of 65,000 octets (bigstring).
+Value faulty(const Value& v)
+{
+    if (g_valueFault == "bigstring") {
+        if (g_bigStringSent)
+            return v;
+        g_bigStringSent = true;
+        Value big;
+        big.type = TagOctetString;
+        big.bytes.assign(65000, 'B');
+        return big;
+    }
+    Value w;
+    switch (v.type) {
+    case TagOctetString: case TagIpAddress: case TagCounter64: case TagOpaque:
+        w.type = TagInteger;
+        w.num = 7;
+        break;
+    default:
+        w.type = TagOctetString;
+        w.bytes = "wrong type";
+        break;
+    }
+    return w;
+}
+
+void serve(netsnmp_variable_list* vb, const Value& v)
+{
+    toVarbind(vb, g_valueFault.empty() ? v : faulty(v));
+}
+
 // One set PDU, across every registration it touches.
 struct SetTxn {
     std::vector<std::pair<netsnmp_request_info*, SetVarbind>> varbinds;
@@ -179,7 +216,7 @@ int storeHandler(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnm
             Oid name = toOid(r->requestvb->name, r->requestvb->name_length);
             const Cell* c = oidStartsWith(name, root) ? store.find(name) : nullptr;
             if (c)
-                toVarbind(r->requestvb, c->value);
+                serve(r->requestvb, c->value);
             else
                 netsnmp_set_request_error(reqinfo, r, store.knownObject(name) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
         }
@@ -199,7 +236,7 @@ int storeHandler(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnm
                 continue;                                  // the agent goes on to the next subtree
             std::vector<oid> o = fromOid(next->first);
             snmp_set_var_objid(r->requestvb, o.data(), o.size());
-            toVarbind(r->requestvb, next->second.value);
+            serve(r->requestvb, next->second.value);
         }
         break;
     }
@@ -283,6 +320,58 @@ std::vector<std::pair<Oid, Value>> frameworkValues()
         add(("1.3.6.1.6.3.15.1.1." + std::to_string(i + 1) + ".0").c_str(), TagCounter32,
             int64_t(snmp_get_statistic(STAT_USM_STATS_START + i)));
     return out;
+}
+
+// --- SNMPv3 engine and users ---------------------------------------------------------------
+
+// The engine restarts as far as its peers can tell: engineBoots one higher (the library's
+// configuration handler sets the value it reads plus one).
+long engineReboot()
+{
+    std::string boots = std::to_string(snmpv3_local_snmpEngineBoots());
+    engineBoots_conf("engineBoots", boots.data());
+    // The USM module answers from its engine-time cache, where the agent's own engine
+    // has an entry too: it must carry the new boots, or every report would still say the
+    // old value and no manager could ever get back into the time window.
+    u_char id[SNMP_MAXBUF_SMALL];
+    const size_t idLength = snmpv3_get_engineID(id, sizeof id);
+    set_enginetime(id, u_int(idLength), u_int(snmpv3_local_snmpEngineBoots()), u_int(snmpv3_local_snmpEngineTime()),
+                   TRUE);
+    return long(snmpv3_local_snmpEngineBoots());
+}
+
+// A new authentication pass phrase for a user of the agent: the key localised to the
+// agent's engine ID replaces the old one, so that a manager with the old key fails.
+bool setAuthPass(const std::string& name, const std::string& pass, std::string* why)
+{
+    if (pass.size() < 8) {
+        *why = "pass phrase shorter than 8 characters";
+        return false;
+    }
+    u_char id[SNMP_MAXBUF_SMALL];
+    const size_t idLength = snmpv3_get_engineID(id, sizeof id);
+    std::string userName = name;
+    struct usmUser* user = usm_get_user(id, idLength, userName.data());
+    if (!user || !user->authProtocol ||
+        snmp_oid_compare(user->authProtocol, user->authProtocolLen, usmNoAuthProtocol,
+                         OID_LENGTH(usmNoAuthProtocol)) == 0) {
+        *why = "no user with authentication: " + name;
+        return false;
+    }
+    u_char ku[SNMP_MAXBUF_SMALL], kul[SNMP_MAXBUF_SMALL];
+    size_t kuLength = sizeof ku, kulLength = sizeof kul;
+    std::string phrase = pass;
+    if (generate_Ku(user->authProtocol, u_int(user->authProtocolLen), reinterpret_cast<u_char*>(phrase.data()),
+                    phrase.size(), ku, &kuLength) != SNMPERR_SUCCESS ||
+        generate_kul(user->authProtocol, u_int(user->authProtocolLen), id, idLength, ku, kuLength, kul,
+                     &kulLength) != SNMPERR_SUCCESS) {
+        *why = "cannot derive the key";
+        return false;
+    }
+    SNMP_FREE(user->authKey);
+    user->authKey = static_cast<u_char*>(netsnmp_memdup(kul, kulLength));
+    user->authKeyLen = user->authKey ? kulLength : 0;
+    return true;
 }
 
 // --- PDU log, mute and delay -----------------------------------------------------------
@@ -437,6 +526,9 @@ int loggingCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pd
         const std::string& fault = g_state.fault;
         if (fault == "drop" || fault == "duplicate" || fault == "truncate") {
             g_wireFault = fault;
+        } else if (fault == "wrongtype" || fault == "bigstring") {
+            g_valueFault = fault;
+            g_bigStringSent = false;
         } else if (sendFaultyReply(session, pdu, fault)) {
             g_state.log.back().answered = true;
             return 1;
@@ -446,6 +538,7 @@ int loggingCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pd
     int rc = handle_snmp_packet(op, session, reqid, pdu, magic);
     g_current = nullptr;
     g_wireFault.clear();
+    g_valueFault.clear();
     return rc;
 }
 
@@ -773,6 +866,8 @@ int main(int argc, char** argv)
     init_mib_modules();
     init_usm_conf(kAppName);            // createUser lines in the configuration file
     g_state.frameworkValues = frameworkValues;
+    g_state.engineReboot = engineReboot;
+    g_state.setAuthPass = setAuthPass;
 
     for (const Oid& s : g_state.profile.subtrees) {
         std::vector<oid> o = fromOid(s);
