@@ -1,0 +1,41 @@
+// Sub-fields: a packed OCTET STRING value from a reply, one field cut out of it at a byte
+// offset and shown as the text of its code; and a field's text turned into its octets.
+//
+// Input: one byte choosing the code, four bytes of offset (the low bits mostly small),
+// then the octets; the same bytes also serve as the text.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "fuzzutil.h"
+#include "platform/exception.h"
+#include "snmplib/subfield.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    if (size < 5)
+        return 0;
+    const unsigned code = fuzz::SyntaxCode(data[0]);
+    int32_t offset;
+    std::memcpy(&offset, data + 1, 4);
+    // Mostly offsets near the octets, sometimes any 32-bit value.
+    if ((offset & 0x40000000) == 0)
+        offset %= 40;
+    const std::string bytes(reinterpret_cast<const char*>(data) + 5, size - 5);
+
+    try {
+        OctetsToText(SubField(OctetStr(bytes), offset, code), code);
+    } catch (const Exception&) {
+    }
+    try {
+        OctetsToText(OctetStr(bytes), code);
+    } catch (const Exception&) {
+    }
+    try {
+        const OctetStr octets = TextToOctets(bytes, code);
+        OctetsToText(octets, code);
+    } catch (const Exception&) {
+    }
+    return 0;
+}
