@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (idLength > size - 1)
         idLength = size - 1;
     const OctetStr engineId(data + 1, idLength);
-    const OctetStr other("\x80\x00\x1f\x88\x04other");
+    const OctetStr other(std::string("\x80\x00\x1f\x88\x04other", 10));
     fuzz::WriteFile(file, data + 1 + idLength, size - 1 - idLength);
 
     unsigned int boots = 0;
@@ -32,10 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (saveBootCounter(file.c_str(), engineId, 4711) != 0)
         return 0;
     unsigned int again = 0;
-    if (getBootCounter(file.c_str(), engineId, again) != 0 || again != 4711)
-        __builtin_trap(); // the counter just saved is not read back
+    FUZZ_CHECK(getBootCounter(file.c_str(), engineId, again) == 0 && again == 4711,
+               "the counter just saved is not read back");
     unsigned int otherAgain = 0;
-    if (getBootCounter(file.c_str(), other, otherAgain) != otherFound || otherAgain != otherBoots)
-        __builtin_trap(); // another engine's line changed
+    FUZZ_CHECK(getBootCounter(file.c_str(), other, otherAgain) == otherFound && otherAgain == otherBoots,
+               "another engine's counter changed");
     return 0;
 }

@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         v3.PrivProtocolIndex = 1;
         v3.SecurityLevelIndex = 2;
         v3.ContextEngineID = "80001f8880";
-        if (!WriteSettingsFile(fuzz::ScratchPath("10.1.1.7.cfg"), v3))
-            __builtin_trap();
+        FUZZ_CHECK(WriteSettingsFile(fuzz::ScratchPath("10.1.1.7.cfg"), v3), "cannot write the settings file");
         return fuzz::ScratchDir() + "/";
     }();
 

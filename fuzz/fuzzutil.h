@@ -11,6 +11,15 @@
 
 #include "snmplib/varlist.h"
 
+// A property the parser must keep whatever the input: a violation is a finding.
+#define FUZZ_CHECK(condition, what)                                                                   \
+    do {                                                                                              \
+        if (!(condition)) {                                                                           \
+            std::fprintf(stderr, "FUZZ_CHECK failed at %s:%d: %s\n", __FILE__, __LINE__, what);       \
+            std::abort();                                                                             \
+        }                                                                                             \
+    } while (0)
+
 namespace fuzz {
 
 // A folder of this process under $TMPDIR (or /tmp), made on first use.

@@ -28,10 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const unsigned n =
         GetPrivateProfileStringA(section.c_str(), key.c_str(), "default", buffer.data(), bufferSize, file.c_str());
     // The result is the number of characters before the NUL, inside the buffer.
-    if (bufferSize > 0 && (n >= bufferSize || buffer[n] != '\0'))
-        __builtin_trap();
-    if (buffer[bufferSize] != '\x55') // nothing written past the size given
-        __builtin_trap();
+    FUZZ_CHECK(bufferSize == 0 || (n < bufferSize && buffer[n] == '\0'), "the result is not the text's length");
+    FUZZ_CHECK(buffer[bufferSize] == '\x55', "written past the buffer's size");
     VhIni(file).ReadString(section, key, "");
     return 0;
 }
