@@ -1,7 +1,8 @@
 // The command line: the arguments the host platform starts the program with, read with
 // the device's settings file beside the executable (10.1.1.7.cfg, a valid SNMPv3 file).
 //
-// Input: one byte choosing the host platform, then the arguments separated by NUL bytes.
+// Input: one byte choosing the host platform, then the arguments separated by NUL bytes;
+// at most 12 of them (the settings file is read again before each one).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -40,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::string argument;
     for (std::size_t i = 1; i < size; ++i) {
         if (data[i] == 0) {
+            if (input.Arguments.size() == 11)
+                break;
             input.Arguments.push_back(argument);
             argument.clear();
         } else {
