@@ -22,6 +22,29 @@ namespace {
 constexpr VhOptionPair StatePairs[] = {{1, "enabled"}, {2, "disabled"}, {3, "1"}, {0, nullptr}};
 const VhOptionList StateList(StatePairs, OVT_INTEGER, false);
 
+// The value of a decimal number with blanks (characters up to the space) around it.
+bool DecimalText(const std::string& text, long double& value)
+{
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
+        --end;
+    bool negative = false;
+    if (begin < end && (text[begin] == '-' || text[begin] == '+'))
+        negative = text[begin++] == '-';
+    if (begin == end)
+        return false;
+    long double v = 0;
+    for (; begin < end; ++begin) {
+        if (text[begin] < '0' || text[begin] > '9')
+            return false;
+        v = v * 10 + (text[begin] - '0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
@@ -34,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const char separator = separators[data[1] % 4];
     const std::string text(reinterpret_cast<const char*>(data) + 2, size - 2);
 
-    IsTypedValue(text, code);
+    const bool typed = IsTypedValue(text, code);
 
     // The set side: the item's value text into a varbind, and back as a reply gives it.
     VhSNMPRequest request;
@@ -48,6 +71,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     try {
         Vb vb(Oid("1.3.6.1.4.1.32473.99.1.0"));
         request.TextToVb(0, vb);
+        // A number that passed the typed check is sent as that number, never as another.
+        if (typed && !withOptions && TypedFormOf(code).Form == VhTypedForm::Number) {
+            Counter64 sent64;
+            unsigned long sent = 0;
+            long double expected = 0;
+            FUZZ_CHECK(DecimalText(text, expected), "a typed number that is no decimal number");
+            if (code == SNMP_SYNTAX_COUNTER64)
+                FUZZ_CHECK(vb.get_value(sent64) == 0 && static_cast<long double>(sent64.value()) == expected,
+                           "a typed Counter64 sent as another number");
+            else if (code == SNMP_SYNTAX_INTEGER)
+                FUZZ_CHECK(vb.get_value(sent) == 0 && static_cast<int32_t>(sent) == expected,
+                           "a typed INTEGER sent as another number");
+            else
+                FUZZ_CHECK(vb.get_value(sent) == 0 && static_cast<uint32_t>(sent) == expected,
+                           "a typed unsigned number sent as another number");
+        }
         request.VbToText(0, vb);
     } catch (const Exception&) {
     }
