@@ -29,6 +29,28 @@ uint64_t Number(const uint8_t* data, std::size_t size)
     return v;
 }
 
+// Whether the received value's type (the switch below) is the one a syntax code is sent as.
+bool SameValueType(unsigned code, unsigned type)
+{
+    switch (code) {
+    case SNMP_SYNTAX_INTEGER: return type == 0;
+    case SNMP_SYNTAX_COUNTER:
+    case SNMP_SYNTAX_GAUGE:
+    case SNMP_SYNTAX_UINTEGER: return type == 1 || type == 2;
+    case SNMP_SYNTAX_TIMETICKS: return type == 3;
+    case SNMP_SYNTAX_COUNTER64: return type == 4;
+    case SNMP_SYNTAX_OCTETSTR:
+    case SNMP_SYNTAX_BITSTR:
+    case SNMP_SYNTAX_OPAQUE:
+    case SNMP_SYNTAX_MACADDRESS:
+    case SNMP_SYNTAX_IPV6ADDRESS: return type >= 5 && type <= 7;
+    case SNMP_SYNTAX_OBJECTID: return type == 8;
+    case SNMP_SYNTAX_IPADDRESS:
+    case SNMP_SYNTAX_NSAPADDR: return type == 9;
+    default: return false;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
@@ -82,6 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         // What the window would send back unchanged.
         Vb again(Oid("1.3.6.1.4.1.32473.99.1.0"));
         request.TextToVb(0, again);
+        // A value of the type its syntax expects goes back exactly as it came.
+        if (!withOptions && vb.get_value() && SameValueType(code, type % 12))
+            FUZZ_CHECK(again.get_value() && again.get_value()->get_printable() == vb.get_value()->get_printable(),
+                       "a value read and sent back unchanged is sent as another value");
     } catch (const Exception&) {
     }
 
