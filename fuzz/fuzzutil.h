@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include <unistd.h>
 
@@ -22,7 +24,8 @@
 
 namespace fuzz {
 
-// A folder of this process under $TMPDIR (or /tmp), made on first use.
+// A folder of this process under $TMPDIR (or /tmp), made on first use and removed with
+// what it holds when the process exits.
 inline const std::string& ScratchDir()
 {
     static const std::string dir = [] {
@@ -32,6 +35,11 @@ inline const std::string& ScratchDir()
             std::abort();
         return pattern;
     }();
+    static const bool cleanup = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }) == 0;
+    (void)cleanup;
     return dir;
 }
 
