@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole suite twice: a normal build and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build. Fails on any test failure or
-# sanitizer report.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then runs each fuzz target for a few
+# seconds (fuzz/run). Fails on any test failure, sanitizer report or fuzz finding.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -26,4 +26,7 @@ if grep -qE "ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:" "$log"; the
     status=1
 fi
 rm -f "$log"
+
+echo "== fuzz targets, a few seconds each from their seed corpora"
+FUZZ_JOBS=$jobs fuzz/run 3 build-fuzz || status=1
 exit $status

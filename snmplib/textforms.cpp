@@ -633,9 +633,16 @@ VhTypedForm TypedFormOf(unsigned syntax)
 namespace {
 
 // The signed value of a decimal text, or false when it is none (or too long to matter).
+// Before the number only the white space that the readers (Atol32, AtoldC) skip may
+// stand: a control character there would have the number sent as 0.
 bool DecimalValue(const std::string& text, __int128& value)
 {
-    const std::string t = Trim(text);
+    std::size_t lead = 0;
+    while (lead < text.size() && IsCSpace(text[lead]))
+        ++lead;
+    if (lead < text.size() && static_cast<unsigned char>(text[lead]) <= ' ')
+        return false;
+    const std::string t = Trim(text.substr(lead));
     std::size_t i = 0;
     const bool negative = i < t.size() && t[i] == '-';
     if (i < t.size() && (t[i] == '-' || t[i] == '+'))

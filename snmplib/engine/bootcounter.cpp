@@ -47,7 +47,7 @@ bool parseCount(const std::string& text, unsigned int& value)
     return true;
 }
 
-// Reads the whole file as lines (without line ends). Returns SNMPv3_OK,
+// Reads the whole file as lines (without line ends, CR LF or LF). Returns SNMPv3_OK,
 // SNMPv3_FILEOPEN_ERROR, or SNMPv3_FILEREAD_ERROR; missing is set when the file does
 // not exist.
 int readLines(const char* fileName, std::vector<std::string>& lines, bool* missing = nullptr)
@@ -72,8 +72,10 @@ int readLines(const char* fileName, std::vector<std::string>& lines, bool* missi
         std::size_t end = content.find('\n', start);
         if (end == std::string::npos)
             end = content.size();
+        // Every CR before the line end goes: a line is read the same before and after a
+        // save writes it back with a bare LF.
         std::string line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
+        while (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines.push_back(std::move(line));
         start = end + 1;

@@ -323,6 +323,10 @@ TEST(TextForms, TypedValuesOfEachForm)
         {SNMP_SYNTAX_INTEGER, "abc", false},         {SNMP_SYNTAX_INTEGER, "12abc", false},
         {SNMP_SYNTAX_INTEGER, "", false},            {SNMP_SYNTAX_INTEGER, "-", false},
         {SNMP_SYNTAX_INTEGER, "1 2", false},         {SNMP_SYNTAX_GAUGE, "4294967295", true},
+        // Only the white space the readers skip may stand before the number: "\x01" "5"
+        // would be sent as 0. Any blank may follow it.
+        {SNMP_SYNTAX_INTEGER, "\t\r\n 5\x01", true}, {SNMP_SYNTAX_INTEGER, "\x01" "5", false},
+        {SNMP_SYNTAX_COUNTER64, " \x1f" "18446744073709551615", false},
         {SNMP_SYNTAX_COUNTER, "-1", false},          {SNMP_SYNTAX_UINTEGER, "4294967296", false},
         {SNMP_SYNTAX_COUNTER64, "18446744073709551615", true},
         {SNMP_SYNTAX_COUNTER64, "18446744073709551616", false},

@@ -84,6 +84,24 @@ TEST(BootCounter, ReadsCommentsAndMissingEngines)
     EXPECT_LT(getBootCounter(nullptr, kAppId, boots), -2);
 }
 
+// A line ended by more than one CR reads the same before and after another engine's
+// counter is saved (the save writes every line back with a bare LF).
+TEST(BootCounter, SaveKeepsWhatOtherLinesSay)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("boots").toStdString();
+    const std::string other = encodeBootCounterEngineId("other");
+    writeFile(file, other + " 5\r\r\n# note\r\r\r\n");
+    unsigned int before = 0;
+    EXPECT_EQ(getBootCounter(file.c_str(), "other", before), SNMPv3_OK);
+    EXPECT_EQ(before, 5u);
+    ASSERT_EQ(saveBootCounter(file.c_str(), kAppId, 3), SNMPv3_OK);
+    unsigned int after = 0;
+    EXPECT_EQ(getBootCounter(file.c_str(), "other", after), SNMPv3_OK);
+    EXPECT_EQ(after, 5u);
+    EXPECT_EQ(readFile(file), other + " 5\n# note\n" + std::string(kAppLine) + " 3\n");
+}
+
 TEST(BootCounter, SaveFailsWhereItCannotWrite)
 {
     QTemporaryDir dir;
