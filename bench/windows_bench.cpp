@@ -1,0 +1,294 @@
+// Every-window benchmark: each window that a menu item opens (the generic windows of the
+// catalogue, the port editors of the port popup and the dedicated windows of the form
+// table; an item whose window is not built yet is skipped, so new windows join by
+// themselves) is opened from its menu item in the main window managing the simulator
+// (SNMPv2c, the shipped profile), as the menu sweep of the tests does. Timed from the
+// click to the window's first read shown (a generic window: every request idle and a
+// result line for each; a dedicated window: FormCreate run and every request idle); the
+// window is then closed. The peer reads the same objects with the net-snmp tools: the
+// simulator's log of the window's PDUs gives them (every OID of its get requests, in one
+// snmpget; every subtree it walked with get-next, one snmpwalk each), the tools' wall
+// times summed. Rounds are paired per window (the window, then its tools). The ten
+// windows slowest against their tools are printed, each with a target of 2 x.
+//
+// While a window reads, a 1 ms timer measures the longest gap between two turns of the
+// message loop (the user's clicks wait that long); printed as a ratio to 50 ms, with the
+// thread's CPU time in that gap (a gap with little CPU time was the machine's scheduler,
+// not the program). RSS after every window has been opened and closed once: at most 150 MB.
+//
+// Usage: trq_windows_bench [rounds]   (paired rounds, default 5)
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "bench_tools.h"
+#include "classlib/dialogs.h"
+#include "configwin/configform.h"
+#include "configwin/snmppanel.h"
+#include "dedicated/dedicatedform.h"
+#include "mainsim.h"
+#include "mainwin/mainunit.h"
+#include "mainwin/menudispatch.h"
+#include "mainwin/menukinds.h"
+#include "mainwin/menutable.h"
+
+using namespace mainsim;
+
+namespace {
+
+int g_rounds = 5;
+bool g_met = true;
+
+double ThreadCpu()
+{
+    timespec t {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+long RssKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+struct Window {
+    const TMenuItemDef* Def;
+    bool Popup;
+    std::string Title;
+    std::vector<double> Ours, Peer, Ratio;
+    std::vector<std::vector<std::string>> Tools; // the peer's commands
+};
+
+// A window has read (as the menu sweep sees it).
+bool Ready(QDialog* window)
+{
+    if (auto* generic = qobject_cast<TConfigForm*>(window))
+        return firstReadDone(generic);
+    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
+        return form->Created() && form->IsIdle();
+    return true;
+}
+
+struct Opening {
+    bool Opened = false;
+    double Seconds = -1;     // click to first read shown
+    double WorstGap = 0;     // ms between two turns of the message loop
+    double WorstGapCpu = 0;  // ms of this thread's CPU time in that gap
+    std::string Title;
+};
+
+// Opens the item's window, times it and closes it.
+Opening Open(QAction* action)
+{
+    Opening o;
+    QElapsedTimer clock;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(1);
+    qint64 last = 0;
+    double lastCpu = ThreadCpu();
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        const double cpu = ThreadCpu();
+        const double gap = (now - last) / 1e6;
+        if (gap > o.WorstGap) {
+            o.WorstGap = gap;
+            o.WorstGapCpu = (cpu - lastCpu) * 1e3;
+        }
+        last = now;
+        lastCpu = cpu;
+        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible() || o.Opened)
+            return;
+        if (!Ready(window) && clock.elapsed() < ReadyWithin)
+            return;
+        o.Seconds = now / 1e9;
+        o.Opened = Ready(window);
+        o.Title = window->windowTitle().toStdString();
+        ticker.stop();
+        const QPointer<QDialog> guard(window);
+        window->reject();
+        if (guard && guard->isVisible())
+            guard->close();
+    });
+    clock.start();
+    ticker.start();
+    action->trigger();
+    ticker.stop();
+    return o;
+}
+
+// The tools that read what the window read, from the simulator's log of its PDUs.
+std::vector<std::vector<std::string>> PeerTools(const std::vector<trqtest::PduLogEntry>& log)
+{
+    const std::string agent = "127.0.0.1:" + std::to_string(sim().port());
+    std::vector<std::string> gets;
+    std::set<std::string> seenGets;
+    std::vector<std::string> walks;
+    std::set<std::string> seenWalks;
+    // A get-next continues a walk when it has as many varbinds as the walk's first and
+    // each lies under that one's OID, past the one before; otherwise it starts a walk.
+    std::vector<std::string> roots, previous;
+    for (const trqtest::PduLogEntry& pdu : log) {
+        if (pdu.type == "get") {
+            for (const auto& vb : pdu.varbinds)
+                if (seenGets.insert(vb.oid).second)
+                    gets.push_back(vb.oid);
+            continue;
+        }
+        if (pdu.type != "getnext" && pdu.type != "getbulk")
+            continue;
+        bool continues = !roots.empty() && pdu.varbinds.size() == roots.size();
+        for (std::size_t k = 0; continues && k < roots.size(); ++k) {
+            const std::string& oid = pdu.varbinds[k].oid;
+            continues = oid.compare(0, roots[k].size() + 1, roots[k] + ".") == 0 && oid != previous[k];
+        }
+        previous.clear();
+        for (const auto& vb : pdu.varbinds)
+            previous.push_back(vb.oid);
+        if (continues)
+            continue;
+        roots = previous;
+        for (const std::string& root : roots)
+            if (seenWalks.insert(root).second)
+                walks.push_back(root);
+    }
+    std::vector<std::vector<std::string>> tools;
+    for (std::size_t at = 0; at < gets.size(); at += 100) {
+        std::vector<std::string> command = {"snmpget", "-v2c", "-c", readSecurityName(), "-On", "-Oq", agent};
+        command.insert(command.end(), gets.begin() + static_cast<long>(at),
+                       gets.begin() + static_cast<long>(std::min(gets.size(), at + 100)));
+        tools.push_back(command);
+    }
+    for (const std::string& root : walks)
+        tools.push_back({"snmpwalk", "-v2c", "-c", readSecurityName(), "-On", "-Oq", agent, root});
+    return tools;
+}
+
+std::vector<Window> AllWindows()
+{
+    std::vector<Window> all;
+    for (int popup = 0; popup < 2; ++popup)
+        for (const TMenuItemDef* item = popup ? PortInfoPopupMenuItems : MainMenuItems; item->Name; ++item) {
+            if (item->Kind != MENU_GENERIC_TABLE && item->Kind != MENU_GENERIC_EDITOR &&
+                item->Kind != MENU_PORT_EDITOR && item->Kind != MENU_COMPILED_WINDOW)
+                continue;
+            if (ResolveMenuItem(*item).State != TMenuItemState::Works)
+                continue;
+            all.push_back({item, popup == 1, {}, {}, {}, {}, {}});
+        }
+    return all;
+}
+
+TEST(EveryWindow, OpensAgainstTheTools)
+{
+    std::vector<Window> windows = AllWindows();
+    ASSERT_FALSE(windows.empty());
+    // The main window's own poll is left running, as a user has it.
+    MessageRecorder boxes(IDCANCEL);
+    double worstGap = 0;
+    std::vector<double> roundGaps;
+    std::string worstGapWindow;
+    double worstGapCpu = 0;
+    long rssAfterOne = -1;
+    for (int round = 0; round < g_rounds; ++round) {
+        double roundGap = 0;
+        for (Window& w : windows) {
+            std::unique_ptr<StandInPortButton> port;
+            if (w.Popup)
+                port = std::make_unique<StandInPortButton>(70);
+            QAction* action = mainForm().MenuItem(w.Def->Name);
+            ASSERT_NE(action, nullptr) << w.Def->Name;
+            ASSERT_TRUE(sim().clearLog());
+            const Opening o = Open(action);
+            EXPECT_TRUE(o.Opened) << w.Def->Name << " did not open or did not read";
+            if (!o.Opened)
+                continue;
+            w.Title = o.Title;
+            if (w.Tools.empty())
+                w.Tools = PeerTools(sim().pduLog());
+            double peer = 0;
+            for (const auto& command : w.Tools) {
+                const benchtools::Run r = benchtools::run(command);
+                EXPECT_TRUE(r.wall > 0) << command.front() << " did not run";
+                peer += r.wall;
+            }
+            w.Ours.push_back(o.Seconds);
+            w.Peer.push_back(peer);
+            w.Ratio.push_back(peer > 0 ? o.Seconds / peer : 1e9);
+            roundGap = std::max(roundGap, o.WorstGap);
+            if (o.WorstGap > worstGap) {
+                worstGap = o.WorstGap;
+                worstGapCpu = o.WorstGapCpu;
+                worstGapWindow = w.Def->Name;
+            }
+        }
+        roundGaps.push_back(roundGap);
+        if (round == 0)
+            rssAfterOne = RssKb();
+        std::printf("round %d: longest gap of the message loop %.1f ms\n", round + 1, roundGap);
+        std::fflush(stdout);
+    }
+    std::sort(windows.begin(), windows.end(), [](const Window& a, const Window& b) {
+        return benchtools::median(a.Ratio) > benchtools::median(b.Ratio);
+    });
+    std::printf("%zu windows, medians of %d rounds (window: click to first read shown; tools: wall time summed):\n",
+                windows.size(), g_rounds);
+    int within = 0;
+    for (const Window& w : windows) {
+        const double ratio = benchtools::median(w.Ratio);
+        within += ratio <= 2.0 ? 1 : 0;
+        std::printf("  %-28s %-44s window %7.1f ms  tools %7.1f ms (%zu)  ratio %.2f\n", w.Def->Name,
+                    ("\"" + w.Title + "\"").c_str(), benchtools::median(w.Ours) * 1e3, benchtools::median(w.Peer) * 1e3,
+                    w.Tools.size(), ratio);
+    }
+    std::printf("%d of %zu windows within 2 x their tools; longest gap %.1f ms in %s (%.1f ms of it CPU time)\n", within,
+                windows.size(), worstGap, worstGapWindow.c_str(), worstGapCpu);
+    for (std::size_t k = 0; k < windows.size() && k < 10; ++k) {
+        const std::string name = "window " + std::string(windows[k].Def->Name) + "/tools";
+        g_met &= benchtools::verdict(name.c_str(), benchtools::median(windows[k].Ratio), 2.0);
+    }
+    g_met &= benchtools::verdict("event loop longest gap/50 ms", benchtools::median(roundGaps) / 50.0, 1.0);
+    g_met &= benchtools::verdict("rss after every window/150 MB", rssAfterOne / 1024.0 / 150.0, 1.0);
+    std::printf("rss after every window opened and closed once %.1f MB, after %d rounds %.1f MB\n",
+                rssAfterOne / 1024.0, g_rounds, RssKb() / 1024.0);
+}
+
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    g_rounds = benchtools::rounds(argc, argv);
+    int gtestArgc = 1;
+    ::testing::InitGoogleTest(&gtestArgc, argv);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QTemporaryDir runtimeDir;
+    if (runtimeDir.isValid()) {
+        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 1);
+    }
+    QApplication app(argc, argv);
+    const int failed = RUN_ALL_TESTS();
+    return failed ? 1 : g_met ? 0 : 2;
+}
