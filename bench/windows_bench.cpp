@@ -44,6 +44,8 @@
 #include "mainwin/menudispatch.h"
 #include "mainwin/menukinds.h"
 #include "mainwin/menutable.h"
+#include "mainwin/powerform.h"
+#include "snmplib/bind/request2edits.h"
 
 using namespace mainsim;
 
@@ -144,9 +146,13 @@ std::vector<std::vector<std::string>> PeerTools(const std::vector<trqtest::PduLo
     std::set<std::string> seenGets;
     std::vector<std::string> walks;
     std::set<std::string> seenWalks;
-    // A get-next continues a walk when it has as many varbinds as the walk's first and
-    // each lies under that one's OID, past the one before; otherwise it starts a walk.
-    std::vector<std::string> roots, previous;
+    // A get-next continues a walk under way when it has as many varbinds as the walk's
+    // first and each lies under that one's OID, past the one before; otherwise it starts a
+    // walk. Walks of several requests can be under way at once.
+    struct Walk {
+        std::vector<std::string> Roots, Previous;
+    };
+    std::vector<Walk> under;
     for (const trqtest::PduLogEntry& pdu : log) {
         if (pdu.type == "get") {
             for (const auto& vb : pdu.varbinds)
@@ -156,18 +162,24 @@ std::vector<std::vector<std::string>> PeerTools(const std::vector<trqtest::PduLo
         }
         if (pdu.type != "getnext" && pdu.type != "getbulk")
             continue;
-        bool continues = !roots.empty() && pdu.varbinds.size() == roots.size();
-        for (std::size_t k = 0; continues && k < roots.size(); ++k) {
-            const std::string& oid = pdu.varbinds[k].oid;
-            continues = oid.compare(0, roots[k].size() + 1, roots[k] + ".") == 0 && oid != previous[k];
-        }
-        previous.clear();
+        std::vector<std::string> oids;
         for (const auto& vb : pdu.varbinds)
-            previous.push_back(vb.oid);
-        if (continues)
+            oids.push_back(vb.oid);
+        const auto continues = [&](const Walk& walk) {
+            if (walk.Roots.size() != oids.size())
+                return false;
+            for (std::size_t k = 0; k < oids.size(); ++k)
+                if (oids[k].compare(0, walk.Roots[k].size() + 1, walk.Roots[k] + ".") != 0 || oids[k] == walk.Previous[k])
+                    return false;
+            return true;
+        };
+        const auto walk = std::find_if(under.begin(), under.end(), continues);
+        if (walk != under.end()) {
+            walk->Previous = oids;
             continue;
-        roots = previous;
-        for (const std::string& root : roots)
+        }
+        under.push_back({oids, oids});
+        for (const std::string& root : oids)
             if (seenWalks.insert(root).second)
                 walks.push_back(root);
     }
@@ -183,8 +195,10 @@ std::vector<std::vector<std::string>> PeerTools(const std::vector<trqtest::PduLo
     return tools;
 }
 
+// Every window a menu item opens; TRQ_BENCH_ONLY=<item>,<item>... picks some (for a profile).
 std::vector<Window> AllWindows()
 {
+    const std::string only = std::getenv("TRQ_BENCH_ONLY") ? "," + std::string(std::getenv("TRQ_BENCH_ONLY")) + "," : "";
     std::vector<Window> all;
     for (int popup = 0; popup < 2; ++popup)
         for (const TMenuItemDef* item = popup ? PortInfoPopupMenuItems : MainMenuItems; item->Name; ++item) {
@@ -192,6 +206,8 @@ std::vector<Window> AllWindows()
                 item->Kind != MENU_PORT_EDITOR && item->Kind != MENU_COMPILED_WINDOW)
                 continue;
             if (ResolveMenuItem(*item).State != TMenuItemState::Works)
+                continue;
+            if (!only.empty() && only.find("," + std::string(item->Name) + ",") == std::string::npos)
                 continue;
             all.push_back({item, popup == 1, {}, {}, {}, {}, {}});
         }
@@ -202,7 +218,13 @@ TEST(EveryWindow, OpensAgainstTheTools)
 {
     std::vector<Window> windows = AllWindows();
     ASSERT_FALSE(windows.empty());
-    // The main window's own poll is left running, as a user has it.
+    // The main window's own chassis poll is stopped: the simulator's log then holds the
+    // window's PDUs alone.
+    mainForm().Timer1->stop();
+    // The main window's own start-up reads (power and fans) end first.
+    ASSERT_TRUE(waitUntil([] {
+        return PowerForm && !PowerForm->PowerRequest->Busy && !PowerForm->FanRequest->Busy;
+    }));
     MessageRecorder boxes(IDCANCEL);
     double worstGap = 0;
     std::vector<double> roundGaps;
@@ -223,8 +245,18 @@ TEST(EveryWindow, OpensAgainstTheTools)
             if (!o.Opened)
                 continue;
             w.Title = o.Title;
-            if (w.Tools.empty())
-                w.Tools = PeerTools(sim().pduLog());
+            if (w.Tools.empty()) {
+                const auto log = sim().pduLog();
+                w.Tools = PeerTools(log);
+                // TRQ_BENCH_DUMP=<menu item>: the window's PDUs, to see what its tools read.
+                if (const char* dump = std::getenv("TRQ_BENCH_DUMP"); dump && w.Def->Name == std::string(dump))
+                    for (const auto& pdu : log) {
+                        std::fprintf(stderr, "%s", pdu.type.c_str());
+                        for (const auto& vb : pdu.varbinds)
+                            std::fprintf(stderr, " %s", vb.oid.c_str());
+                        std::fprintf(stderr, "\n");
+                    }
+            }
             double peer = 0;
             for (const auto& command : w.Tools) {
                 const benchtools::Run r = benchtools::run(command);
