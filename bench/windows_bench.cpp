@@ -12,9 +12,11 @@
 // windows slowest against their tools are printed, each with a target of 2 x.
 //
 // While a window reads, a 1 ms timer measures the longest gap between two turns of the
-// message loop (the user's clicks wait that long); printed as a ratio to 50 ms, with the
-// thread's CPU time in that gap (a gap with little CPU time was the machine's scheduler,
-// not the program). RSS after every window has been opened and closed once: at most 150 MB.
+// message loop (the user's clicks wait that long); printed as a ratio to 50 ms (the median
+// over the rounds of each round's longest gap). Again in the thread's CPU time between two
+// turns: on a busy machine a long gap with little CPU time in it was the scheduler serving
+// other processes, not the program. RSS after every window has been opened and closed
+// once: at most 150 MB.
 //
 // Usage: trq_windows_bench [rounds]   (paired rounds, default 5)
 #include <gtest/gtest.h>
@@ -94,6 +96,7 @@ struct Opening {
     double Seconds = -1;     // click to first read shown
     double WorstGap = 0;     // ms between two turns of the message loop
     double WorstGapCpu = 0;  // ms of this thread's CPU time in that gap
+    double WorstCpu = 0;     // the most CPU time (ms) of this thread between two turns
     std::string Title;
 };
 
@@ -111,6 +114,7 @@ Opening Open(QAction* action)
         const qint64 now = clock.nsecsElapsed();
         const double cpu = ThreadCpu();
         const double gap = (now - last) / 1e6;
+        o.WorstCpu = std::max(o.WorstCpu, (cpu - lastCpu) * 1e3);
         if (gap > o.WorstGap) {
             o.WorstGap = gap;
             o.WorstGapCpu = (cpu - lastCpu) * 1e3;
@@ -230,9 +234,12 @@ TEST(EveryWindow, OpensAgainstTheTools)
     std::vector<double> roundGaps;
     std::string worstGapWindow;
     double worstGapCpu = 0;
+    std::vector<double> roundCpuGaps;
+    double worstCpu = 0;
+    std::string worstCpuWindow;
     long rssAfterOne = -1;
     for (int round = 0; round < g_rounds; ++round) {
-        double roundGap = 0;
+        double roundGap = 0, roundCpu = 0;
         for (Window& w : windows) {
             std::unique_ptr<StandInPortButton> port;
             if (w.Popup)
@@ -267,6 +274,11 @@ TEST(EveryWindow, OpensAgainstTheTools)
             w.Peer.push_back(peer);
             w.Ratio.push_back(peer > 0 ? o.Seconds / peer : 1e9);
             roundGap = std::max(roundGap, o.WorstGap);
+            roundCpu = std::max(roundCpu, o.WorstCpu);
+            if (o.WorstCpu > worstCpu) {
+                worstCpu = o.WorstCpu;
+                worstCpuWindow = w.Def->Name;
+            }
             if (o.WorstGap > worstGap) {
                 worstGap = o.WorstGap;
                 worstGapCpu = o.WorstGapCpu;
@@ -274,9 +286,11 @@ TEST(EveryWindow, OpensAgainstTheTools)
             }
         }
         roundGaps.push_back(roundGap);
+        roundCpuGaps.push_back(roundCpu);
         if (round == 0)
             rssAfterOne = RssKb();
-        std::printf("round %d: longest gap of the message loop %.1f ms\n", round + 1, roundGap);
+        std::printf("round %d: longest gap of the message loop %.1f ms, most CPU time between two turns %.1f ms\n",
+                    round + 1, roundGap, roundCpu);
         std::fflush(stdout);
     }
     // A window that reads nothing from the switch (About, the SNMP settings) has no tools
@@ -301,11 +315,15 @@ TEST(EveryWindow, OpensAgainstTheTools)
     }
     std::printf("%d of %d windows within 2 x their tools; longest gap %.1f ms in %s (%.1f ms of it CPU time)\n", within,
                 compared, worstGap, worstGapWindow.c_str(), worstGapCpu);
+    std::printf("most CPU time between two turns of the message loop %.1f ms, in %s\n", worstCpu, worstCpuWindow.c_str());
     for (std::size_t k = 0; k < windows.size() && k < 10 && !windows[k].Tools.empty(); ++k) {
         const std::string name = "window " + std::string(windows[k].Def->Name) + "/tools";
         g_met &= benchtools::verdict(name.c_str(), benchtools::median(windows[k].Ratio), 2.0);
     }
     g_met &= benchtools::verdict("event loop longest gap/50 ms", benchtools::median(roundGaps) / 50.0, 1.0);
+    // The same gap counted in this thread's CPU time: what the program itself holds the
+    // loop for, without the time the machine's scheduler gives to other processes.
+    g_met &= benchtools::verdict("event loop longest gap, own cpu/50 ms", benchtools::median(roundCpuGaps) / 50.0, 1.0);
     g_met &= benchtools::verdict("rss after every window/150 MB", rssAfterOne / 1024.0 / 150.0, 1.0);
     std::printf("rss after every window opened and closed once %.1f MB, after %d rounds %.1f MB\n",
                 rssAfterOne / 1024.0, g_rounds, RssKb() / 1024.0);
