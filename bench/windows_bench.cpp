@@ -79,6 +79,7 @@ struct Window {
     std::string Title;
     std::vector<double> Ours, Peer, Ratio;
     std::vector<std::vector<std::string>> Tools; // the peer's commands
+    long Growth = 0; // kB of RSS the openings after the first added
 };
 
 // A window has read (as the menu sweep sees it).
@@ -247,7 +248,10 @@ TEST(EveryWindow, OpensAgainstTheTools)
             QAction* action = mainForm().MenuItem(w.Def->Name);
             ASSERT_NE(action, nullptr) << w.Def->Name;
             ASSERT_TRUE(sim().clearLog());
+            const long rssBefore = RssKb();
             const Opening o = Open(action);
+            if (round > 0)
+                w.Growth += RssKb() - rssBefore;
             EXPECT_TRUE(o.Opened) << w.Def->Name << " did not open or did not read";
             if (!o.Opened)
                 continue;
@@ -289,8 +293,9 @@ TEST(EveryWindow, OpensAgainstTheTools)
         roundCpuGaps.push_back(roundCpu);
         if (round == 0)
             rssAfterOne = RssKb();
-        std::printf("round %d: longest gap of the message loop %.1f ms, most CPU time between two turns %.1f ms\n",
-                    round + 1, roundGap, roundCpu);
+        std::printf("round %d: longest gap of the message loop %.1f ms, most CPU time between two turns %.1f ms, "
+                    "rss %.1f MB\n",
+                    round + 1, roundGap, roundCpu, RssKb() / 1024.0);
         std::fflush(stdout);
     }
     // A window that reads nothing from the switch (About, the SNMP settings) has no tools
@@ -327,6 +332,12 @@ TEST(EveryWindow, OpensAgainstTheTools)
     g_met &= benchtools::verdict("rss after every window/150 MB", rssAfterOne / 1024.0 / 150.0, 1.0);
     std::printf("rss after every window opened and closed once %.1f MB, after %d rounds %.1f MB\n",
                 rssAfterOne / 1024.0, g_rounds, RssKb() / 1024.0);
+    // Where the later rounds' growth came from (a window that keeps something each time).
+    std::sort(windows.begin(), windows.end(), [](const Window& a, const Window& b) { return a.Growth > b.Growth; });
+    std::printf("rss added by the openings after the first, most first:");
+    for (std::size_t k = 0; k < windows.size() && k < 8; ++k)
+        std::printf(" %s %ld kB;", windows[k].Def->Name, windows[k].Growth);
+    std::printf("\n");
 }
 
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
