@@ -311,7 +311,7 @@ int main(int argc, char** argv)
 
     std::vector<double> startRatio, startOurs, startPeer, idleRatio, rssRatio, ourHour, peerHour;
     for (int round = 0; round < rounds; ++round) {
-        const benchtools::Run o = benchtools::run(benchtools::self({"--child", "startup", port}));
+        const benchtools::Run o = benchtools::run(sim, benchtools::self({"--child", "startup", port}));
         const Tools p = ChassisTools(sim.port(), true);
         if (!o.ok || benchtools::field(o.output, "units") < 2) {
             std::fprintf(stderr, "start-up failed:\n%s\n", o.output.c_str());
@@ -325,7 +325,7 @@ int main(int argc, char** argv)
         startPeer.push_back(p.wall);
         startRatio.push_back(o.wall / p.wall);
 
-        const benchtools::Run i = benchtools::run(benchtools::self({"--child", "idle", port, std::to_string(phaseMs)}));
+        const benchtools::Run i = benchtools::run(sim, benchtools::self({"--child", "idle", port, std::to_string(phaseMs)}));
         if (!i.ok) {
             std::fprintf(stderr, "idle run failed:\n%s\n", i.output.c_str());
             return 1;
