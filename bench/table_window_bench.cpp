@@ -191,10 +191,10 @@ int main(int argc, char** argv)
     benchtools::Compare fills;
     std::vector<double> k1, k10;
     for (int round = 0; round < rounds; ++round) {
-        const benchtools::Run o = benchtools::run(ours("bench"));
-        const benchtools::Run p = benchtools::run(snmptable("benchTable"));
-        const benchtools::Run ob = benchtools::run(ours("empty"));
-        const benchtools::Run pb = benchtools::run(snmptable("emptyTable"));
+        const benchtools::Run o = benchtools::run(*sim, ours("bench"));
+        const benchtools::Run p = benchtools::run(*sim, snmptable("benchTable"));
+        const benchtools::Run ob = benchtools::run(*sim, ours("empty"));
+        const benchtools::Run pb = benchtools::run(*sim, snmptable("emptyTable"));
         const int peerRows = benchtools::countLines(p.output, "");
         if (!RowsRight(o, 2000) || !RowsRight(ob, 0)) {
             std::fprintf(stderr, "table window failed or wrong:\n%s%s\n", o.output.c_str(), ob.output.c_str());
@@ -205,8 +205,8 @@ int main(int argc, char** argv)
             return 1;
         }
         fills.add(o, p, ob, pb);
-        const benchtools::Run r1 = benchtools::run(ours("k1"));
-        const benchtools::Run r10 = benchtools::run(ours("k10"));
+        const benchtools::Run r1 = benchtools::run(*sim, ours("k1"));
+        const benchtools::Run r10 = benchtools::run(*sim, ours("k10"));
         if (!RowsRight(r1, 1000) || !RowsRight(r10, 10000)) {
             std::fprintf(stderr, "table window failed or wrong:\n%s%s\n", r1.output.c_str(), r10.output.c_str());
             return 1;

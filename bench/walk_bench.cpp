@@ -126,11 +126,11 @@ int main(int argc, char** argv)
 
     benchtools::Compare byColumn, byTable;
     for (int round = 0; round < rounds; ++round) {
-        const benchtools::Run e = benchtools::run(ours);
-        const benchtools::Run c = benchtools::run(column);
-        const benchtools::Run t = benchtools::run(table);
-        const benchtools::Run eb = benchtools::run(oursBase);
-        const benchtools::Run nb = benchtools::run(nothing);
+        const benchtools::Run e = benchtools::run(*sim, ours);
+        const benchtools::Run c = benchtools::run(*sim, column);
+        const benchtools::Run t = benchtools::run(*sim, table);
+        const benchtools::Run eb = benchtools::run(*sim, oursBase);
+        const benchtools::Run nb = benchtools::run(*sim, nothing);
         if (!e.ok || benchtools::field(e.output, "rows") != kRows ||
             e.output.find("last=bench row 2000\n") == std::string::npos || !eb.ok ||
             benchtools::field(eb.output, "rows") != 0) {

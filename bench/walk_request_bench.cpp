@@ -152,10 +152,10 @@ int main(int argc, char** argv)
             v3 ? snmpwalkV3(sim->port(), kNothing) : benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
         benchtools::Compare walks;
         for (int round = 0; round < rounds; ++round) {
-            const benchtools::Run o = benchtools::run(ours);
-            const benchtools::Run p = benchtools::run(peer);
-            const benchtools::Run ob = benchtools::run(oursBase);
-            const benchtools::Run pb = benchtools::run(peerBase);
+            const benchtools::Run o = benchtools::run(*sim, ours);
+            const benchtools::Run p = benchtools::run(*sim, peer);
+            const benchtools::Run ob = benchtools::run(*sim, oursBase);
+            const benchtools::Run pb = benchtools::run(*sim, peerBase);
             const int oursRows = static_cast<int>(benchtools::field(o.output, "rows"));
             const int peerRows = benchtools::countLines(p.output, std::string(".") + kColumn + ".");
             if (!o.ok || oursRows != kRows || o.output.find("last=" + lastRow + "\n") == std::string::npos ||
