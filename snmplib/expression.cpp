@@ -123,6 +123,10 @@ bool Logic(std::string_view input, int depth)
     std::string buffer; // the text after a group was replaced by its result
     std::string_view s = input;
     bool negate = false; // the value of the whole text is inverted by leading "!"s
+    // The text only loses characters at its front until a group is replaced, so a "(" found
+    // without its ")" stays without one: it is not searched for again (long unbalanced
+    // texts would otherwise take a scan per character).
+    const char* unclosed = nullptr;
     while (true) {
         std::size_t q1 = s.find('"');
         const std::size_t q2 = q1 == npos ? npos : s.find('"', q1 + 1);
@@ -131,12 +135,18 @@ bool Logic(std::string_view input, int depth)
         const auto quoted = [&](std::size_t x) { return q1 != npos && q1 < x && x < q2; };
 
         const std::size_t pNot = s.find('!'), pAnd = s.find('&'), pOr = s.find('|'), pOpen = s.find('(');
-        const std::size_t pClose = pOpen == npos ? npos : MatchingClose(s, pOpen);
+        std::size_t pClose = npos;
+        if (pOpen != npos && s.data() + pOpen != unclosed) {
+            pClose = MatchingClose(s, pOpen);
+            if (pClose == npos)
+                unclosed = s.data() + pOpen;
+        }
 
         if (pOpen != npos && pClose != npos && !quoted(pOpen) && !quoted(pClose)) {
             const bool r = Logic(s.substr(pOpen + 1, pClose - pOpen - 1), depth + 1);
             buffer = Substituted(s, pOpen, pClose, r ? "true" : "false");
             s = buffer;
+            unclosed = nullptr;
             continue;
         }
         if (pOr != npos && !quoted(pOr)) {
@@ -179,14 +189,21 @@ double Arithmetic(std::string_view input, int depth)
     // operations is that of the right-grouping definition.
     std::vector<std::pair<double, char>> pending;
     double value = 0;
+    const char* unclosed = nullptr; // as in Logic: a "(" known to have no ")"
     while (true) {
         const std::size_t pMul = s.find('*'), pDiv = s.find('/'), pPlus = s.find('+'), pMinus = s.find('-'),
                           pOpen = s.find('(');
-        const std::size_t pClose = pOpen == npos ? npos : MatchingClose(s, pOpen);
+        std::size_t pClose = npos;
+        if (pOpen != npos && s.data() + pOpen != unclosed) {
+            pClose = MatchingClose(s, pOpen);
+            if (pClose == npos)
+                unclosed = s.data() + pOpen;
+        }
         if (pOpen != npos && pClose != npos) {
             const double v = Arithmetic(s.substr(pOpen + 1, pClose - pOpen - 1), depth + 1);
             buffer = Substituted(s, pOpen, pClose, FloatToStr(v));
             s = buffer;
+            unclosed = nullptr;
             continue;
         }
         std::size_t at;
