@@ -126,6 +126,19 @@ void TLogHostEditForm::SetButtonClick()
         EditRow();
 }
 
+// Every field the user left empty stays out of the set.
+void TLogHostEditForm::LeaveOutUnfilled(TColumnMask& mask) const
+{
+    if (FacComboBox->currentIndex() < 0)
+        mask.LeaveOut(TSystemLogHostForm::Facility);
+    if (SevComboBox->currentIndex() < 0)
+        mask.LeaveOut(TSystemLogHostForm::Severity);
+    if (PortEdit->text().isEmpty())
+        mask.LeaveOut(TSystemLogHostForm::UdpPort);
+    if (StateComboBox->currentIndex() < 0)
+        mask.LeaveOut(TSystemLogHostForm::State);
+}
+
 void TLogHostEditForm::AddRow()
 {
     TSystemLogHostForm* table = Table();
@@ -161,14 +174,7 @@ void TLogHostEditForm::AddRow()
     // The index is the instance; every field the user left empty stays out, the row
     // status (createAndGo) goes. The table is read after the reply.
     TColumnMask mask(request);
-    if (FacComboBox->currentIndex() < 0)
-        mask.LeaveOut(TSystemLogHostForm::Facility);
-    if (SevComboBox->currentIndex() < 0)
-        mask.LeaveOut(TSystemLogHostForm::Severity);
-    if (PortEdit->text().isEmpty())
-        mask.LeaveOut(TSystemLogHostForm::UdpPort);
-    if (StateComboBox->currentIndex() < 0)
-        mask.LeaveOut(TSystemLogHostForm::State);
+    LeaveOutUnfilled(mask);
     table->Write(request, true);
 }
 
@@ -205,14 +211,7 @@ void TLogHostEditForm::EditRow()
     IPAddrEdit->setText(QString::fromStdString(address));
     // 0.0.0.0 leaves the server's address as it is; the row status is never written here.
     TColumnMask mask(request);
-    if (FacComboBox->currentIndex() < 0)
-        mask.LeaveOut(TSystemLogHostForm::Facility);
-    if (SevComboBox->currentIndex() < 0)
-        mask.LeaveOut(TSystemLogHostForm::Severity);
-    if (PortEdit->text().isEmpty())
-        mask.LeaveOut(TSystemLogHostForm::UdpPort);
-    if (StateComboBox->currentIndex() < 0)
-        mask.LeaveOut(TSystemLogHostForm::State);
+    LeaveOutUnfilled(mask);
     if (address == "0.0.0.0")
         mask.LeaveOut(TSystemLogHostForm::IpAddress);
     mask.LeaveOut(TSystemLogHostForm::RowStatus);

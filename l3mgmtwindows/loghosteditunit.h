@@ -39,6 +39,7 @@ private:
     void EditRow();
     bool Refuse(QWidget* focus, const char* message);
     bool AddressUsedByAnotherRow(const std::string& address, int ownRow) const;
+    void LeaveOutUnfilled(TColumnMask& mask) const;
     TSystemLogHostForm* Table() const;
 };
 
