@@ -112,6 +112,14 @@ void selectRow(QTreeWidget* view, int row)
     item->setSelected(true);
 }
 
+std::vector<std::string> boxTexts(const MessageRecorder& boxes)
+{
+    std::vector<std::string> texts;
+    for (const auto& box : boxes.Shown)
+        texts.push_back(box.text);
+    return texts;
+}
+
 std::vector<std::string> columnTexts(const QTreeWidget* view, int column)
 {
     std::vector<std::string> out;

@@ -25,6 +25,7 @@
 
 #include <QDialog>
 
+#include "classlib/dialogs.h"
 #include "dedicated/dedicatedform.h"
 #include "mainsim.h"
 
@@ -78,6 +79,8 @@ std::string portListHex(const std::vector<int>& bits, int octets = 64);
 
 // Selects the row (as a click on it does); -1 clears the selection (a click on empty space).
 void selectRow(QTreeWidget* view, int row);
+// The texts of the message boxes shown, in order.
+std::vector<std::string> boxTexts(const MessageRecorder& boxes);
 // The texts of the view's column, top to bottom.
 std::vector<std::string> columnTexts(const QTreeWidget* view, int column);
 // The indexes of a grid's ticked boxes.

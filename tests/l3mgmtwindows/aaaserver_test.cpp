@@ -26,14 +26,6 @@ std::vector<std::vector<std::string>> Sets()
     return all;
 }
 
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
-}
-
 int RowOf(TServerInformationForm& w, const std::string& ip, const std::string& protocol)
 {
     for (int row = 0; row < RowCountOf(w.ListView1); ++row)
@@ -77,7 +69,7 @@ TEST(ServerInformationWindow, AddEditAndDeleteSendExactlyTheirColumns)
         FillHost(w, "10.1.1.5", 1, "", "");
         w.RowComboBox->setCurrentIndex(0);
         w.AddButton->click();
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{
                                     "Server IP must be set.", "Protocol must be set.", "Please input a valid Server IP.",
                                     "Has already a record with the same Server IP and Protocol. Please change Server "
                                     "IP or Protocol.",
@@ -175,7 +167,7 @@ TEST(ServerControlWindow, MembershipIsAddedAndRemovedAtTheLengthPrefixedInstance
             fill(e);
             w.btnSet->click();
         }
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{
                                     "Please input Server Group Name.", "Please input Server IP Address.",
                                     "Please choose Server Authentication Protocol.", "Please choose Operate.",
                                     "Please input a valid Server IP Address.",
@@ -189,7 +181,7 @@ TEST(ServerControlWindow, MembershipIsAddedAndRemovedAtTheLengthPrefixedInstance
         w.btnSet->click();
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Get data not complete"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
         fill({"ops", "10.90.90.20", 2, 1});
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));

@@ -51,20 +51,7 @@ bool AddServer(TBOOTCtrlTableForm& w, const std::string& name, const std::string
 
 int RowOf(TBOOTCtrlTableForm& w, const std::string& name, const std::string& server)
 {
-    const auto names = columnTexts(w.ListView1, 0);
-    const auto servers = columnTexts(w.ListView1, 1);
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name && servers[i] == server)
-            return static_cast<int>(i);
-    return -1;
-}
-
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
+    return mainsim::RowWithKeys(w.ListView1, {name, server});
 }
 
 TEST(BootpRelayWindow, AddsAServerAndRemovesTheSelectedOne)
@@ -125,7 +112,7 @@ TEST(BootpRelayWindow, FourServersPerInterfaceAndAddressesCheckedFirst)
         for (const auto& [name, server, message] : refused) {
             boxes.Shown.clear();
             EXPECT_FALSE(AddServer(w, name, server));
-            EXPECT_EQ(Texts(boxes), (std::vector<std::string>{message})) << name << " " << server;
+            EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{message})) << name << " " << server;
         }
         EXPECT_TRUE(logged("set").empty());
 
@@ -155,7 +142,7 @@ TEST(BootpRelayWindow, FourServersPerInterfaceAndAddressesCheckedFirst)
         w.Editor->Edit1->setText("ip_v10");
         w.Editor->Edit2->setText("192.168.1.102");
         w.Editor->RunHandler([&w] { w.Editor->DeleteBtnClick(); });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Get data not complete", "Get data not complete"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Get data not complete", "Get data not complete"}));
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(logged("set").empty());
     }));

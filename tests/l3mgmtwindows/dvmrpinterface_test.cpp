@@ -59,14 +59,6 @@ bool RunEditor(TDvmrpInterfaceForm& w, const Entries& in, const std::string& pic
     return opened;
 }
 
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
-}
-
 TEST(DvmrpRules, ProbeAndNeighborTimeout)
 {
     const std::tuple<const char*, const char*, const char*> cases[] = {
@@ -134,7 +126,7 @@ TEST(DvmrpInterfaceWindow, RefusesEmptyValuesAndATimeoutNotAboveTheProbe)
             boxes.Shown.clear();
             selectRow(w.ListView1, 0);
             ASSERT_TRUE(RunEditor(w, entries));
-            EXPECT_EQ(Texts(boxes), (std::vector<std::string>{message})) << message;
+            EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{message})) << message;
         }
         EXPECT_TRUE(logged("set").empty());
 
@@ -149,7 +141,7 @@ TEST(DvmrpInterfaceWindow, RefusesEmptyValuesAndATimeoutNotAboveTheProbe)
         w.Editor->ProbeEdit->setText("10");
         w.Editor->TimeoutEdit->setText("35");
         w.Editor->RunHandler([&w] { w.Editor->ButtonSetClick(); });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Get data not complete"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
         EXPECT_TRUE(logged("set").empty());
         // The window closes with the walk running.
     }));

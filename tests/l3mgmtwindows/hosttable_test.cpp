@@ -41,20 +41,7 @@ void RunEditor(THostTableForm& w, QPushButton* opener, const std::function<void(
 
 int RowOf(THostTableForm& w, const std::string& address, const std::string& tos)
 {
-    const auto addresses = columnTexts(w.ListView1, 0);
-    const auto services = columnTexts(w.ListView1, 1);
-    for (std::size_t i = 0; i < addresses.size(); ++i)
-        if (addresses[i] == address && services[i] == tos)
-            return static_cast<int>(i);
-    return -1;
-}
-
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
+    return mainsim::RowWithKeys(w.ListView1, {address, tos});
 }
 
 TEST(OspfHostRules, AddressRefusalsAndTheDottedQuad)
@@ -206,14 +193,14 @@ TEST(OspfHostWindow, RefusesBeforeSendingAndWhileBusy)
                 e.AreaIdEdit->setText(c.area ? c.area : "");
                 e.SetButton->click();
             });
-            EXPECT_EQ(Texts(boxes), (std::vector<std::string>{c.message})) << c.address;
+            EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{c.message})) << c.address;
         }
         EXPECT_TRUE(logged("set").empty());
 
         boxes.Shown.clear();
         w.DeleteButton->setEnabled(true);
         w.DeleteButton->click();
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Choose the item first."}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Choose the item first."}));
         EXPECT_FALSE(w.DeleteButton->isEnabled());
 
         // While a read runs: add mode does nothing at all, edit mode says so.
@@ -226,7 +213,7 @@ TEST(OspfHostWindow, RefusesBeforeSendingAndWhileBusy)
             w.Editor->IpEdit->setText("10.2.2.2");
             w.Editor->RunHandler([&w] { w.Editor->SetButtonClick(); });
         }
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Get data not completed, please wait"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Get data not completed, please wait"}));
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(logged("set").empty());
     }));

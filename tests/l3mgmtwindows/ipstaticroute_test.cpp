@@ -54,14 +54,6 @@ void RunEditor(TIpStaticRouteForm& w, QPushButton* opener, const Route& r, const
     opener->click();
 }
 
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
-}
-
 int RowOf(TIpStaticRouteForm& w, const std::string& destination, const std::string& nextHop)
 {
     const auto destinations = columnTexts(w.ListView1, 0);
@@ -212,7 +204,7 @@ TEST(StaticRouteWindow, TheEditorRefusesWhatTheRulesRefuseAndSendsNothing)
         for (const auto& [route, message] : cases) {
             boxes.Shown.clear();
             RunEditor(w, w.AddButton, route);
-            ASSERT_EQ(Texts(boxes), (std::vector<std::string>{message})) << route.destination << " " << route.mask;
+            ASSERT_EQ(boxTexts(boxes), (std::vector<std::string>{message})) << route.destination << " " << route.mask;
         }
         // 0.0.0.0 in add mode only ever asks; OK closes the editor, Cancel keeps it.
         for (const Route& route : {Route{"0.0.0.0", "0.0.0.0", "192.168.1.9", ""},
@@ -235,12 +227,12 @@ TEST(StaticRouteWindow, TheDefaultRouteGoesThroughAnInterfaceNetworkAndOnlyWhile
         MessageRecorder boxes;
         clearLog();
         RunEditor(w, w.btnDefaultRoute, {"", "", "192.168.1.1", ""});
-        EXPECT_EQ(Texts(boxes),
+        EXPECT_EQ(boxTexts(boxes),
                   (std::vector<std::string>{"Next Hop can not be itself.", "Next Hop should be in default ip filed."}));
         EXPECT_EQ(columnTexts(w.ListView2, 0).size(), 4u) << "the interfaces were read";
         boxes.Shown.clear();
         RunEditor(w, w.btnDefaultRoute, {"", "", "192.168.9.1", ""});
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Next Hop should be in default ip filed."}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Next Hop should be in default ip filed."}));
         EXPECT_TRUE(logged("set").empty());
 
         boxes.Shown.clear();
@@ -255,7 +247,7 @@ TEST(StaticRouteWindow, TheDefaultRouteGoesThroughAnInterfaceNetworkAndOnlyWhile
 
         // With a default route, a 0.0.0.0 mask in add mode is refused outright.
         RunEditor(w, w.AddButton, {"10.1.0.0", "0.0.0.0", "192.168.1.9", ""});
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Default Route has already existed."}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Default Route has already existed."}));
 
         DeleteRoute(w, "0.0.0.0", "192.168.1.254");
         ASSERT_EQ(logged("set").size(), 1u);
@@ -270,7 +262,7 @@ TEST(StaticRouteWindow, DeleteNeedsARowAndACloseDuringAWalkIsSafe)
         MessageRecorder boxes;
         w.DeleteButton->setEnabled(true);
         w.DeleteButton->click();
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Choose the item first."}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Choose the item first."}));
         EXPECT_FALSE(w.DeleteButton->isEnabled());
         clearLog();
         w.GetButton->click();

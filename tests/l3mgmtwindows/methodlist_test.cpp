@@ -41,14 +41,6 @@ std::vector<std::string> SetVarbinds()
     return all;
 }
 
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
-}
-
 // The four type boxes (item positions, -1 for none) and the server-group texts.
 void FillMethods(TMethodListForm& w, QLineEdit* name, const std::string& listName, const std::array<int, 4>& types,
                  const std::array<const char*, 4>& servers, const std::array<QComboBox*, 4>& typeBoxes,
@@ -112,7 +104,7 @@ TEST(LoginMethodListWindow, DefaultIsProtectedOnDeleteAndOnEdit)
         w.RunHandler([&w] { w.DeleteButtonClick(); });
         w.RowComboBox->setCurrentIndex(TMethodListForm::DestroyItem);
         w.RunHandler([&w] { w.EditButtonClick(); });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{TMethodListForm::DefaultNotDeleted,
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{TMethodListForm::DefaultNotDeleted,
                                                           TMethodListForm::DefaultNotDeleted}));
         EXPECT_TRUE(logged("set").empty());
         EXPECT_EQ(columnTexts(w.ListView1, 0).size(), 2u);
@@ -143,7 +135,7 @@ TEST(LoginMethodListWindow, AddAsksAboutMethodsAfterLocalAndSendsOnlyTheChosenCo
             clearLog();
             fill("ops", {5, -1, 3, -1}, {"", "", "g3", ""});
             w.RunHandler([&w] { w.AddButtonClick(); });
-            EXPECT_EQ(Texts(yes), (std::vector<std::string>{TMethodListForm::MethodOrderQuestion}));
+            EXPECT_EQ(boxTexts(yes), (std::vector<std::string>{TMethodListForm::MethodOrderQuestion}));
             EXPECT_TRUE(logged("set").empty());
             EXPECT_EQ(w.ListnameEdit->text(), "ops") << "the entries stay for the user to change";
         }
@@ -151,7 +143,7 @@ TEST(LoginMethodListWindow, AddAsksAboutMethodsAfterLocalAndSendsOnlyTheChosenCo
             // No: method 1 and the row status alone.
             MessageRecorder no(IDNO);
             w.RunHandler([&w] { w.AddButtonClick(); });
-            EXPECT_EQ(Texts(no), (std::vector<std::string>{TMethodListForm::MethodOrderQuestion}));
+            EXPECT_EQ(boxTexts(no), (std::vector<std::string>{TMethodListForm::MethodOrderQuestion}));
             EXPECT_EQ(SetVarbinds(), (std::vector<std::string>{Login + ".2" + ops + " INTEGER 6",
                                                                Login + ".10" + ops + " INTEGER 4"}));
             // Rows in index order: the name's length first.
@@ -170,7 +162,7 @@ TEST(LoginMethodListWindow, AddAsksAboutMethodsAfterLocalAndSendsOnlyTheChosenCo
             fill("Ops", {3, -1, -1, -1}, {"", "", "", ""});
             w.RowComboBox->setCurrentIndex(0);
             w.RunHandler([&w] { w.AddButtonClick(); });
-            EXPECT_EQ(Texts(boxes),
+            EXPECT_EQ(boxTexts(boxes),
                       (std::vector<std::string>{
                           "AAC Login Method List Name must be set.",
                           "Has already a record with the same Login Method List Name. Please Change Login Method "
@@ -257,7 +249,7 @@ TEST(EnableMethodListWindow, LocalEnableThenRadiusAsksAndNoSendsMethodOneOnly)
                     {w.ServerGroupEdit1, w.ServerGroupEdit2, w.ServerGroupEdit3, w.ServerGroupEdit4});
         w.RowComboBox->setCurrentIndex(TMethodListForm::CreateAndGoItem);
         w.AddButton->click();
-        EXPECT_EQ(Texts(no), (std::vector<std::string>{TMethodListForm::MethodOrderQuestion}));
+        EXPECT_EQ(boxTexts(no), (std::vector<std::string>{TMethodListForm::MethodOrderQuestion}));
         EXPECT_EQ(SetVarbinds(), (std::vector<std::string>{Enable + ".2" + adm + " INTEGER 7",
                                                            Enable + ".10" + adm + " INTEGER 4"}));
         const int row = FindRowByCaption(w.ListView1, "adm");
@@ -271,7 +263,7 @@ TEST(EnableMethodListWindow, LocalEnableThenRadiusAsksAndNoSendsMethodOneOnly)
         w.RowComboBox->setCurrentIndex(TMethodListForm::DestroyItem);
         clearLog();
         w.EditButton->click();
-        EXPECT_EQ(Texts(no), (std::vector<std::string>{TMethodListForm::DefaultNotDeleted}));
+        EXPECT_EQ(boxTexts(no), (std::vector<std::string>{TMethodListForm::DefaultNotDeleted}));
         selectRow(w.ListView1, FindRowByCaption(w.ListView1, "adm"));
         w.DeleteButton->click();
         EXPECT_EQ(SetVarbinds(), (std::vector<std::string>{Enable + ".10" + adm + " INTEGER 6"}));

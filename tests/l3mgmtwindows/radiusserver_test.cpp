@@ -57,14 +57,6 @@ std::vector<std::vector<std::string>> Sets()
     return all;
 }
 
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
-}
-
 TEST(RadiusServerRules, AddressSyntaxRangeAndForm)
 {
     const std::pair<const char*, const char*> syntax[] = {
@@ -152,7 +144,7 @@ TEST(RadiusServerWindow, AddWritesTwiceInOrderThenEditsAndDeletesTheRow)
             e.KeyEdit->setText("k3new");
             e.SetButton->click();
         });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"the variable is already exist"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"the variable is already exist"}));
         EXPECT_EQ(Sets(), (std::vector<std::vector<std::string>>{
                               {Entry + ".3" + row + " STRING k3new", Entry + ".6" + row + " INTEGER 1"}}));
         EXPECT_EQ(CellByTitle(w.ListView1, third, "Key"), "k3new");
@@ -161,7 +153,7 @@ TEST(RadiusServerWindow, AddWritesTwiceInOrderThenEditsAndDeletesTheRow)
         boxes.Shown.clear();
         EXPECT_FALSE(w.DeleteButton->isEnabled());
         w.RunHandler([&w] { w.DeleteButtonClick(); });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Choose the item first."}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Choose the item first."}));
         selectRow(w.ListView1, third);
         clearLog();
         w.DeleteButton->click();
@@ -216,7 +208,7 @@ TEST(RadiusServerWindow, EditorRefusalsSendNothing)
                 e.SetButton->click();
             }
         });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{
                                     "Index is already exist!", "you can't input ip address like 127.*.*.*",
                                     "IP address can not in class d", "IP address can not in class e",
                                     "you can't input this ip address", "Please input a valid ip!",
@@ -259,7 +251,7 @@ TEST(RadiusServerWindow, AFailedCreateStopsTheAddAndAWriteWaitsForTheRead)
             ASSERT_FALSE(w.Request->IsIdle());
             e.SetButton->click();
         });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Get data not complete"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
         EXPECT_TRUE(logged("set").empty());
 
         // Put the switch back.

@@ -20,12 +20,7 @@ constexpr char Menu[] = "RouteRedistributionTable1";
 
 int RowOf(TRouteRedistributForm& w, const std::string& source, const std::string& destination)
 {
-    const auto sources = columnTexts(w.ListView1, 0);
-    const auto destinations = columnTexts(w.ListView1, 1);
-    for (std::size_t i = 0; i < sources.size(); ++i)
-        if (sources[i] == source && destinations[i] == destination)
-            return static_cast<int>(i);
-    return -1;
+    return mainsim::RowWithKeys(w.ListView1, {source, destination});
 }
 
 // The captions of the enabled Type buttons.
@@ -44,14 +39,6 @@ void Choose(QComboBox* box, const std::string& label)
     ASSERT_GE(index, 0) << label;
     box->setCurrentIndex(index);
     emit box->activated(index); // as the user's choice
-}
-
-std::vector<std::string> Texts(const MessageRecorder& boxes)
-{
-    std::vector<std::string> texts;
-    for (const auto& box : boxes.Shown)
-        texts.push_back(box.text);
-    return texts;
 }
 
 TEST(RouteRedistributionRules, MetricBoundsFollowTheDestination)
@@ -192,7 +179,7 @@ TEST(RouteRedistributionWindow, RefusesBeforeSendingAndWhileBusy)
             w.ComboBox2->setCurrentIndex(w.ComboBox2->findText(c.destination));
             w.Edit1->setText(c.metric);
             w.AddBtn->click();
-            EXPECT_EQ(Texts(boxes), (std::vector<std::string>{c.message})) << c.source << ">" << c.destination;
+            EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{c.message})) << c.source << ">" << c.destination;
         }
         // A lone minus sign is no number: the conversion error goes to the memo.
         boxes.Shown.clear();
@@ -214,7 +201,7 @@ TEST(RouteRedistributionWindow, RefusesBeforeSendingAndWhileBusy)
         const TAccessWords before(w.Request->Request.VarList);
         boxes.Shown.clear();
         w.RunHandler([&w] { w.DeleteBtnClick(); });
-        EXPECT_EQ(Texts(boxes), (std::vector<std::string>{"Get data not complete"}));
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
         const TAccessWords after(w.Request->Request.VarList);
         for (int column = 0; column < 5; ++column)
             EXPECT_EQ(after.At(column), before.At(column));
