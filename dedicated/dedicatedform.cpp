@@ -210,7 +210,7 @@ TWindowRequest* TDedicatedForm::MakeRequest(const VhSNMPObjectDesc* table, uint8
 
 bool TDedicatedForm::Read(TWindowRequest* request)
 {
-    if (!request || closePending_ || !request->IsIdle())
+    if (!request || closePending_ || !request->IsFree())
         return false;
     const THandlerScope scope(this);
     DisableRowButtons();
@@ -251,7 +251,7 @@ bool TDedicatedForm::CheckEdits(TWindowRequest* request)
 
 bool TDedicatedForm::Write(TWindowRequest* request, bool reread, bool keysFromRow)
 {
-    if (!request || closePending_ || !request->IsIdle() || !CheckEdits(request))
+    if (!request || closePending_ || !request->IsFree() || !CheckEdits(request))
         return false;
     const THandlerScope scope(this);
     DisableRowButtons();
@@ -273,6 +273,11 @@ bool TDedicatedForm::AwaitIdle(TWindowRequest* request)
     if (!request)
         return !closePending_;
     const THandlerScope scope(this);
+    struct Awaiting {
+        TWindowRequest* r;
+        explicit Awaiting(TWindowRequest* request) : r(request) { ++r->Awaiting; }
+        ~Awaiting() { --r->Awaiting; }
+    } awaiting(request);
     PumpWhile([request] { return !request->IsIdle(); });
     return !closePending_;
 }
@@ -286,7 +291,7 @@ void TDedicatedForm::Stop(TWindowRequest* request)
 bool TDedicatedForm::Idle(std::initializer_list<const TWindowRequest*> requests)
 {
     for (const TWindowRequest* request : requests)
-        if (!request || !request->IsIdle())
+        if (!request || !request->IsFree())
             return false;
     return true;
 }

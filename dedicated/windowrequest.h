@@ -44,6 +44,11 @@ public:
 
     // No get or set of this request is outstanding.
     bool IsIdle() const { return Busy == 0 && Request.Pending == 0; }
+    // Idle, and no wait of the kit for this request's end is still to return: a handler run
+    // by the messages pumped during a synchronous read or write, after its reply, must not
+    // start another exchange before the first one's caller has gone on.
+    bool IsFree() const { return IsIdle() && Awaiting == 0; }
+    int Awaiting = 0; // waits of the kit (AwaitIdle) for this request, still running
 
     // Raises the failure of the last read or write (whichever is given) as the library's
     // exception; nothing when it succeeded or has not ended.

@@ -186,12 +186,18 @@ TEST_F(Layer2ControlWindow, AnUncheckedPortIsReadAgainAfterThePause)
     TLayer2ControlForm::PortPauseV3Ms = 5000; // SNMPv2c here
     ASSERT_TRUE(withWindow<TLayer2ControlForm>("DeviceControl1", [](TLayer2ControlForm& w) {
         w.CheckBox6->setChecked(true); // enabled, as it is: the web port box stays clear
+        // Once the pause has begun (the edit locked), Get and Set are clicked.
         bool lockedAndEmpty = false;
-        QTimer::singleShot(60, &w, [&] {
-            lockedAndEmpty = w.WebPortEdit->isReadOnly() && w.WebPortEdit->text().isEmpty();
+        QTimer pause;
+        QObject::connect(&pause, &QTimer::timeout, &w, [&] {
+            if (!w.WebPortEdit->isReadOnly())
+                return;
+            pause.stop();
+            lockedAndEmpty = w.WebPortEdit->text().isEmpty();
             w.GetButton->click(); // ignored during the pause
             w.SetButton->click();
         });
+        pause.start(5);
         clearLog();
         QElapsedTimer clock;
         clock.start();
@@ -237,3 +243,26 @@ TEST_F(Layer2ControlWindow, TheRmonMenusFollowTheStateWhenTheWindowCloses)
 }
 
 } // namespace
+
+// The end of a synchronous read runs while the kit still waits for it: the read has not
+// returned to the handler that started it, so nothing may start another exchange then.
+TEST_F(Layer2ControlWindow, NothingStartsBeforeASynchronousReadHasReturned)
+{
+    ASSERT_TRUE(withWindow<TLayer2ControlForm>("DeviceControl1", [](TLayer2ControlForm& w) {
+        bool idle = true, reread = true, ended = false;
+        w.StateRequest->OnEndOfRead = [&](const VhSNMPError&) {
+            ended = true;
+            idle = TDedicatedForm::Idle({w.StateRequest});
+            reread = w.Read(w.StateRequest);
+        };
+        clearLog();
+        w.GetButton->click();
+        w.StateRequest->OnEndOfRead = nullptr;
+        ASSERT_TRUE(ended);
+        EXPECT_FALSE(idle);
+        EXPECT_FALSE(reread);
+        EXPECT_EQ(GetsOf(Control + ".2.0"), 1);
+        // Once it has returned, the next read starts.
+        EXPECT_TRUE(TDedicatedForm::Idle({w.StateRequest}));
+    }));
+}
