@@ -46,8 +46,18 @@ std::string formatLogEntry(const LogEntry& e)
     std::ostringstream s;
     s << "PDU " << e.type << ' ' << e.version << ' ' << escapeField(e.securityName) << ' ' << e.errorStatus << ' '
       << e.errorIndex << ' ' << e.varbinds.size();
-    for (const LogVarbind& vb : e.varbinds)
-        s << "\nVB " << vb.oid << ' ' << vb.tag << ' ' << escapeField(vb.value);
+    for (const LogVarbind& vb : e.varbinds) {
+        s << "\nVB " << oidToString(vb.name) << ' ';
+        switch (vb.value.type) {
+        case TagInteger: case TagOctetString: case TagObjectId: case TagIpAddress: case TagCounter32:
+        case TagGauge32: case TagTimeTicks: case TagCounter64: case TagOpaque: case TagNull:
+            s << tagName(vb.value) << ' ' << escapeField(valueText(vb.value));
+            break;
+        default:
+            s << "TYPE" << int(vb.value.type) << ' ' << escapeField(hexOf(vb.value.bytes));
+            break;
+        }
+    }
     return s.str();
 }
 

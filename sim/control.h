@@ -15,8 +15,10 @@ namespace trqsim {
 std::string escapeField(const std::string& text);
 std::string unescapeField(const std::string& field);
 
+// A varbind as the request carried it; its text is made only when the log is asked for.
 struct LogVarbind {
-    std::string oid, tag, value;
+    Oid name;
+    Value value;        // value.type is the varbind's BER type, known to the store or not
 };
 
 struct LogEntry {

@@ -122,21 +122,7 @@ void toVarbind(netsnmp_variable_list* vb, const Value& v)
 
 LogVarbind logVarbind(const netsnmp_variable_list* vb)
 {
-    Value v = fromVarbind(vb);
-    LogVarbind l;
-    l.oid = oidToString(toOid(vb->name, vb->name_length));
-    switch (vb->type) {
-    case ASN_INTEGER: case ASN_OCTET_STR: case ASN_OBJECT_ID: case ASN_IPADDRESS: case ASN_COUNTER:
-    case ASN_GAUGE: case ASN_TIMETICKS: case ASN_COUNTER64: case ASN_OPAQUE: case ASN_NULL:
-        l.tag = tagName(v);
-        l.value = valueText(v);
-        break;
-    default:
-        l.tag = "TYPE" + std::to_string(vb->type);
-        l.value = hexOf(v.bytes);
-        break;
-    }
-    return l;
+    return LogVarbind{toOid(vb->name, vb->name_length), fromVarbind(vb)};
 }
 
 // --- the MIB handler -------------------------------------------------------------------
@@ -234,8 +220,14 @@ int storeHandler(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnm
                 next = store.next(next->first, root);     // SNMPv1 cannot carry Counter64
             if (!next)
                 continue;                                  // the agent goes on to the next subtree
-            std::vector<oid> o = fromOid(next->first);
-            snmp_set_var_objid(r->requestvb, o.data(), o.size());
+            if (next->first.size() <= MAX_OID_LEN) {
+                oid o[MAX_OID_LEN];
+                std::copy(next->first.begin(), next->first.end(), o);
+                snmp_set_var_objid(r->requestvb, o, next->first.size());
+            } else {
+                const std::vector<oid> o = fromOid(next->first);
+                snmp_set_var_objid(r->requestvb, o.data(), o.size());
+            }
             serve(r->requestvb, next->second.value);
         }
         break;

@@ -341,6 +341,7 @@ bool parseAccess(const std::string& text, Access& out)
 
 size_t Store::removeSubtree(const Oid& prefix)
 {
+    forgetWalks();
     auto it = cells_.lower_bound(prefix);
     size_t n = 0;
     while (it != cells_.end() && oidStartsWith(it->first, prefix)) {
@@ -352,6 +353,7 @@ size_t Store::removeSubtree(const Oid& prefix)
 
 size_t Store::removeRow(const Oid& entry, const Oid& index)
 {
+    forgetWalks();
     size_t n = 0;
     TableDef t;
     t.entry = entry;
@@ -370,11 +372,21 @@ const Cell* Store::find(const Oid& oid) const
 
 const std::pair<const Oid, Cell>* Store::next(const Oid& oid, const Oid& limit) const
 {
-    for (auto it = cells_.upper_bound(oid); it != cells_.end(); ++it) {
+    auto it = cells_.end();
+    for (size_t k = 0; k < walkCount_ && it == cells_.end(); ++k)
+        if (walks_[k]->first == oid)
+            it = std::next(walks_[k]);
+    if (it == cells_.end())
+        it = cells_.upper_bound(oid);
+    for (; it != cells_.end(); ++it) {
         if (!limit.empty() && !oidStartsWith(it->first, limit))
             return nullptr;
-        if (it->second.access != Access::NotAccessible)
+        if (it->second.access != Access::NotAccessible) {
+            walks_[walkNext_] = it;
+            walkNext_ = (walkNext_ + 1) % WalkPositions;
+            walkCount_ = std::max(walkCount_, walkNext_ == 0 ? WalkPositions : walkNext_);
             return &*it;
+        }
     }
     return nullptr;
 }
@@ -660,6 +672,7 @@ SetError Store::plan(const std::vector<SetVarbind>& varbinds, SetPlan& out) cons
 
 UndoLog Store::apply(const SetPlan& plan)
 {
+    forgetWalks();
     UndoLog undo;
     for (const auto& [oid, cell] : plan) {
         auto it = cells_.find(oid);
@@ -674,6 +687,7 @@ UndoLog Store::apply(const SetPlan& plan)
 
 void Store::undo(const UndoLog& log)
 {
+    forgetWalks();
     for (const auto& [oid, cell] : log) {
         if (cell)
             cells_[oid] = *cell;

@@ -4,6 +4,7 @@
 // constraints, and whole-PDU set planning with an undo log.
 // Free of net-snmp: the agent glue converts to and from its varbinds.
 #include <cstdint>
+#include <array>
 #include <map>
 #include <optional>
 #include <set>
@@ -106,7 +107,11 @@ using UndoLog = std::map<Oid, std::optional<Cell>>;
 class Store {
 public:
     void put(const Oid& oid, const Cell& cell) { cells_[oid] = cell; }
-    bool remove(const Oid& oid) { return cells_.erase(oid) > 0; }
+    bool remove(const Oid& oid)
+    {
+        forgetWalks();
+        return cells_.erase(oid) > 0;
+    }
     size_t removeSubtree(const Oid& prefix);
     size_t removeRow(const Oid& entry, const Oid& index);   // every column of one row
     const Cell* find(const Oid& oid) const;
@@ -134,7 +139,20 @@ private:
     const Cell* lookup(const Oid& oid, const SetPlan& overlay) const;
     int checkConstraint(const Oid& oid, const Value& v) const;
 
+    // A walk asks next() for the OID it was given last: the cells last returned are kept,
+    // so that the following one is found without a search. Erasing cells forgets them
+    // (an insertion keeps every position valid).
+    void forgetWalks() const
+    {
+        walkCount_ = 0;
+        walkNext_ = 0;
+    }
+
     std::map<Oid, Cell> cells_;
+    static constexpr size_t WalkPositions = 16;
+    mutable std::array<std::map<Oid, Cell>::const_iterator, WalkPositions> walks_{};
+    mutable size_t walkCount_ = 0;
+    mutable size_t walkNext_ = 0;
     std::map<Oid, TableDef> tables_;
     std::map<Oid, Constraint> constraints_;
 };

@@ -204,6 +204,37 @@ TEST(SimStore, NextSkipsHiddenCellsAndStopsAtTheLimit)
     EXPECT_FALSE(s.knownObject(O("1.3.6.1.9.7")));
 }
 
+// A walk asks from the OID it was given last; rows created and removed between two of its
+// steps show as they are now, whatever the store remembers of the walk.
+TEST(SimStore, AWalkSeesRowsChangedBetweenItsSteps)
+{
+    Store s;
+    Value v;
+    v.type = TagInteger;
+    for (const char* o : {"1.3.6.1.2.1.1", "1.3.6.1.2.1.2", "1.3.6.1.2.1.3", "1.3.6.1.2.1.4"})
+        s.put(O(o), {v, Access::ReadOnly});
+    const Oid limit = O("1.3.6.1.2");
+    ASSERT_EQ(s.next(O("1.3.6.1.2.1.1"), limit)->first, O("1.3.6.1.2.1.2"));
+    EXPECT_TRUE(s.remove(O("1.3.6.1.2.1.3")));
+    EXPECT_EQ(s.next(O("1.3.6.1.2.1.2"), limit)->first, O("1.3.6.1.2.1.4"));
+    s.put(O("1.3.6.1.2.1.5"), {v, Access::ReadOnly});
+    EXPECT_EQ(s.next(O("1.3.6.1.2.1.4"), limit)->first, O("1.3.6.1.2.1.5"));
+    EXPECT_EQ(s.removeSubtree(O("1.3.6.1.2.1.5")), 1u);
+    EXPECT_EQ(s.next(O("1.3.6.1.2.1.4"), limit), nullptr);
+    // Many walks side by side, more than the store follows at once.
+    for (int k = 0; k < 40; ++k)
+        s.put(O("1.3.6.1.2.2." + std::to_string(k)), {v, Access::ReadOnly});
+    Oid at = O("1.3.6.1.2.2");
+    for (int k = 0; k < 40; ++k) {
+        const auto* next = s.next(at, limit);
+        ASSERT_NE(next, nullptr);
+        EXPECT_EQ(next->first, O("1.3.6.1.2.2." + std::to_string(k)));
+        at = next->first;
+        for (int other = 0; other < 20; ++other)
+            s.next(O("1.3.6.1.2.1.1"), limit);
+    }
+}
+
 TEST(SimProfile, TemplatesBuildUnitAndPortRows)
 {
     ProfileFile f(R"(
@@ -413,11 +444,17 @@ TEST(SimControl, EscapingAndCommands)
     e.type = "set";
     e.version = 3;
     e.securityName = "user name";
-    e.varbinds.push_back({"1.3.6", "STRING", ""});
+    Value empty;
+    empty.type = TagOctetString;
+    e.varbinds.push_back({O("1.3.6"), empty});
+    Value unknown;
+    unknown.type = 0x47;
+    unknown.bytes = "\x01\xfe";
+    e.varbinds.push_back({O("1.3.7"), unknown});
     e.errorStatus = 10;
     e.errorIndex = 1;
     st.log.push_back(e);
-    EXPECT_EQ(runControlCommand(st, "log"), "OK 1\nPDU set 3 user%20name 10 1 1\nVB 1.3.6 STRING -");
+    EXPECT_EQ(runControlCommand(st, "log"), "OK 1\nPDU set 3 user%20name 10 1 2\nVB 1.3.6 STRING -\nVB 1.3.7 TYPE71 01FE");
     EXPECT_EQ(runControlCommand(st, "log clear"), "OK");
     EXPECT_TRUE(st.log.empty());
 }
