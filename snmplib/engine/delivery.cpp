@@ -126,10 +126,15 @@ void Snmp::Impl::finish(Request& r, int reason, const netsnmp_pdu* reply)
         r.target->get_version() == version3) {
         // The agent may have a new engine ID: discover it again before the next request.
         // One that was replaced or reset behind the same address often says nothing about
-        // the old ID, so a time-out counts as well.
-        Process.EngineIds.erase(r.agent);
-        for (Snmp::Impl* e : Process.Engines)
-            e->retireSessions(r.agent, std::string());
+        // the old ID, so a time-out counts as well. A request sent before the ID now known
+        // was found (one lost while the agent was unreachable) says nothing about it.
+        const auto known = Process.EngineIdDiscoveries.find(r.agent);
+        if (known == Process.EngineIdDiscoveries.end() || known->second == r.discovery) {
+            Process.EngineIds.erase(r.agent);
+            Process.EngineIdDiscoveries.erase(r.agent);
+            for (Snmp::Impl* e : Process.Engines)
+                e->retireSessions(r.agent, std::string());
+        }
     }
     if (r.probe) {
         probeFinished(r);

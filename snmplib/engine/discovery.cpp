@@ -61,8 +61,10 @@ unsigned long Snmp::Impl::startProbe(const Request& waiting)
 // sent by its waiting caller; asynchronous ones from the pump, see deliver()).
 void Snmp::Impl::probeFinished(Request& probe)
 {
-    if (probe.reason == SNMP_CLASS_SUCCESS && !probe.discoveredEngineId.empty())
+    if (probe.reason == SNMP_CLASS_SUCCESS && !probe.discoveredEngineId.empty()) {
         Process.EngineIds[probe.agent] = probe.discoveredEngineId;
+        Process.EngineIdDiscoveries[probe.agent] = ++Process.Discoveries;
+    }
     completed.push_back(probe.id);
     if (probe.sync) {
         for (auto& [id, r] : Process.Requests) {

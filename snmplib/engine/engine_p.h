@@ -97,6 +97,7 @@ struct Request {
     int reported = 0;              // status of a security error noticed on the way
     Clock::time_point deadline;
     std::string discoveredEngineId; // probes
+    unsigned long discovery = 0;    // SNMPv3: the discovery of the engine ID it was sent with
 };
 
 // Everything the engine keeps for the whole process.
@@ -106,6 +107,10 @@ struct EngineProcess {
     unsigned UserGeneration = 0;
     // The agents' engine IDs, by agentKey.
     std::map<std::string, std::string> EngineIds;
+    // Which discovery found each of them (numbered from 1), so that a request sent with an
+    // older one cannot make the engine forget a newer one.
+    std::map<std::string, unsigned long> EngineIdDiscoveries;
+    unsigned long Discoveries = 0;
     // Socket notifiers whose signal is being handled: they are deleted later, not from
     // inside their own signal (a callback may delete the engine).
     std::set<QSocketNotifier*> Emitting;

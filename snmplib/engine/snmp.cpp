@@ -129,6 +129,8 @@ int Snmp::Impl::transmit(Request& r)
     }
     const SnmpTarget& target = *r.target;
     if (target.get_version() == version3) {
+        const auto discovery = Process.EngineIdDiscoveries.find(r.agent);
+        r.discovery = discovery != Process.EngineIdDiscoveries.end() ? discovery->second : 0;
         npdu->securityLevel = r.pdu.get_security_level();
         const OctetStr& contextName = r.pdu.get_context_name();
         npdu->contextName = static_cast<char*>(malloc(contextName.len() + 1));

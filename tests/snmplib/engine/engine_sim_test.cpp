@@ -680,3 +680,53 @@ TEST_F(EngineEvents, AgentErrorStatusAndIndex)
 }
 
 } // namespace
+
+// The switch is unreachable for a while, with reads of SNMPv3 polls out. The first one
+// to time out makes the engine look for the engine ID again; once the switch answers, the
+// reads sent after that find it. A read still out from before the outage (sent with the
+// old ID) that times out after the ID was found again leaves the new ID alone: the next
+// reads go out at once, without another search (which would take a second round trip).
+TEST_F(EngineEvents, ReadsAfterAnOutageAreNotUndoneByTheTimeOutsOfReadsFromBefore)
+{
+    ASSERT_EQ(usmAddUserName("md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, kAuthPass, kPrivPass),
+              SNMPv3_USM_OK);
+    UTarget target(simAddress(), "md5des");
+    target.set_timeout(100);
+    target.set_retry(0);
+    Exchange x{*snmp, false};
+    ASSERT_EQ(x.getSysName(target, SNMP_SECURITY_LEVEL_AUTH_PRIV), SNMP_CLASS_SUCCESS);
+
+    const auto send = [&](Completion& c) {
+        Pdu pdu = sysNamePdu();
+        pdu.set_security_level(SNMP_SECURITY_LEVEL_AUTH_PRIV);
+        EXPECT_EQ(snmp->get(pdu, target, record, &c), SNMP_CLASS_SUCCESS);
+        return pdu.get_request_id();
+    };
+    ASSERT_TRUE(g_sim->mute(true));
+    Completion early, later;
+    CancelOnExit cancel{*snmp, send(early)};
+    pumpFor(500);
+    cancel.ids.push_back(send(later));
+    ASSERT_TRUE(pumpUntil([&] { return early.calls > 0; }));
+    EXPECT_EQ(early.reason, SNMP_CLASS_TIMEOUT);
+    // The switch answers again, each reply 400 ms late: this read's search for the engine ID
+    // ends before the later read of the outage times out, the read itself after.
+    ASSERT_TRUE(g_sim->delay(400));
+    ASSERT_TRUE(g_sim->mute(false));
+    Completion after;
+    cancel.ids.push_back(send(after));
+    ASSERT_TRUE(pumpUntil([&] { return later.calls > 0; }));
+    EXPECT_EQ(later.reason, SNMP_CLASS_TIMEOUT);
+    EXPECT_EQ(after.calls, 0) << "the reads did not overlap";
+    ASSERT_TRUE(pumpUntil([&] { return after.calls > 0; }));
+    EXPECT_EQ(after.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    for (int k = 0; k < 2; ++k) {
+        Completion next;
+        QElapsedTimer clock;
+        clock.start();
+        cancel.ids.push_back(send(next));
+        ASSERT_TRUE(pumpUntil([&] { return next.calls > 0; }));
+        EXPECT_EQ(next.reason, SNMP_CLASS_ASYNC_RESPONSE) << k;
+        EXPECT_LT(clock.elapsed(), 650) << k << ": the engine ID was sought again";
+    }
+}
