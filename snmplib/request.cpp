@@ -1,6 +1,7 @@
 #include "snmplib/request.h"
 
 #include <algorithm>
+#include <span>
 
 #include "platform/exception.h"
 #include "snmplib/engine/address.h"
@@ -223,7 +224,10 @@ int VhSNMPRequest::ReadOperation() const
 
 VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
 {
-    std::vector<int> readable; // varbind j of the reply answers item readable[j]
+    // A walk stores a row per reply: the work lists and texts below keep their storage from
+    // one row to the next.
+    std::vector<int>& readable = Walk.Readable; // varbind j of the reply answers item readable[j]
+    readable.clear();
     for (int i = 0; i < VarList.Count(); ++i)
         if (VarList.IsReadable(i))
             readable.push_back(i);
@@ -253,38 +257,37 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
         return Stored::Done;
     }
 
-    // A table row. Each column's reply is inside the column (with its instance) or past
-    // its end; an agent that answers an OID not after the one asked is past too, so that
-    // a walk always ends.
-    struct Column {
-        bool past = true;
-        Oid instance;
-    };
-    std::vector<Column> columns(static_cast<std::size_t>(n));
-    const Oid* row = nullptr;
+    // A table row. Each column's reply is inside the column (with its instance: the arcs
+    // after the column's) or past its end; an agent that answers an OID not after the one
+    // asked is past too, so that a walk always ends.
+    if (Walk.Columns.size() < static_cast<std::size_t>(n))
+        Walk.Columns.resize(static_cast<std::size_t>(n));
+    int row = -1; // the column whose instance is the smallest
     int past = 0;
-    std::vector<std::string> receivedOids(static_cast<std::size_t>(n));
+    const auto instanceOf = [&pdu](const WalkColumn& c, int j) {
+        const Oid& got = pdu[j].get_oid();
+        return std::span<const SmiUINT32>(got.arcs().data() + c.Skip, got.len() - c.Skip);
+    };
     for (int j = 0; j < n; ++j) {
         const VhSNMPVarItem* item = VarList.GetItem(readable[j]);
-        const std::string base = BaseOid(readable[j]);
-        std::string& received = receivedOids[static_cast<std::size_t>(j)];
-        received = pdu[j].get_printable_oid();
+        const ColumnBase& base = BaseOf(readable[j]);
+        WalkColumn& c = Walk.Columns[static_cast<std::size_t>(j)];
+        c.Received.clear();
         const Oid& got = pdu[j].get_oid();
-        const Oid from = item->Instance.empty() ? Oid(base) : Oid();
-        const Oid& asked = item->Instance.empty() ? from : InstanceArcs(readable[j]);
-        Column& c = columns[static_cast<std::size_t>(j)];
-        if (!IsPastColumn(base, item->Instance, received) && got > asked && received.size() > base.size() + 1 &&
-            received.compare(0, base.size(), base) == 0 && received[base.size()] == '.') {
-            // The arcs after the base's: as many as the base has dots, plus one.
-            const std::size_t baseArcs = static_cast<std::size_t>(std::count(base.begin(), base.end(), '.')) + 1;
-            c.instance = Oid(got.arcs().data() + baseArcs, got.len() - baseArcs);
-            c.past = !c.instance.valid();
+        got.append_printable(c.Received);
+        const Oid& asked = item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j]);
+        c.Past = true;
+        if (!IsPastColumn(base.Text, item->Instance, c.Received) && got > asked && got.len() > base.Arcs.len() &&
+            got.nCompare(base.Arcs.len(), base.Arcs) == 0) {
+            c.Skip = base.Arcs.len();
+            c.Past = false;
         }
-        if (c.past) {
+        if (c.Past) {
             ++past;
             VarList.GetItem(readable[j])->Value = NotDone;
-        } else if (!row || c.instance < *row) {
-            row = &c.instance;
+        } else if (row < 0 || std::ranges::lexicographical_compare(instanceOf(c, j),
+                                                                   instanceOf(Walk.Columns[static_cast<std::size_t>(row)], row))) {
+            row = j;
         }
     }
     if (past == n)
@@ -292,20 +295,28 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
 
     // The row is the smallest instance; a column whose reply lies beyond it has no value
     // in this row and asks from the same place again.
-    const std::string rowInstance = row->get_printable();
-    std::vector<bool> received(static_cast<std::size_t>(VarList.Count()), false);
+    const std::span<const SmiUINT32> rowArcs = instanceOf(Walk.Columns[static_cast<std::size_t>(row)], row);
+    std::string& rowInstance = Walk.RowInstance;
+    rowInstance.clear();
+    Oid::append_printable(rowArcs, rowInstance);
+    std::vector<char>& received = Walk.Received;
+    received.assign(static_cast<std::size_t>(VarList.Count()), 0);
+    if (Instances.size() < static_cast<std::size_t>(VarList.Count()))
+        Instances.resize(static_cast<std::size_t>(VarList.Count()));
     for (int j = 0; j < n; ++j) {
         VhSNMPVarItem* item = VarList.GetItem(readable[j]);
-        const Column& c = columns[static_cast<std::size_t>(j)];
-        if (c.past) {
-            item->Instance = BaseOid(readable[j]) + "." + rowInstance;
-        } else if (c.instance == *row) {
+        WalkColumn& c = Walk.Columns[static_cast<std::size_t>(j)];
+        if (c.Past) {
+            item->Instance.assign(BaseOf(readable[j]).Text);
+            item->Instance += '.';
+            item->Instance += rowInstance;
+        } else if (std::ranges::equal(instanceOf(c, j), rowArcs)) {
             VbToText(readable[j], pdu[j]);
-            item->Instance = std::move(receivedOids[static_cast<std::size_t>(j)]);
-            if (Instances.size() < static_cast<std::size_t>(VarList.Count()))
-                Instances.resize(static_cast<std::size_t>(VarList.Count()));
-            Instances[static_cast<std::size_t>(readable[j])] = {item->Instance, pdu[j].get_oid()};
-            received[static_cast<std::size_t>(readable[j])] = true;
+            item->Instance.assign(c.Received);
+            ParsedInstance& parsed = Instances[static_cast<std::size_t>(readable[j])];
+            parsed.Text.assign(item->Instance);
+            parsed.Arcs = pdu[j].get_oid();
+            received[static_cast<std::size_t>(readable[j])] = 1;
         } else {
             item->Value.clear();
         }
@@ -316,6 +327,22 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
         if (!VarList.IsReadable(i) || received[static_cast<std::size_t>(i)])
             ConvertValue(i, true);
     return Stored::Row;
+}
+
+const VhSNMPRequest::ColumnBase& VhSNMPRequest::BaseOf(int itemIndex)
+{
+    if (Bases.size() < static_cast<std::size_t>(VarList.Count()))
+        Bases.resize(static_cast<std::size_t>(VarList.Count()));
+    ColumnBase& base = Bases[static_cast<std::size_t>(itemIndex)];
+    const VhSNMPVarItem* item = VarList.GetItem(itemIndex);
+    if (!base.Known || base.ItemOid != item->Oid || base.Suffix != VarList.Suffix) {
+        base.ItemOid = item->Oid;
+        base.Suffix = VarList.Suffix;
+        base.Text = BaseOid(itemIndex);
+        base.Arcs = Oid(base.Text);
+        base.Known = true;
+    }
+    return base;
 }
 
 // ---- Synchronous exchanges ------------------------------------------------------------

@@ -207,6 +207,28 @@ private:
     };
     std::vector<ParsedInstance> Instances;
 
+    // Item i's base OID (BaseOid) as text and as arcs, made again only when the item's OID
+    // or the list's suffix has changed.
+    struct ColumnBase {
+        bool Known = false;
+        std::string ItemOid, Suffix, Text;
+        Oid Arcs;
+    };
+    const ColumnBase& BaseOf(int itemIndex);
+    std::vector<ColumnBase> Bases;
+    // What storing a row works with, kept from row to row.
+    struct WalkColumn {
+        bool Past = true;
+        std::size_t Skip = 0; // arcs of the reply's OID before the instance
+        std::string Received; // the reply's OID as text
+    };
+    struct {
+        std::vector<int> Readable;
+        std::vector<WalkColumn> Columns;
+        std::vector<char> Received;
+        std::string RowInstance;
+    } Walk;
+
     // Asynchronous exchanges whose outcome has not come: the engine's request ID and the
     // block handed with it.
     std::vector<std::pair<unsigned long, VhSNMPReplyBlock*>> Outstanding;

@@ -115,7 +115,7 @@ void VhSNMPRequest::VbToText(int itemIndex, const Vb& vb)
     else
         text = ValueText(code, vb);
 
-    item->Value = item->Options ? item->Options->ValueToText(text) : text;
+    item->Value = item->Options ? item->Options->ValueToText(text) : std::move(text);
 }
 
 void VhSNMPRequest::TextToVb(int itemIndex, Vb& vb)
@@ -217,5 +217,5 @@ void VhSNMPRequest::ConvertValue(int itemIndex, bool afterGet)
     default:
         RaiseSnmpError(VHSNMP_ERR_BAD_SYNTAX_IN_EXPRESSION);
     }
-    item->Value = item->Options ? item->Options->ValueToText(text) : text;
+    item->Value = item->Options ? item->Options->ValueToText(text) : std::move(text);
 }

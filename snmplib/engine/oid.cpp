@@ -50,17 +50,24 @@ Oid::Oid(const unsigned int* arcs, std::size_t count)
 
 std::string Oid::get_printable() const
 {
-    // Formatted into one buffer: a walk prints every received OID.
-    std::string text(arcs_.size() * 11, '\0');
-    char* out = text.data();
-    char* const end = out + text.size();
-    for (std::size_t i = 0; i < arcs_.size(); ++i) {
-        if (i)
-            *out++ = '.';
-        out = std::to_chars(out, end, arcs_[i]).ptr;
-    }
-    text.resize(static_cast<std::size_t>(out - text.data()));
+    std::string text;
+    append_printable(arcs_, text);
     return text;
+}
+
+void Oid::append_printable(std::span<const SmiUINT32> arcs, std::string& out)
+{
+    // Formatted into one buffer: a walk prints every received OID.
+    const std::size_t start = out.size();
+    out.resize(start + arcs.size() * 11);
+    char* p = out.data() + start;
+    char* const end = out.data() + out.size();
+    for (std::size_t i = 0; i < arcs.size(); ++i) {
+        if (i)
+            *p++ = '.';
+        p = std::to_chars(p, end, arcs[i]).ptr;
+    }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 void Oid::trim(std::size_t n)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
     bool valid() const override { return !arcs_.empty(); }
     // Dotted decimal without a leading dot; empty for an empty Oid.
     std::string get_printable() const override;
+    // The same text appended to out (which keeps its storage from one call to the next).
+    void append_printable(std::string& out) const { append_printable(arcs_, out); }
+    static void append_printable(std::span<const SmiUINT32> arcs, std::string& out);
 
     std::size_t len() const { return arcs_.size(); }
     SmiUINT32& operator[](std::size_t i) { return arcs_[i]; }

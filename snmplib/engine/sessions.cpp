@@ -1,6 +1,9 @@
 // net-snmp sessions: one per peer and credential set, opened, retired and closed.
 #include "snmplib/engine/engine_p.h"
 
+#include <charconv>
+#include <string_view>
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -18,15 +21,19 @@ std::string peerName(const UdpAddress& address)
     return "udp:" + host + ":" + std::to_string(address.get_port());
 }
 
-std::string hexOf(const std::string& bytes)
+void appendHex(std::string& key, std::string_view bytes)
 {
     static const char digits[] = "0123456789abcdef";
-    std::string text;
     for (unsigned char c : bytes) {
-        text += digits[c >> 4];
-        text += digits[c & 15];
+        key += digits[c >> 4];
+        key += digits[c & 15];
     }
-    return text;
+}
+
+void appendNumber(std::string& key, unsigned long n)
+{
+    char text[24];
+    key.append(text, static_cast<std::size_t>(std::to_chars(text, text + sizeof text, n).ptr - text));
 }
 
 } // namespace
@@ -105,8 +112,17 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
 {
     const SnmpTarget& target = *r.target;
     const bool v3 = target.get_version() == version3;
-    std::string key = std::string(r.sync ? "S|" : "A|") + r.agent + "|" + std::to_string(target.get_version()) + "|" +
-                      std::to_string(target.get_timeout()) + "|" + std::to_string(target.get_retry());
+    // Built in one piece: every request looks its session up by it.
+    std::string key;
+    key.reserve(128);
+    key += r.sync ? "S|" : "A|";
+    key += r.agent;
+    key += '|';
+    appendNumber(key, static_cast<unsigned long>(target.get_version()));
+    key += '|';
+    appendNumber(key, target.get_timeout());
+    key += '|';
+    appendNumber(key, static_cast<unsigned long>(target.get_retry()));
     const User* user = nullptr;
     std::string name;
     std::string engineId;
@@ -121,8 +137,14 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
             return nullptr;
         }
         engineId = known->second;
-        key += "|" + hexOf(name) + "|" + std::to_string(r.pdu.get_security_level()) + "|" + hexOf(engineId) + "|" +
-               std::to_string(user ? user->generation : 0);
+        key += '|';
+        appendHex(key, name);
+        key += '|';
+        appendNumber(key, static_cast<unsigned long>(r.pdu.get_security_level()));
+        key += '|';
+        appendHex(key, engineId);
+        key += '|';
+        appendNumber(key, user ? user->generation : 0);
     }
     auto it = sessions.find(key);
     if (it != sessions.end() && !it->second->retired)
