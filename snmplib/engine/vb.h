@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 class Vb {
 public:
@@ -25,6 +26,7 @@ public:
     Vb& operator=(Vb&&) noexcept = default;
 
     void set_oid(const Oid& oid) { oid_ = oid; }
+    void set_oid(Oid&& oid) { oid_ = std::move(oid); }
     void get_oid(Oid& oid) const { oid = oid_; }
     const Oid& get_oid() const { return oid_; }
 
