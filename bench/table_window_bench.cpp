@@ -26,6 +26,7 @@
 #include <string>
 
 #include "bench_tools.h"
+#include "classlib/application.h"
 #include "configwin/configform.h"
 #include "configwin/listviewpanel.h"
 #include "configwin/snmplistviewpanel.h"
@@ -100,7 +101,7 @@ int Child(int argc, char** argv)
     QTemporaryDir runtimeDir; // the offscreen platform asks for one
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    TApplication app(argc, argv); // the program's application, as it runs the windows
     const auto table = Tables.find(argv[3]);
     if (table == Tables.end())
         return 1;

@@ -37,6 +37,7 @@
 #include <set>
 
 #include "bench_tools.h"
+#include "classlib/application.h"
 #include "classlib/dialogs.h"
 #include "configwin/configform.h"
 #include "configwin/snmppanel.h"
@@ -356,7 +357,7 @@ int main(int argc, char** argv)
         QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 1);
     }
-    QApplication app(argc, argv);
+    TApplication app(argc, argv); // the program's application, as it runs the windows
     const int failed = RUN_ALL_TESTS();
     return failed ? 1 : g_met ? 0 : 2;
 }
