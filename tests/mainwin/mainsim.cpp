@@ -90,6 +90,19 @@ public:
                                  {"PrivProtocol", "-1"}});
         g_form.reset(TMainForm::Create({"/I127.0.0.1", "/Rmardle", "/Wquillon"}));
         ASSERT_NE(g_form->MainRequest, nullptr);
+        // The main window goes on reading (front panel, power, fans) after it is made: the
+        // first test starts once the switch has heard nothing new for a while, so that
+        // what it finds in the simulator's log is its own.
+        std::size_t heard = g_sim->pduLog().size();
+        QElapsedTimer settling;
+        settling.start();
+        while (settling.elapsed() < 10000) {
+            trqtest::pump(250);
+            const std::size_t now = g_sim->pduLog().size();
+            if (now == heard)
+                break;
+            heard = now;
+        }
     }
     void TearDown() override
     {
