@@ -373,18 +373,18 @@ const Cell* Store::find(const Oid& oid) const
 const std::pair<const Oid, Cell>* Store::next(const Oid& oid, const Oid& limit) const
 {
     auto it = cells_.end();
-    for (size_t k = 0; k < walkCount_ && it == cells_.end(); ++k)
-        if (walks_[k]->first == oid)
-            it = std::next(walks_[k]);
+    for (size_t k = 0; k < walks_.count && it == cells_.end(); ++k)
+        if (walks_.at[k]->first == oid)
+            it = std::next(walks_.at[k]);
     if (it == cells_.end())
         it = cells_.upper_bound(oid);
     for (; it != cells_.end(); ++it) {
         if (!limit.empty() && !oidStartsWith(it->first, limit))
             return nullptr;
         if (it->second.access != Access::NotAccessible) {
-            walks_[walkNext_] = it;
-            walkNext_ = (walkNext_ + 1) % WalkPositions;
-            walkCount_ = std::max(walkCount_, walkNext_ == 0 ? WalkPositions : walkNext_);
+            walks_.at[walks_.next] = it;
+            walks_.next = (walks_.next + 1) % WalkPositions::Size;
+            walks_.count = std::max(walks_.count, walks_.next == 0 ? WalkPositions::Size : walks_.next);
             return &*it;
         }
     }

@@ -140,19 +140,26 @@ private:
     int checkConstraint(const Oid& oid, const Value& v) const;
 
     // A walk asks next() for the OID it was given last: the cells last returned are kept,
-    // so that the following one is found without a search. Erasing cells forgets them
-    // (an insertion keeps every position valid).
-    void forgetWalks() const
-    {
-        walkCount_ = 0;
-        walkNext_ = 0;
-    }
+    // so that the following one is found without a search. Erasing cells forgets them (an
+    // insertion keeps every position valid), and so does a copy or a move of the store:
+    // positions belong to the map they were taken in.
+    struct WalkPositions {
+        static constexpr size_t Size = 16;
+        std::array<std::map<Oid, Cell>::const_iterator, Size> at{};
+        size_t count = 0;
+        size_t next = 0;
+        WalkPositions() = default;
+        WalkPositions(const WalkPositions&) {}
+        WalkPositions& operator=(const WalkPositions&)
+        {
+            count = next = 0;
+            return *this;
+        }
+    };
+    void forgetWalks() const { walks_ = WalkPositions(); }
 
     std::map<Oid, Cell> cells_;
-    static constexpr size_t WalkPositions = 16;
-    mutable std::array<std::map<Oid, Cell>::const_iterator, WalkPositions> walks_{};
-    mutable size_t walkCount_ = 0;
-    mutable size_t walkNext_ = 0;
+    mutable WalkPositions walks_;
     std::map<Oid, TableDef> tables_;
     std::map<Oid, Constraint> constraints_;
 };

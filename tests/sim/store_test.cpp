@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <unistd.h>
 
 using namespace trqsim;
@@ -233,6 +234,12 @@ TEST(SimStore, AWalkSeesRowsChangedBetweenItsSteps)
         for (int other = 0; other < 20; ++other)
             s.next(O("1.3.6.1.2.1.1"), limit);
     }
+    // A copy walks its own cells, also once the store it was copied from is gone.
+    auto original = std::make_unique<Store>(s);
+    ASSERT_EQ(original->next(O("1.3.6.1.2.2.3"), limit)->first, O("1.3.6.1.2.2.4"));
+    Store copy = *original;
+    original.reset();
+    EXPECT_EQ(copy.next(O("1.3.6.1.2.2.4"), limit)->first, O("1.3.6.1.2.2.5"));
 }
 
 TEST(SimProfile, TemplatesBuildUnitAndPortRows)
