@@ -147,18 +147,8 @@ void TLogHostEditForm::AddRow()
         Refuse(cbxIndex, IndexNeeded);
         return;
     }
-    if (!PortEdit->text().isEmpty() && !CheckUdpPort()) {
-        Refuse(PortEdit, PortMessage);
+    if (!PortAndAddressPass())
         return;
-    }
-    if (IPAddrEdit->text().isEmpty()) {
-        Refuse(IPAddrEdit, AddressNeeded);
-        return;
-    }
-    if (!CheckIpAddress()) {
-        Refuse(IPAddrEdit, AddressInvalid);
-        return;
-    }
     const std::string address = Canonical(IPAddrEdit->text().toStdString());
     if (AddressUsedByAnotherRow(address, -1)) {
         Refuse(IPAddrEdit, AddressUsed);
@@ -178,22 +168,23 @@ void TLogHostEditForm::AddRow()
     table->Write(request, true);
 }
 
+bool TLogHostEditForm::PortAndAddressPass()
+{
+    if (!PortEdit->text().isEmpty() && !CheckUdpPort())
+        return Refuse(PortEdit, PortMessage);
+    if (IPAddrEdit->text().isEmpty())
+        return Refuse(IPAddrEdit, AddressNeeded);
+    if (!CheckIpAddress())
+        return Refuse(IPAddrEdit, AddressInvalid);
+    return true;
+}
+
 void TLogHostEditForm::EditRow()
 {
     TSystemLogHostForm* table = Table();
     TWindowRequest* request = table->Request;
-    if (!PortEdit->text().isEmpty() && !CheckUdpPort()) {
-        Refuse(PortEdit, PortMessage);
+    if (!PortAndAddressPass())
         return;
-    }
-    if (IPAddrEdit->text().isEmpty()) {
-        Refuse(IPAddrEdit, AddressNeeded);
-        return;
-    }
-    if (!CheckIpAddress()) {
-        Refuse(IPAddrEdit, AddressInvalid);
-        return;
-    }
     const QAbstractItemView* rows = table->ListView1;
     const int row = FindRowByCaption(rows, cbxIndex->currentText().toStdString());
     if (row < 0) {

@@ -38,6 +38,8 @@ private:
     void AddRow();
     void EditRow();
     bool Refuse(QWidget* focus, const char* message);
+    // The checks of the port and address both writes make; false (said) when one fails.
+    bool PortAndAddressPass();
     bool AddressUsedByAnotherRow(const std::string& address, int ownRow) const;
     void LeaveOutUnfilled(TColumnMask& mask) const;
     TSystemLogHostForm* Table() const;

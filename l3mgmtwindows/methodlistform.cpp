@@ -138,14 +138,12 @@ void TMethodListForm::DropMethodsAfterLocalOrNone(std::array<int, 4>& types)
         }
 }
 
-bool TMethodListForm::AskMethodOrder(std::array<int, 4>& types, bool& dropLater)
+bool TMethodListForm::AskMethodOrder(std::array<int, 4>& types)
 {
-    dropLater = false;
     if (!MethodOrderFails(types))
         return true;
     if (MessageDlg(MethodOrderQuestion, mtConfirmation, mbYesNo) == mrYes)
         return false;
-    dropLater = true;
     DropMethodsAfterLocalOrNone(types);
     return true;
 }
@@ -198,21 +196,7 @@ void TMethodListForm::AddButtonClick()
         C.Row->setFocus();
         return;
     }
-    std::array<int, 4> types = ReadMethodTypes();
-    bool dropLater = false;
-    if (!AskMethodOrder(types, dropLater))
-        return;
-    try {
-        {
-            TColumnMask mask(Request);
-            SelectMethodColumns(mask, types);
-            Write(Request, false);
-        }
-        Read(Request);
-        Reset();
-    } catch (const std::exception& e) {
-        Failed(e);
-    }
+    WriteMethods(false);
 }
 
 void TMethodListForm::EditButtonClick()
@@ -227,16 +211,21 @@ void TMethodListForm::EditButtonClick()
         DeleteSelected();
         return;
     }
+    WriteMethods(true);
+}
+
+void TMethodListForm::WriteMethods(bool edit)
+{
     std::array<int, 4> types = ReadMethodTypes();
-    bool dropLater = false;
-    if (!AskMethodOrder(types, dropLater))
+    if (!AskMethodOrder(types))
         return;
     try {
         {
             TColumnMask mask(Request);
             SelectMethodColumns(mask, types);
-            mask.LeaveOut(StatusColumn);
-            Write(Request, false, true);
+            if (edit)
+                mask.LeaveOut(StatusColumn);
+            Write(Request, false, edit);
         }
         Read(Request);
         Reset();

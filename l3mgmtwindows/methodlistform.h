@@ -95,9 +95,12 @@ protected:
 private:
     void Reset();
     void ClearEditors();
-    // The method-order question: false when the user wants to change the boxes; dropLater
-    // is set when the later methods are to be left out.
-    bool AskMethodOrder(std::array<int, 4>& types, bool& dropLater);
+    // The method-order question: false when the user wants to change the boxes; otherwise
+    // the methods after a local or none method are dropped from types.
+    bool AskMethodOrder(std::array<int, 4>& types);
+    // Writes the chosen methods (an edit: of the selected row, without its row status),
+    // then reads the table again; nothing when the user wants to change the boxes first.
+    void WriteMethods(bool edit);
     // Leaves out the columns of the methods not to be written.
     void SelectMethodColumns(TColumnMask& mask, const std::array<int, 4>& types) const;
     void DeleteSelected();
