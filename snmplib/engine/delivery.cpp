@@ -240,7 +240,7 @@ void Snmp::Impl::deliver()
                     waiting.push_back(w);
             std::sort(waiting.begin(), waiting.end(), [](Request* a, Request* b) { return a->id < b->id; });
             for (Request* w : waiting) {
-                const int status = ok ? transmit(*w) : reason;
+                const int status = ok ? transmit(*w, w->pdu) : reason;
                 if (status != SNMP_CLASS_SUCCESS) {
                     w->state = State::InFlight;
                     finish(*w, status, nullptr);

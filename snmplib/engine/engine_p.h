@@ -86,6 +86,7 @@ struct Request {
     bool sync = false;
     bool probe = false;
     Pdu pdu;                       // as sent; the reply replaces it
+    int securityLevel = 0;         // SNMPv3: the level it is sent at
     std::unique_ptr<SnmpTarget> target;
     snmp_callback callback = nullptr;
     void* callbackData = nullptr;
@@ -173,7 +174,7 @@ struct Snmp::Impl {
     Session* sessionFor(const Request& r, int& status);
     Session* probeSessionFor(const Request& r, int& status);
     Session* openSession(const std::string& key, netsnmp_session& settings, const Request& r, bool sync);
-    int transmit(Request& r);
+    int transmit(Request& r, const Pdu& pdu);
     unsigned long startProbe(const Request& waiting);
     void finish(Request& r, int reason, const netsnmp_pdu* reply);
     void probeFinished(Request& probe);

@@ -140,7 +140,7 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
         key += '|';
         appendHex(key, name);
         key += '|';
-        appendNumber(key, static_cast<unsigned long>(r.pdu.get_security_level()));
+        appendNumber(key, static_cast<unsigned long>(r.securityLevel));
         key += '|';
         appendHex(key, engineId);
         key += '|';
@@ -172,7 +172,7 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
     settings.securityModel = SNMP_SEC_MODEL_USM;
     settings.securityName = const_cast<char*>(name.c_str());
     settings.securityNameLen = name.size();
-    settings.securityLevel = r.pdu.get_security_level();
+    settings.securityLevel = r.securityLevel;
     settings.securityEngineID = reinterpret_cast<u_char*>(const_cast<char*>(engineId.data()));
     settings.securityEngineIDLen = engineId.size();
     settings.flags |= SNMP_FLAGS_DONT_PROBE;

@@ -70,14 +70,19 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
 
     Request& r = newRequest(sync, target, agentKey(target));
     r.command = command;
-    r.pdu = pdu;
-    r.pdu.set_request_id(r.id);
-    r.pdu.set_type(static_cast<unsigned short>(command));
     r.callback = callback;
     r.callbackData = data;
+    r.securityLevel = pdu.get_security_level();
     pdu.set_request_id(r.id);
+    // The request keeps what it sent: a time-out hands that back. Sent at once, it is copied
+    // once the datagram is out, so that the copy does not delay it.
+    const auto keepSent = [&r, &pdu, command] {
+        r.pdu = pdu;
+        r.pdu.set_type(static_cast<unsigned short>(command));
+    };
 
     if (target.get_version() == version3 && !Process.EngineIds.count(r.agent)) {
+        keepSent();
         r.state = State::WaitingForEngineId;
         if (!sync) {
             startProbe(r);
@@ -93,11 +98,12 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
         }
     }
 
-    const int status = transmit(r);
+    const int status = transmit(r, pdu);
     if (status != SNMP_CLASS_SUCCESS) {
         erase(r.id);
         return status;
     }
+    keepSent();
     if (!sync)
         return SNMP_CLASS_SUCCESS;
     waitFor(r);
@@ -110,8 +116,9 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
     return result;
 }
 
-// Hands a request to net-snmp. On failure the request is left as it was.
-int Snmp::Impl::transmit(Request& r)
+// Hands a request to net-snmp with the varbinds, security level and context of pdu. On
+// failure the request is left as it was.
+int Snmp::Impl::transmit(Request& r, const Pdu& pdu)
 {
     int status = SNMP_CLASS_SUCCESS;
     Session* s = sessionFor(r, status);
@@ -121,8 +128,8 @@ int Snmp::Impl::transmit(Request& r)
     netsnmp_pdu* npdu = snmp_pdu_create(type);
     if (!npdu)
         return SNMP_CLASS_RESOURCE_UNAVAIL;
-    for (int i = 0; i < r.pdu.get_vb_count(); ++i) {
-        if (!addVariable(npdu, r.pdu[i])) {
+    for (int i = 0; i < pdu.get_vb_count(); ++i) {
+        if (!addVariable(npdu, pdu[i])) {
             snmp_free_pdu(npdu);
             return SNMP_CLASS_INVALID_PDU;
         }
@@ -131,13 +138,13 @@ int Snmp::Impl::transmit(Request& r)
     if (target.get_version() == version3) {
         const auto discovery = Process.EngineIdDiscoveries.find(r.agent);
         r.discovery = discovery != Process.EngineIdDiscoveries.end() ? discovery->second : 0;
-        npdu->securityLevel = r.pdu.get_security_level();
-        const OctetStr& contextName = r.pdu.get_context_name();
+        npdu->securityLevel = pdu.get_security_level();
+        const OctetStr& contextName = pdu.get_context_name();
         npdu->contextName = static_cast<char*>(malloc(contextName.len() + 1));
         memcpy(npdu->contextName, contextName.data(), contextName.len());
         npdu->contextName[contextName.len()] = '\0';
         npdu->contextNameLen = contextName.len();
-        const OctetStr& contextEngineId = r.pdu.get_context_engine_id();
+        const OctetStr& contextEngineId = pdu.get_context_engine_id();
         if (contextEngineId.len()) {
             npdu->contextEngineID = static_cast<u_char*>(netsnmp_memdup(contextEngineId.data(), contextEngineId.len()));
             npdu->contextEngineIDLen = contextEngineId.len();
