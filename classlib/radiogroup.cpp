@@ -1,10 +1,12 @@
 #include "classlib/radiogroup.h"
 
+#include <algorithm>
+
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 TRadioGroup::TRadioGroup(QWidget* parent)
-    : QGroupBox(parent), ButtonGroup(new QButtonGroup(this)), Layout(new QVBoxLayout(this))
+    : QGroupBox(parent), ButtonGroup(new QButtonGroup(this)), Layout(new QGridLayout(this))
 {
 }
 
@@ -28,7 +30,7 @@ void TRadioGroup::AddItem(const QString& text)
 {
     auto* button = new QRadioButton(text, this);
     ButtonGroup->addButton(button, static_cast<int>(ButtonGroup->buttons().size()));
-    Layout->addWidget(button);
+    PlaceButtons();
 }
 
 void TRadioGroup::ClearItems()
@@ -36,6 +38,26 @@ void TRadioGroup::ClearItems()
     for (QAbstractButton* button : ButtonGroup->buttons()) {
         ButtonGroup->removeButton(button);
         delete button;
+    }
+}
+
+void TRadioGroup::SetColumns(int columns)
+{
+    ColumnCount = columns < 1 ? 1 : columns;
+    PlaceButtons();
+}
+
+void TRadioGroup::PlaceButtons()
+{
+    const int count = static_cast<int>(ButtonGroup->buttons().size());
+    const int rows = (count + ColumnCount - 1) / ColumnCount;
+    // Columns of one width, as many as asked.
+    for (int c = 0; c < std::max(ColumnCount, Layout->columnCount()); ++c)
+        Layout->setColumnStretch(c, c < ColumnCount ? 1 : 0);
+    for (int i = 0; i < count; ++i) {
+        QAbstractButton* button = ButtonGroup->button(i);
+        Layout->removeWidget(button);
+        Layout->addWidget(button, i % rows, i / rows);
     }
 }
 

@@ -58,10 +58,8 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner)
 
     // Three columns: the choices side by side.
     rgpSNMPVersion->SetItems({QStringLiteral("SNMPv1"), QStringLiteral("SNMPv2c"), QStringLiteral("SNMPv3")});
-    if (auto* box = qobject_cast<QBoxLayout*>(rgpSNMPVersion->layout())) {
-        box->setDirection(QBoxLayout::LeftToRight);
-        box->setContentsMargins(8, 0, 8, 0);
-    }
+    rgpSNMPVersion->SetColumns(3);
+    rgpSNMPVersion->layout()->setContentsMargins(8, 0, 8, 0);
     rgpSNMPVersion->SetItemIndex(0);
     for (QComboBox* list : {cbxSecurityLevel, cbxAuthProtocol, cbxPrivProtocol})
         list->setCurrentIndex(-1);
