@@ -83,7 +83,7 @@ public:
         else
             std::ofstream(root + "127.0.0.1.cfg", std::ios::binary)
                 << settingsFile({{"AgentPort", port.c_str()},
-                                 {"Version", "1"},
+                                 {"Version", g_security == SimSecurity::CommunityV1 ? "0" : "1"},
                                  {"SecurityModel", "3"},
                                  {"SecurityLevel", "-1"},
                                  {"AuthProtocol", "-1"},
@@ -125,7 +125,10 @@ bool UseMainWindowOnSimulator(const std::string& profile, SimSecurity security)
     return true;
 }
 
-int readVersion() { return g_security == SimSecurity::UsmAuthPriv ? 3 : 1; }
+int readVersion()
+{
+    return g_security == SimSecurity::UsmAuthPriv ? 3 : g_security == SimSecurity::CommunityV1 ? 0 : 1;
+}
 
 std::string readSecurityName() { return g_security == SimSecurity::UsmAuthPriv ? "shades" : "mardle"; }
 
@@ -481,7 +484,10 @@ void ExpectRowsAsServed(const TCatalogueRecord& record, TConfigForm* form)
             if (!Readable(record.Objects[i]) || !columnOf.count(i))
                 continue;
             const auto value = values.find(i);
-            const std::string expected = value == values.end() ? "" : ShownText(record, i, value->second);
+            std::string expected = value == values.end() ? "" : ShownText(record, i, value->second);
+            // An SNMPv1 agent skips 64-bit counters: their column is past its end at once.
+            if (readVersion() == 0 && record.Objects[i].Syntax == SNMP_SYNTAX_COUNTER64)
+                expected = "(NOTDONE)";
             EXPECT_EQ(shown->text(columnOf[i]).toStdString(), expected)
                 << "row " << instance << ", " << record.Objects[i].Caption;
         }

@@ -28,13 +28,13 @@ namespace mainsim {
 
 // How the program talks to the simulator: SNMPv2c with its communities, or SNMPv3 as the
 // simulator's user "shades" at authPriv (SHA-1, DES).
-enum class SimSecurity { Community, UsmAuthPriv };
+enum class SimSecurity { Community, CommunityV1, UsmAuthPriv };
 
 // Registers the environment (call once, at namespace scope of one file of the binary).
 bool UseMainWindowOnSimulator(const std::string& profile = "trq3100.profile",
                               SimSecurity security = SimSecurity::Community);
 
-// The version (1 SNMPv2c, 3 SNMPv3) and the community or user that the program's reads carry.
+// The version (0 SNMPv1, 1 SNMPv2c, 3 SNMPv3) and the community or user that the program's reads carry.
 int readVersion();
 std::string readSecurityName();
 

@@ -28,7 +28,11 @@ using namespace mainsim;
 
 namespace {
 
+#ifdef TRQ_SWEEP_V1
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::CommunityV1);
+#else
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+#endif
 
 struct SweepItem {
     const TMenuItemDef* Def;
