@@ -30,6 +30,8 @@ namespace {
 
 #ifdef TRQ_SWEEP_V1
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::CommunityV1);
+#elif defined(TRQ_SWEEP_USM_AUTHPRIV)
+[[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::UsmAuthPriv);
 #else
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
 #endif
