@@ -38,6 +38,10 @@
 // The program manages the switch over SNMPv3 as the user "shades" (SHA-1, DES).
 [[maybe_unused]] static const bool g_world =
     mainsim::UseMainWindowOnSimulator("trq3100.profile", mainsim::SimSecurity::UsmAuthPriv);
+#elif defined(TRQ_FAULTS_V1)
+// The program manages the switch over SNMPv1.
+[[maybe_unused]] static const bool g_world =
+    mainsim::UseMainWindowOnSimulator("trq3100.profile", mainsim::SimSecurity::CommunityV1);
 #endif
 
 namespace {
@@ -302,12 +306,16 @@ struct SetError {
     const char* Name;
 };
 
+// SNMPv1 has the first five; its agent answers the others with one of them.
 const SetError SetErrors[] = {
     {1, "tooBig"},          {2, "noSuchName"},       {3, "badValue"},         {4, "readOnly"},
-    {5, "genErr"},          {6, "noAccess"},         {7, "wrongType"},        {8, "wrongLength"},
+    {5, "genErr"},
+#ifndef TRQ_FAULTS_V1
+    {6, "noAccess"},        {7, "wrongType"},        {8, "wrongLength"},
     {9, "wrongEncoding"},   {10, "wrongValue"},      {11, "noCreation"},      {12, "inconsistentValue"},
     {13, "resourceUnavailable"}, {14, "commitFailed"}, {15, "undoFailed"},    {16, "authorizationError"},
     {17, "notWritable"},    {18, "inconsistentName"},
+#endif
 };
 
 std::string Served(const std::string& oid) { return sim().command("get " + oid); }
