@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
