@@ -76,13 +76,17 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
     pdu.set_request_id(r.id);
     // The request keeps what it sent: a time-out hands that back. Sent at once, it is copied
     // once the datagram is out, so that the copy does not delay it.
-    const auto keepSent = [&r, &pdu, command] {
+    bool kept = false;
+    const auto keepSent = [&r, &pdu, &kept, command] {
+        if (kept)
+            return;
         r.pdu = pdu;
         r.pdu.set_type(static_cast<unsigned short>(command));
+        kept = true;
     };
 
     if (target.get_version() == version3 && !Process.EngineIds.count(r.agent)) {
-        keepSent();
+        keepSent(); // sent once the engine ID is known
         r.state = State::WaitingForEngineId;
         if (!sync) {
             startProbe(r);
