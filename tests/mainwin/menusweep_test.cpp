@@ -182,6 +182,9 @@ TEST_P(MenuItem, DoesWhatItSaysWithoutAnError)
         did = boxes.Shown.empty() ? "done" : "asked \"" + boxes.Shown.front().text + "\", answered Cancel";
         break;
     }
+    // Whatever the item read or wrote went out with the version the program was started with.
+    for (const trqtest::PduLogEntry& pdu : sim().pduLog())
+        EXPECT_EQ(pdu.version, readVersion()) << pdu.type;
     std::cout << "menu item " << (GetParam().Popup ? "(port popup) " : "") << item.Name << " \"" << item.Caption
               << "\": " << did << std::endl;
 }
