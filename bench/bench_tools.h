@@ -6,11 +6,15 @@
 // the peer, and the medians are printed. Every run's rows are checked.
 #include <QElapsedTimer>
 
+#include <QTemporaryDir>
+
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <memory>
 #include <spawn.h>
 #include <string>
@@ -119,6 +123,66 @@ inline std::vector<std::string> snmpwalkV2c(int port, const std::string& communi
 {
     return {"snmpwalk", "-v2c", "-c", community, "-On", "-Oq", "127.0.0.1:" + std::to_string(port), oid};
 }
+
+// "snmptable -CB" of a table of the bench profile: get-next of every column in one request
+// per row, the exchange our walks make. snmptable finds a table's columns only in a MIB
+// module; this one, of our own, is written to a temporary folder and names the bench table
+// (benchTable, 99.1) and the same columns of a table that does not exist (emptyTable, 99.99).
+class BenchMib {
+public:
+    BenchMib() { std::ofstream(dir_.filePath("TRQ-BENCH-MIB.txt").toStdString()) << text(); }
+
+    // security: the version and credentials ("-v2c", "-c", community, or the SNMPv3 options).
+    std::vector<std::string> snmptable(const std::vector<std::string>& security, int port, const std::string& table) const
+    {
+        std::vector<std::string> args{"snmptable"};
+        args.insert(args.end(), security.begin(), security.end());
+        for (const char* a : {"-M", "", "-m", "TRQ-BENCH-MIB", "-CB", "-CH", "-Cf", ","})
+            args.emplace_back(*a ? a : dir_.path().toStdString());
+        args.push_back("127.0.0.1:" + std::to_string(port));
+        args.push_back("TRQ-BENCH-MIB::" + table);
+        return args;
+    }
+
+    // The last row of the bench table as snmptable prints it.
+    static const char* lastRow() { return "2000,\"bench row 2000\",2000000,3"; }
+
+private:
+    static std::string table(const std::string& name, const std::string& arcs)
+    {
+        const std::string entry = name + "Entry";
+        std::string type = entry;
+        type[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(type[0])));
+        std::string mib = name + "Table OBJECT-TYPE\n    SYNTAX SEQUENCE OF " + type +
+                          "\n    MAX-ACCESS not-accessible\n    STATUS current\n    DESCRIPTION \"A table.\"\n    ::= { iso " +
+                          arcs + " }\n\n" + entry + " OBJECT-TYPE\n    SYNTAX " + type +
+                          "\n    MAX-ACCESS not-accessible\n    STATUS current\n    DESCRIPTION \"A row.\"\n    INDEX { " +
+                          name + "Index }\n    ::= { " + name + "Table 1 }\n\n" + type + " ::= SEQUENCE { " + name +
+                          "Index INTEGER, " + name + "Name OCTET STRING, " + name + "Counter Counter32, " + name +
+                          "Mode INTEGER }\n\n";
+        const struct {
+            const char* column;
+            const char* syntax;
+            const char* access;
+        } columns[] = {{"Index", "INTEGER", "read-only"},
+                       {"Name", "OCTET STRING", "read-write"},
+                       {"Counter", "Counter32", "read-only"},
+                       {"Mode", "INTEGER", "read-write"}};
+        int number = 0;
+        for (const auto& c : columns)
+            mib += name + c.column + " OBJECT-TYPE\n    SYNTAX " + c.syntax + "\n    MAX-ACCESS " + c.access +
+                   "\n    STATUS current\n    DESCRIPTION \"A column.\"\n    ::= { " + entry + " " +
+                   std::to_string(++number) + " }\n\n";
+        return mib;
+    }
+    static std::string text()
+    {
+        return "TRQ-BENCH-MIB DEFINITIONS ::= BEGIN\n\n" + table("bench", "3 6 1 4 1 32473 99 1") +
+               table("empty", "3 6 1 4 1 32473 99 99") + "END\n";
+    }
+
+    QTemporaryDir dir_;
+};
 
 // This program, started again with arguments (its child mode).
 inline std::vector<std::string> self(std::vector<std::string> args)

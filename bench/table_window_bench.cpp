@@ -2,8 +2,7 @@
 // the way a menu handler builds one, offscreen) filling with the 2000-row x 4-column table
 // of the bench profile, against "snmptable -v2c -CB" (get-next, like ours) of the same
 // columns, on one simulator. Both run as whole processes, and again around an empty table:
-// the fill's own time is the difference (bench_tools.h). snmptable reads the columns from a
-// small MIB module of our own for the bench table, written to a temporary folder.
+// the fill's own time is the difference (bench_tools.h).
 //
 // Then the growth: the window's own clock for filling 1,000 and 10,000 rows (the bench
 // profile's tables 99.20.1 and 99.21.1); their ratio is at most 11 when adding a row costs
@@ -18,10 +17,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -43,42 +40,6 @@ const std::map<std::string, std::pair<std::string, int>> Tables = {
     {"k10", {"1.3.6.1.4.1.32473.99.21.1", 10000}},
     {"empty", {"1.3.6.1.4.1.32473.99.99.1", 0}},
 };
-
-// The bench table for snmptable, which finds a table's columns only in a MIB module, and
-// a table of the same columns without rows for the start-up alone.
-std::string TableMib(const std::string& name, const std::string& arcs)
-{
-    const std::string entry = name + "Entry";
-    std::string type = entry;
-    type[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(type[0])));
-    std::string mib = name + "Table OBJECT-TYPE\n    SYNTAX SEQUENCE OF " + type +
-                      "\n    MAX-ACCESS not-accessible\n    STATUS current\n    DESCRIPTION \"A table.\"\n    ::= { iso " +
-                      arcs + " }\n\n" + entry + " OBJECT-TYPE\n    SYNTAX " + type +
-                      "\n    MAX-ACCESS not-accessible\n    STATUS current\n    DESCRIPTION \"A row.\"\n    INDEX { " +
-                      name + "Index }\n    ::= { " + name + "Table 1 }\n\n" + type + " ::= SEQUENCE { " + name +
-                      "Index INTEGER, " + name + "Name OCTET STRING, " + name + "Counter Counter32, " + name +
-                      "Mode INTEGER }\n\n";
-    const struct {
-        const char* column;
-        const char* syntax;
-        const char* access;
-    } columns[] = {{"Index", "INTEGER", "read-only"},
-                   {"Name", "OCTET STRING", "read-write"},
-                   {"Counter", "Counter32", "read-only"},
-                   {"Mode", "INTEGER", "read-write"}};
-    int number = 0;
-    for (const auto& c : columns)
-        mib += name + c.column + " OBJECT-TYPE\n    SYNTAX " + c.syntax + "\n    MAX-ACCESS " + c.access +
-               "\n    STATUS current\n    DESCRIPTION \"A column.\"\n    ::= { " + entry + " " +
-               std::to_string(++number) + " }\n\n";
-    return mib;
-}
-
-std::string BenchMib()
-{
-    return "TRQ-BENCH-MIB DEFINITIONS ::= BEGIN\n\n" + TableMib("bench", "3 6 1 4 1 32473 99 1") +
-           TableMib("empty", "3 6 1 4 1 32473 99 99") + "END\n";
-}
 
 // Counts the paint events of a widget.
 class PaintCounter : public QObject {
@@ -178,15 +139,9 @@ int main(int argc, char** argv)
     const auto sim = benchtools::startBenchSim();
     if (!sim)
         return 1;
-    QTemporaryDir mibDir;
-    std::ofstream(mibDir.filePath("TRQ-BENCH-MIB.txt").toStdString()) << BenchMib();
-    setenv("MIBDIRS", mibDir.path().toLocal8Bit().constData(), 1);
-    setenv("MIBS", "TRQ-BENCH-MIB", 1);
+    const benchtools::BenchMib mib;
     const std::string port = std::to_string(sim->port());
-    const auto snmptable = [&](const char* table) {
-        return std::vector<std::string>{"snmptable", "-v2c", "-c", "mardle", "-CB", "-CH", "-Cf", ",",
-                                        "127.0.0.1:" + port, std::string("TRQ-BENCH-MIB::") + table};
-    };
+    const auto snmptable = [&](const char* table) { return mib.snmptable({"-v2c", "-c", "mardle"}, sim->port(), table); };
     const auto ours = [&](const char* table) { return benchtools::self({"--child", port, table}); };
 
     benchtools::Compare fills;
@@ -201,7 +156,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "table window failed or wrong:\n%s%s\n", o.output.c_str(), ob.output.c_str());
             return 1;
         }
-        if (!p.ok || !pb.ok || peerRows != 2000 || p.output.find("2000,\"bench row 2000\",2000000,3") == std::string::npos) {
+        if (!p.ok || !pb.ok || peerRows != 2000 || p.output.find(benchtools::BenchMib::lastRow()) == std::string::npos) {
             std::fprintf(stderr, "snmptable failed or is missing (Debian package snmp): %d rows\n", peerRows);
             return 1;
         }

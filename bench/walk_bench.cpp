@@ -4,11 +4,14 @@
 //              reply's completion (the library's walk), SNMPv2c; the message loop sleeps
 //              between replies, which the engine's socket notifier delivers;
 //   snmpwalk   "snmpwalk -v2c" of one column (2000 requests), and of the whole table
-//              (8000 requests, one varbind each).
+//              (8000 requests, one varbind each);
+//   snmptable  "snmptable -v2c -CB": the same 2000 get-next requests of 4 columns as ours,
+//              so the agent does the same work for both sides.
 // Both run as whole processes, and again around an empty walk (a subtree with nothing in
 // it): the walk's own time is the difference (bench_tools.h). Prints the medians of paired
 // rounds and the ratios (lines starting with "ratio"): the engine's walk of 4 columns
-// against snmpwalk of one column.
+// against snmpwalk of one column (the target), and against snmpwalk of the whole table and
+// snmptable of the same requests.
 //
 // Usage: trq_walk_bench [rounds]   (paired rounds, default 5)
 #include "snmplib/engine/snmp.h"
@@ -123,14 +126,19 @@ int main(int argc, char** argv)
     const auto column = benchtools::snmpwalkV2c(sim->port(), "mardle", std::string(kEntry) + ".2");
     const auto table = benchtools::snmpwalkV2c(sim->port(), "mardle", kEntry);
     const auto nothing = benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
+    const benchtools::BenchMib mib;
+    const auto sameRequests = mib.snmptable({"-v2c", "-c", "mardle"}, sim->port(), "benchTable");
+    const auto sameRequestsBase = mib.snmptable({"-v2c", "-c", "mardle"}, sim->port(), "emptyTable");
 
-    benchtools::Compare byColumn, byTable;
+    benchtools::Compare byColumn, byTable, byRequests;
     for (int round = 0; round < rounds; ++round) {
         const benchtools::Run e = benchtools::run(*sim, ours);
         const benchtools::Run c = benchtools::run(*sim, column);
         const benchtools::Run t = benchtools::run(*sim, table);
         const benchtools::Run eb = benchtools::run(*sim, oursBase);
         const benchtools::Run nb = benchtools::run(*sim, nothing);
+        const benchtools::Run s = benchtools::run(*sim, sameRequests);
+        const benchtools::Run sb = benchtools::run(*sim, sameRequestsBase);
         if (!e.ok || benchtools::field(e.output, "rows") != kRows ||
             e.output.find("last=bench row 2000\n") == std::string::npos || !eb.ok ||
             benchtools::field(eb.output, "rows") != 0) {
@@ -144,16 +152,25 @@ int main(int argc, char** argv)
                          tableRows);
             return 1;
         }
+        if (!s.ok || !sb.ok || benchtools::countLines(s.output, "") != kRows ||
+            s.output.find(benchtools::BenchMib::lastRow()) == std::string::npos) {
+            std::fprintf(stderr, "snmptable failed or is missing (Debian package snmp):\n%s\n", s.output.c_str());
+            return 1;
+        }
         byColumn.add(e, c, eb, nb);
         byTable.add(e, t, eb, nb);
-        std::printf("round %d: engine %.3f s (empty %.3f s), snmpwalk column %.3f s, table %.3f s (empty %.3f s)\n",
-                    round + 1, e.wall, eb.wall, c.wall, t.wall, nb.wall);
+        byRequests.add(e, s, eb, sb);
+        std::printf("round %d: engine %.3f s (empty %.3f s), snmpwalk column %.3f s, table %.3f s (empty %.3f s), "
+                    "snmptable %.3f s (empty %.3f s)\n",
+                    round + 1, e.wall, eb.wall, c.wall, t.wall, nb.wall, s.wall, sb.wall);
     }
     using C = benchtools::Compare;
     byColumn.print("walk of 2000 rows", "engine, 4 columns:", "snmpwalk -v2c, one column:");
     std::printf("  snmpwalk -v2c of the whole table (%d varbinds): job %.3f s\n", 4 * kRows, byTable.jobMedian(false, C::wall));
     bool met = benchtools::verdict("walk engine_4col/snmpwalk_1col", byColumn.jobRatio(C::wall), 1.0);
+    std::printf("  snmptable -v2c -CB (the same %d requests): job %.3f s\n", kRows, byRequests.jobMedian(false, C::wall));
     std::printf("ratio %-40s %6.2f\n", "walk engine_4col/snmpwalk_table", byTable.jobRatio(C::wall));
+    std::printf("ratio %-40s %6.2f\n", "walk engine_4col/snmptable_4col", byRequests.jobRatio(C::wall));
     met &= benchtools::verdict("cpu engine/snmpwalk_1col", byColumn.jobRatio(C::cpu), 2.0);
     return met ? 0 : 2;
 }

@@ -6,7 +6,9 @@
 // (SHA-1, DES) as the same user on both sides, on plain loopback. Both run as whole processes, and
 // again around an empty walk (a table, a subtree with nothing in it): the walk's own time
 // is the difference (bench_tools.h). Prints the medians of paired rounds, wall and CPU
-// time, and the ratios of the walks with their targets.
+// time, and the ratios of the walks with their targets. Each case also runs "snmptable -CB"
+// of the table, which makes the same get-next requests of 4 columns as ours, so that the
+// agent does the same work for both sides (a ratio without a target).
 //
 // Usage: trq_walk_request_bench [rounds]   (paired rounds, default 5)
 #include <QCoreApplication>
@@ -29,11 +31,17 @@ const char* const kV3User = "shades";
 const char* const kV3AuthPass = "authpass123";
 const char* const kV3PrivPass = "privpass123";
 
-// "snmpwalk -v3" as the same user at authPriv (SHA-1, DES), numeric OIDs, no MIB files.
+// The net-snmp tools' options for the simulator's user at authPriv (SHA-1, DES).
+const std::vector<std::string> kV3Options = {"-v3", "-l", "authPriv", "-u", kV3User, "-a", "SHA",
+                                             "-A", kV3AuthPass, "-x", "DES", "-X", kV3PrivPass};
+
+// "snmpwalk -v3" as that user, numeric OIDs, no MIB files.
 std::vector<std::string> snmpwalkV3(int port, const std::string& oid)
 {
-    return {"snmpwalk", "-v3", "-l", "authPriv", "-u", kV3User, "-a", "SHA", "-A", kV3AuthPass, "-x", "DES", "-X",
-            kV3PrivPass, "-On", "-Oq", "127.0.0.1:" + std::to_string(port), oid};
+    std::vector<std::string> args{"snmpwalk"};
+    args.insert(args.end(), kV3Options.begin(), kV3Options.end());
+    args.insert(args.end(), {"-On", "-Oq", "127.0.0.1:" + std::to_string(port), oid});
+    return args;
 }
 
 const VhSNMPObjectDesc BenchTable[] = {
@@ -134,12 +142,16 @@ int main(int argc, char** argv)
         const char* Ratio;   // name of the wall-time ratio
         double Target;
         const char* CpuRatio;
+        const char* SameRequestsRatio; // against snmptable
     };
     const Case cases[] = {
-        {"v2c", 0, "walk request_4col/snmpwalk_1col", 1.1, "cpu request/snmpwalk"},
-        {"v2c", 1, "walk request_4col/snmpwalk_1col, 1 ms", 1.0, "cpu request/snmpwalk, 1 ms"},
-        {"v3", 0, "walk v3 authPriv request_4col/snmpwalk_1col", 1.0, "cpu v3 authPriv request/snmpwalk"},
+        {"v2c", 0, "walk request_4col/snmpwalk_1col", 1.1, "cpu request/snmpwalk", "walk request_4col/snmptable_4col"},
+        {"v2c", 1, "walk request_4col/snmpwalk_1col, 1 ms", 1.0, "cpu request/snmpwalk, 1 ms",
+         "walk request_4col/snmptable_4col, 1 ms"},
+        {"v3", 0, "walk v3 authPriv request_4col/snmpwalk_1col", 1.0, "cpu v3 authPriv request/snmpwalk",
+         "walk v3 authPriv request_4col/snmptable_4col"},
     };
+    const benchtools::BenchMib mib;
     bool met = true;
     for (const Case& c : cases) {
         if (!sim->delay(c.Delay))
@@ -150,12 +162,17 @@ int main(int argc, char** argv)
         const auto peer = v3 ? snmpwalkV3(sim->port(), kColumn) : benchtools::snmpwalkV2c(sim->port(), "mardle", kColumn);
         const auto peerBase =
             v3 ? snmpwalkV3(sim->port(), kNothing) : benchtools::snmpwalkV2c(sim->port(), "mardle", kNothing);
-        benchtools::Compare walks;
+        const std::vector<std::string> security = v3 ? kV3Options : std::vector<std::string>{"-v2c", "-c", "mardle"};
+        const auto sameRequests = mib.snmptable(security, sim->port(), "benchTable");
+        const auto sameRequestsBase = mib.snmptable(security, sim->port(), "emptyTable");
+        benchtools::Compare walks, byRequests;
         for (int round = 0; round < rounds; ++round) {
             const benchtools::Run o = benchtools::run(*sim, ours);
             const benchtools::Run p = benchtools::run(*sim, peer);
             const benchtools::Run ob = benchtools::run(*sim, oursBase);
             const benchtools::Run pb = benchtools::run(*sim, peerBase);
+            const benchtools::Run t = benchtools::run(*sim, sameRequests);
+            const benchtools::Run tb = benchtools::run(*sim, sameRequestsBase);
             const int oursRows = static_cast<int>(benchtools::field(o.output, "rows"));
             const int peerRows = benchtools::countLines(p.output, std::string(".") + kColumn + ".");
             if (!o.ok || oursRows != kRows || o.output.find("last=" + lastRow + "\n") == std::string::npos ||
@@ -167,10 +184,16 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "snmpwalk failed or is missing (Debian package snmp): %d rows\n", peerRows);
                 return 1;
             }
+            if (!t.ok || !tb.ok || benchtools::countLines(t.output, "") != kRows ||
+                t.output.find(benchtools::BenchMib::lastRow()) == std::string::npos) {
+                std::fprintf(stderr, "snmptable failed or is missing (Debian package snmp):\n%s\n", t.output.c_str());
+                return 1;
+            }
             walks.add(o, p, ob, pb);
+            byRequests.add(o, t, ob, tb);
             std::printf("%s, reply delay %d ms, round %d: request walk %.3f s (empty %.3f s), snmpwalk column %.3f s "
-                        "(empty %.3f s)\n",
-                        c.Version, c.Delay, round + 1, o.wall, ob.wall, p.wall, pb.wall);
+                        "(empty %.3f s), snmptable %.3f s (empty %.3f s)\n",
+                        c.Version, c.Delay, round + 1, o.wall, ob.wall, p.wall, pb.wall, t.wall, tb.wall);
         }
         const std::string what = std::string(c.Version) + ", reply delay " + std::to_string(c.Delay) +
                                  " ms: walk of " + std::to_string(kRows) + " rows";
@@ -178,6 +201,8 @@ int main(int argc, char** argv)
         using C = benchtools::Compare;
         met &= benchtools::verdict(c.Ratio, walks.jobRatio(C::wall), c.Target);
         met &= benchtools::verdict(c.CpuRatio, walks.jobRatio(C::cpu), 2.0);
+        std::printf("  snmptable -CB (the same %d requests): job %.3f s\n", kRows, byRequests.jobMedian(false, C::wall));
+        std::printf("ratio %-40s %6.2f\n", c.SameRequestsRatio, byRequests.jobRatio(C::wall));
     }
     sim->delay(0);
     return met ? 0 : 2;
