@@ -86,6 +86,7 @@ void AddColon(QWidget* panel, const QLineEdit* hour)
 TSummerTimeForm::TSummerTimeForm(QWidget* owner) : TDedicatedForm(owner)
 {
     setObjectName("SummerTimeForm");
+    resize(0, 0); // an empty form: its client area is the editor panel's (set below)
     Request = MakeRequest(SummerTimeTable, SVT_SV, 0, true);
     EditorPanel = new TSNMPEditorPanel(this, Request);
     EditorPanel->SetCaptionWidth(CaptionWidth);
