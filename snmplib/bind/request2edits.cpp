@@ -145,13 +145,20 @@ QString ControlText(const QWidget* control)
     return QString();
 }
 
-// Light grid lines for a tree used as a report list view.
+// Light grid lines for a tree used as a report list view. Each row is one pixel taller than
+// its text, so that the line under it leaves descenders and underscores readable.
 class GridDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 1);
+    }
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem cell(option);
+        cell.rect.adjust(0, 0, 0, -1); // the text stays above the line
+        QStyledItemDelegate::paint(painter, cell, index);
         painter->save();
         painter->setPen(option.palette.color(QPalette::Mid));
         painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
@@ -190,6 +197,25 @@ struct ReportView {
             header->setSectionResizeMode(c, QHeaderView::Interactive);
             // Hidden columns take no room but keep their texts; the others fit the header.
             header->resizeSection(c, hidden[static_cast<std::size_t>(c)] ? 0 : header->sectionSizeHint(c));
+        }
+    }
+
+    // Widens each shown column to its values, up to a limit, once a read has ended: a column
+    // is made to fit its header, and the values arrive later. A column never narrows here, so
+    // a width the user chose stays. The view measures at most the rows its header's
+    // precision allows (1000 by default), so a long table costs no more.
+    void FitColumns() const
+    {
+        constexpr int kWidestFit = 300;
+        QAbstractItemView* view = Tree ? static_cast<QAbstractItemView*>(Tree) : Table;
+        QHeaderView* header = Header();
+        for (int c = 0; c < ColumnCount(); ++c) {
+            const int now = header->sectionSize(c);
+            if (now == 0 || header->isSectionHidden(c))
+                continue;
+            const int wanted = std::min(view->sizeHintForColumn(c), kWidestFit);
+            if (wanted > now)
+                header->resizeSection(c, wanted);
         }
     }
 
@@ -273,7 +299,7 @@ void VhSNMPRequest2Edits::AttachListView(QTreeWidget* listView, bool lockUntilSe
         listView->setItemsExpandable(false);
         listView->setAllColumnsShowFocus(true);
         listView->setUniformRowHeights(true);
-        listView->header()->setStretchLastSection(false);
+        listView->header()->setStretchLastSection(true); // the last column fills the view
         listView->setItemDelegate(new GridDelegate(listView));
     }
     Attach(listView, lockUntilSelect);
@@ -285,7 +311,7 @@ void VhSNMPRequest2Edits::AttachListView(QTableWidget* listView, bool lockUntilS
         listView->setShowGrid(true);
         listView->setWordWrap(false);
         listView->verticalHeader()->hide();
-        listView->horizontalHeader()->setStretchLastSection(false);
+        listView->horizontalHeader()->setStretchLastSection(true);
     }
     Attach(listView, lockUntilSelect);
 }
@@ -953,7 +979,16 @@ void VhSNMPRequest2Edits::ShowRow()
     }
 }
 
-void VhSNMPRequest2Edits::GetEnded() { ShowPendingRows(); }
+void VhSNMPRequest2Edits::GetEnded()
+{
+    const std::weak_ptr<int> alive = AliveToken();
+    ShowPendingRows();
+    if (alive.expired())
+        return;
+    const ReportView view(ListView);
+    if (view.Valid() && view.RowCount() > 0)
+        view.FitColumns();
+}
 
 void VhSNMPRequest2Edits::ControlsToVarList()
 {

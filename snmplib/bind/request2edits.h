@@ -169,7 +169,7 @@ public:
     uint8_t LockUntilSelect = 1;
 
 protected:
-    void GetEnded() override; // the rows held back go into the list view
+    void GetEnded() override; // the rows held back go into the list view; its columns fit them
 
 private:
     void Attach(QAbstractItemView* listView, bool lockUntilSelect);

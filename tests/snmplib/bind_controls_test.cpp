@@ -2,6 +2,7 @@
 // asynchronous and synchronous exchanges, Busy, completion events on every ending, the
 // message box shown after a reply, waiting and deleting while the message loop runs.
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -156,7 +157,7 @@ TEST_F(BindCoreTest, ResultLinesFollowTheTemplateAndReachEachKindOfTarget)
 
 // Each kind of target gets one line per walk; the walk fills the list view (the first row
 // at once, the others together at the latest when the walk ends), hidden columns first and
-// without width, and OnGetComplete comes once.
+// without width, shown columns fitting their values, and OnGetComplete comes once.
 template <class View>
 void WalkIntoView(QWidget& window)
 {
@@ -221,6 +222,15 @@ void WalkIntoView(QWidget& window)
         header = list.horizontalHeader();
     EXPECT_EQ(header->sectionSize(0), 0);
     EXPECT_GT(header->sectionSize(1), 0);
+    // Once the walk has ended, a shown column is as wide as its values; one the user widened
+    // keeps its width through the next walk.
+    const QFontMetrics metrics(list.font());
+    EXPECT_GE(header->sectionSize(2), metrics.horizontalAdvance(model->index(1, 2).data().toString()));
+    EXPECT_GE(header->sectionSize(3), metrics.horizontalAdvance(model->index(1, 3).data().toString()));
+    header->resizeSection(2, 333);
+    walk("");
+    EXPECT_EQ(header->sectionSize(0), 0);
+    EXPECT_EQ(header->sectionSize(2), 333);
     EXPECT_TRUE(model->index(0, 0).data().toString().startsWith("804011"));
     EXPECT_EQ(model->index(1, 1).data().toString(), "2");
     EXPECT_EQ(model->index(1, 2).data().toString(), "name 2");
