@@ -24,12 +24,16 @@ using namespace mainsim;
 namespace {
 
 // Built three times: over SNMPv2c, over SNMPv1, and over SNMPv3 at authPriv.
+// Each build names its pictures apart, so that one picture directory holds all three.
 #ifdef TRQ_SWEEP_USM_AUTHPRIV
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::UsmAuthPriv);
+const char* const kPicturePrefix = "generic_v3_";
 #elif defined(TRQ_SWEEP_V1)
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator("trq3100.profile", SimSecurity::CommunityV1);
+const char* const kPicturePrefix = "generic_v1_";
 #else
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
+const char* const kPicturePrefix = "generic_";
 #endif
 
 std::vector<const TCatalogueRecord*> AllRecords()
@@ -85,7 +89,7 @@ TEST_P(GenericWindow, OpensFromItsMenuItemShowsTheSimulatorsValuesAndCloses)
             ExpectScalarsAsServed(record, form, suffix);
         ExpectButtonsOf(record, panel);
         EXPECT_EQ(ConfigForm == form, record.StoredInConfigForm);
-        trqtest::saveScreenshot(form, QString("generic_") + record.MenuItem);
+        trqtest::saveScreenshot(form, QString(kPicturePrefix) + record.MenuItem);
         panel->ButtonPanel->CloseButton->click();
     });
     EXPECT_TRUE(opened);
