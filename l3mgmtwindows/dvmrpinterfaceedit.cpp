@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include "classlib/colors.h"
 #include "classlib/dialogs.h"
+#include "classlib/panel.h"
 #include "dedicated/numbertext.h"
 #include "l3mgmtwindows/dvmrpinterfaceunit.h"
 
@@ -37,6 +39,9 @@ void TDvrmpInterfaceEditForm::FormActivate()
     InterfaceIndexEdit->setEnabled(false);
     BadPacketsEdit->setReadOnly(true);
     BadRoutesEdit->setReadOnly(true);
+    // Read-only edits show the face colour, as the windowing system draws them.
+    for (QLineEdit* edit : {AddressEdit, BadPacketsEdit, BadRoutesEdit})
+        SetControlColors(edit, clBlack, clBtnFace);
 }
 
 bool TDvrmpInterfaceEditForm::Fail(const std::string& message, QWidget* focus)
