@@ -1,7 +1,6 @@
 #include "l2windows/aggregatorporttableformunit.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 
 #include "configwin/optionlists.h"
 #include "mainwin/formtable.h"
@@ -83,7 +82,6 @@ void TAggregatorPortTableForm::FormCreate()
         Request->OnEndOfRead = [this](const VhSNMPError&) {
             Done = true;
             EnableStateBoxes();
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
         };
     });
     StartRead();

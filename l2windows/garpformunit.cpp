@@ -1,6 +1,5 @@
 #include "l2windows/garpformunit.h"
 
-#include <QHeaderView>
 
 #include "mainwin/formtable.h"
 
@@ -44,9 +43,6 @@ void TGARPForm::FormCreate()
         Request->AddControlsFmt(JoinTime, TimerFormat, GarpJoinTime);
         Request->AddControlsFmt(LeaveTime, TimerFormat, GarpLeaveTime);
         Request->AddControlsFmt(LeaveAllTime, TimerFormat, GarpLeaveAllTime);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            LV_dot1dPortGarpEntry->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         Read(Request);
     });
 }

@@ -1,6 +1,5 @@
 #include "l2windows/ifxtableunit.h"
 
-#include <QHeaderView>
 
 #include "l2windows/ifxeditunit.h"
 #include "l2windows/portcapabilities8021dformunit.h"
@@ -60,9 +59,6 @@ void TIfxForm::FormCreate()
         Request->AddControlsFmt(IfIndex, "%i", Editor->edtIfIndex);
         Request->AddControlsFmt(IfName, "%s", Editor->edtName);
         Request->AddControlsFmt(Alias, "%s{l64}", Editor->edtAlias);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            lvIfxInformation->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         Read(Request);
     });
     btnEdit->setEnabled(false);

@@ -1,6 +1,5 @@
 #include "l2windows/portcapabilities8021dformunit.h"
 
-#include <QHeaderView>
 
 #include "mainwin/formtable.h"
 
@@ -49,7 +48,6 @@ void TPortCapabilities8021dForm::FormCreate()
         AttachList(Request, LV_dot1dPortCapabilitiesEntry);
         Request->OnEndOfRead = [this](const VhSNMPError&) {
             Done = true;
-            LV_dot1dPortCapabilitiesEntry->header()->resizeSections(QHeaderView::ResizeToContents);
         };
     });
     StartRead();

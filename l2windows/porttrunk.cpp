@@ -68,13 +68,6 @@ void TPortTrunkForm::FormCreate()
         Request->AddControl(FloodingPort, ST_FloodingPort);
         Request->AddControl(TrunkType, Combo_Type);
         Request->AddControl(TrunkState, Combo_State);
-        // Columns as wide as their cells once the rows are in; the member list (64 octets in
-        // hex) keeps its width.
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            for (int column = 0; column < LV_PortTrunk->columnCount(); ++column)
-                if (column != Member)
-                    LV_PortTrunk->resizeColumnToContents(column);
-        };
         Read(Request);
     });
     const bool selected = SelectedRow(LV_PortTrunk) >= 0;

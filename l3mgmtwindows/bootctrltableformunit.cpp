@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/bootctrltableformunit.h"
 
-#include <QHeaderView>
 
 #include "configwin/optionlists.h"
 #include "dedicated/rowdelete.h"
@@ -46,7 +45,6 @@ void TBOOTCtrlTableForm::FormCreate()
         Request->AddControlsFmt(ServerIp, "%s", Editor->Edit2);
         Request->AddControl(State, ComboBox1);
         Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
             DeleteBtn->setEnabled(false);
         };
         Read(Request);

@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/dvmrpinterfaceunit.h"
 
-#include <QHeaderView>
 
 #include "configwin/optionlists.h"
 #include "l3mgmtwindows/dvmrpinterfaceedit.h"
@@ -52,9 +51,6 @@ void TDvmrpInterfaceForm::FormCreate()
         Request->AddControl(State, Editor->StateComboBox);
         Request->AddControlsFmt(BadPackets, "%i", Editor->BadPacketsEdit);
         Request->AddControlsFmt(BadRoutes, "%i", Editor->BadRoutesEdit);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         ShowRowCount(ListView1, StaticText1);
         Read(Request);
     });

@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/hosttableformunit.h"
 
-#include <QHeaderView>
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
@@ -54,9 +53,6 @@ void THostTableForm::FormCreate()
         Request->AddControlsFmt(Metric, "%i{n1x65535l5}", Editor->MetricEdit);
         Request->AddControlsFmt(AreaId, "%s{l16}", Editor->AreaIdEdit);
         Request->AddControl(Status, Editor->StatusComboBox);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         ShowRowCount(ListView1, StaticText1);
         Read(Request);
     });

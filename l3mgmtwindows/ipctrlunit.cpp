@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/ipctrlunit.h"
 
-#include <QHeaderView>
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
@@ -71,7 +70,6 @@ void TIpCtrlForm::FormCreate()
         Request->AddControl(OperState, Editor->cbxOper);
         Request->AddControl(AdminState, Editor->cbxAdmin);
         Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
             btnAdd->setEnabled(true);
             btnDel->setEnabled(false);
         };

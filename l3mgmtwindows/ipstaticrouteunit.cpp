@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/ipstaticrouteunit.h"
 
-#include <QHeaderView>
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
@@ -59,7 +58,6 @@ void TIpStaticRouteForm::FormCreate()
         RouteRequest->AddControlsFmt(Metric, "%i{n1x65535l5}", Editor->MetricEdit);
         RouteRequest->AddControl(Status, Editor->StatusComboBox);
         RouteRequest->OnEndOfRead = [this](const VhSNMPError& error) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
             if (error.Code != 0) {
                 btnDefaultRoute->setEnabled(false);
                 return;

@@ -1,7 +1,6 @@
 #include "l3mgmtwindows/methodlistform.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,7 +60,6 @@ void TMethodListForm::FormCreate()
         C.Name->setEnabled(true);
         C.Add->setEnabled(true);
         Read(Request);
-        C.List->header()->resizeSections(QHeaderView::ResizeToContents);
     } catch (const std::exception& e) {
         ShowText(e.what());
     }

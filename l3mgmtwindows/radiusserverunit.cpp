@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/radiusserverunit.h"
 
-#include <QHeaderView>
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
@@ -54,9 +53,6 @@ void TRadiusServerForm::FormCreate()
         Request->AddControlsFmt(AuthPort, "%i{n1x65535l5}", Editor->PortIndexEdit);
         Request->AddControlsFmt(AcctPort, "%i{n1x65535l5}", Editor->AccountPortEdit);
         Request->AddControl(Status, Editor->StatusComboBox);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         Read(Request);
     });
     EditButton->setEnabled(false);

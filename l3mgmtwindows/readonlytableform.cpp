@@ -3,7 +3,6 @@
 #include <QAbstractItemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -115,11 +114,6 @@ void TReadOnlyTableForm::FormCreate()
         if (Config.Timeout > 0)
             Request->Request.Timeout = Config.Timeout;
         AttachList(Request, ListView);
-        // Columns as wide as their widest cell once the rows are in.
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            for (int column = 0; column < ListView->columnCount(); ++column)
-                ListView->resizeColumnToContents(column);
-        };
         for (size_t k = 0; k < Edits.size(); ++k)
             Request->AddControlsFmt(Config.RowEdits[k].Column, Config.RowEdits[k].Format, Edits[k]);
         if (RowCount)

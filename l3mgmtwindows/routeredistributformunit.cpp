@@ -4,7 +4,6 @@
 #include <utility>
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QRadioButton>
 
 #include "classlib/dialogs.h"
@@ -115,9 +114,6 @@ void TRouteRedistributForm::FormCreate()
         Request->AddControl(Type, ComboBox3);
         Request->AddControlsFmt(Metric, "%i", Edit1);
         Request->AddControl(RowStatus, StComboBox);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         ComboBox1->setCurrentIndex(-1);
         ComboBox2->setCurrentIndex(-1);
         ComboBox3->setCurrentIndex(-1);

@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/serverinfounit.h"
 
-#include <QHeaderView>
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
@@ -70,7 +69,6 @@ void TServerInformationForm::FormCreate()
         ProtocolComboBox->setEnabled(true);
         AddButton->setEnabled(true);
         Read(Request);
-        ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
     } catch (const std::exception& e) {
         ShowText(e.what());
     }

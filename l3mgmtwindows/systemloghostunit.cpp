@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/systemloghostunit.h"
 
-#include <QHeaderView>
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
@@ -61,9 +60,6 @@ void TSystemLogHostForm::FormCreate()
         Request->AddControlsFmt(IpAddress, "%s{l16}", Editor->IPAddrEdit);
         Request->AddControl(State, Editor->StateComboBox);
         Request->AddControl(RowStatus, Editor->RowComboBox);
-        Request->OnEndOfRead = [this](const VhSNMPError&) {
-            ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
-        };
         Read(Request);
     });
     DisableRowButtons();
