@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <limits>
 #include <cstdio>
 #include <string_view>
 
@@ -200,28 +201,57 @@ struct ReportView {
         }
     }
 
-    // Widens each shown column to its values, up to a limit, once a read has ended: a column
-    // is made to fit its header, and the values arrive later. A column never narrows here, so
-    // a width the user chose stays. The view measures the rows in sight and at most 100 more,
-    // so that a long table does not hold up the message loop (1000 rows of four columns
-    // would take it 10 ms and more).
+    // Widens the shown columns to their values once a read has ended: a column is made to fit
+    // its header, and the values arrive later. A column never narrows here, so a width the user
+    // chose stays, and none grows past 300 pixels. Where the columns still fit the view, they
+    // are widened only as far as the view allows, the narrow ones first, so that no column
+    // is pushed out of sight; a list that scrolls sideways already is widened fully. The view
+    // measures the rows in sight and at most 100 more, so that a long table does not hold up
+    // the message loop (1000 rows of four columns would take it 10 ms and more).
     void FitColumns() const
     {
         constexpr int kWidestFit = 300;
         constexpr int kRowsMeasured = 100;
         QAbstractItemView* view = Tree ? static_cast<QAbstractItemView*>(Tree) : Table;
         QHeaderView* header = Header();
+        struct Column {
+            int Index, Now, Wanted;
+        };
+        std::vector<Column> columns;
+        // The last column's own width, not the one stretched to fill the view.
+        const bool stretch = header->stretchLastSection();
+        header->setStretchLastSection(false);
         const int precision = header->resizeContentsPrecision();
         header->setResizeContentsPrecision(kRowsMeasured);
         for (int c = 0; c < ColumnCount(); ++c) {
             const int now = header->sectionSize(c);
-            if (now == 0 || header->isSectionHidden(c))
-                continue;
-            const int wanted = std::min(view->sizeHintForColumn(c), kWidestFit);
-            if (wanted > now)
-                header->resizeSection(c, wanted);
+            if (now > 0 && !header->isSectionHidden(c))
+                columns.push_back({c, now, std::max(now, std::min(view->sizeHintForColumn(c), kWidestFit))});
         }
         header->setResizeContentsPrecision(precision);
+        // The total width when no column is wider than limit.
+        const auto total = [&columns](int limit) {
+            int sum = 0;
+            for (const Column& c : columns)
+                sum += std::max(c.Now, std::min(c.Wanted, limit));
+            return sum;
+        };
+        int limit = kWidestFit;
+        const int room = view->isVisible() ? view->viewport()->width() : std::numeric_limits<int>::max();
+        if (total(0) < room && total(kWidestFit) > room) {
+            int low = 0; // total(low) fits the room; total(limit) does not
+            while (limit - low > 1) {
+                const int middle = (low + limit) / 2;
+                (total(middle) <= room ? low : limit) = middle;
+            }
+            limit = low;
+        }
+        for (const Column& c : columns) {
+            const int width = std::max(c.Now, std::min(c.Wanted, limit));
+            if (width > c.Now)
+                header->resizeSection(c.Index, width);
+        }
+        header->setStretchLastSection(stretch);
     }
 
     void ClearRows() const

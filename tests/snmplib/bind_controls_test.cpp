@@ -242,6 +242,45 @@ void WalkIntoView(QWidget& window)
 TEST_F(BindCoreTest, AsynchronousWalkFillsAReportTreeAndReportsOnce) { WalkIntoView<QTreeWidget>(window); }
 TEST_F(BindCoreTest, AsynchronousWalkFillsAReportTableAndReportsOnce) { WalkIntoView<QTableWidget>(window); }
 
+// Where the columns fit the view before the values come, they widen to their values only as
+// far as the view holds them all; in a view wide enough they fit their values.
+TEST_F(BindCoreTest, ColumnsWidenWithinTheViewThatHoldsThemAll)
+{
+    window.show();
+    struct Walked {
+        int Headers = 0; // the shown columns fitting their headers
+        int Shown = 0;   // and after the walk
+        int Room = 0;
+    };
+    const auto walkInto = [&](int viewWidth) {
+        QTreeWidget list(&window);
+        VhSNMPRequest2Edits r(&window);
+        aim(r.Request);
+        r.Request.VarList = VhSNMPVarList(BindTable, MVT_FMV, 1);
+        r.AttachListView(&list, true);
+        list.header()->setStretchLastSection(false);
+        list.setFixedWidth(viewWidth);
+        list.show();
+        r.Get();
+        Walked w;
+        EXPECT_TRUE(waitUntil([&] { return !r.Busy; }));
+        EXPECT_EQ(list.topLevelItemCount(), 3);
+        for (int c = 0; c < list.columnCount(); ++c) {
+            if (list.header()->sectionSize(c) > 0)
+                w.Headers += list.header()->sectionSizeHint(c);
+            w.Shown += list.header()->sectionSize(c);
+        }
+        w.Room = list.viewport()->width();
+        return w;
+    };
+    const Walked wide = walkInto(3000);
+    ASSERT_GT(wide.Shown, wide.Headers + 20) << "some values are wider than their headers";
+    ASSERT_LT(wide.Shown, wide.Room);
+    const Walked narrow = walkInto(3000 - wide.Room + (wide.Headers + wide.Shown) / 2);
+    EXPECT_LE(narrow.Shown, narrow.Room);
+    EXPECT_GE(narrow.Shown, narrow.Room - 12) << "the room is used";
+}
+
 TEST_F(BindCoreTest, SynchronousModeReturnsWhenTheExchangeIsOverAndRaisesFailures)
 {
     auto p = MakeProbe();
