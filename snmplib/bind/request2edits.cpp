@@ -11,9 +11,10 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <string_view>
+#include <vector>
 
 #include "classlib/messages.h"
 #include "platform/sysutils.h"
