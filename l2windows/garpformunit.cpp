@@ -1,6 +1,5 @@
 #include "l2windows/garpformunit.h"
 
-
 #include "mainwin/formtable.h"
 
 TGARPForm* GARPForm = nullptr;

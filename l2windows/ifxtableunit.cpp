@@ -1,6 +1,5 @@
 #include "l2windows/ifxtableunit.h"
 
-
 #include "l2windows/ifxeditunit.h"
 #include "l2windows/portcapabilities8021dformunit.h"
 #include "mainwin/formtable.h"

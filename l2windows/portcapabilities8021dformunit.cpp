@@ -1,6 +1,5 @@
 #include "l2windows/portcapabilities8021dformunit.h"
 
-
 #include "mainwin/formtable.h"
 
 TPortCapabilities8021dForm* PortCapabilities8021dForm = nullptr;

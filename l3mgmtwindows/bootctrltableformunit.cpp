@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/bootctrltableformunit.h"
 
-
 #include "configwin/optionlists.h"
 #include "dedicated/rowdelete.h"
 #include "l3mgmtwindows/newbootpctrlformunit.h"

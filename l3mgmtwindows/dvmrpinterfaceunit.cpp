@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/dvmrpinterfaceunit.h"
 
-
 #include "configwin/optionlists.h"
 #include "l3mgmtwindows/dvmrpinterfaceedit.h"
 #include "mainwin/formtable.h"

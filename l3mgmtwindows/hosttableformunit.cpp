@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/hosttableformunit.h"
 
-
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
 #include "dedicated/listquery.h"

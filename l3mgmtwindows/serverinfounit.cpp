@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/serverinfounit.h"
 
-
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
 #include "dedicated/ipv4text.h"

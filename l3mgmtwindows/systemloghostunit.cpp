@@ -1,6 +1,5 @@
 #include "l3mgmtwindows/systemloghostunit.h"
 
-
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
 #include "dedicated/rowdelete.h"
