@@ -137,8 +137,7 @@ public:
     {
         std::vector<std::string> args{"snmptable"};
         args.insert(args.end(), security.begin(), security.end());
-        for (const char* a : {"-M", "", "-m", "TRQ-BENCH-MIB", "-CB", "-CH", "-Cf", ","})
-            args.emplace_back(*a ? a : dir_.path().toStdString());
+        args.insert(args.end(), {"-M", dir_.path().toStdString(), "-m", "TRQ-BENCH-MIB", "-CB", "-CH", "-Cf", ","});
         args.push_back("127.0.0.1:" + std::to_string(port));
         args.push_back("TRQ-BENCH-MIB::" + table);
         return args;

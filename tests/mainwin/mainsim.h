@@ -26,8 +26,8 @@ struct TCatalogueRecord;
 
 namespace mainsim {
 
-// How the program talks to the simulator: SNMPv2c with its communities, or SNMPv3 as the
-// simulator's user "shades" at authPriv (SHA-1, DES).
+// How the program talks to the simulator: SNMPv2c or SNMPv1 with its communities, or SNMPv3
+// as the simulator's user "shades" at authPriv (SHA-1, DES).
 enum class SimSecurity { Community, CommunityV1, UsmAuthPriv };
 
 // Registers the environment (call once, at namespace scope of one file of the binary).
