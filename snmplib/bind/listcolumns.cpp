@@ -110,6 +110,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // The view and its header may be going before this child of the view.
+        if (!View || !Header)
+            return false;
         if (watched == Header->viewport()) {
             switch (event->type()) {
             case QEvent::MouseButtonPress:
@@ -198,8 +201,8 @@ private:
         Header->setStretchLastSection(stretch);
     }
 
-    QAbstractItemView* View;
-    QHeaderView* Header;
+    QPointer<QAbstractItemView> View;
+    QPointer<QHeaderView> Header;
     std::vector<bool> Hidden;
     std::vector<int> Values; // the widest value of each column; empty until measured
     std::set<int> Chosen;    // the columns the user sized
