@@ -392,10 +392,10 @@ constexpr VhSNMPObjectDesc LearningConstraintTableObjects[] = {
     {},
 };
 // The table is indexed by VLAN and constraint set: two keys. The two defaults
-// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, shown read-only beside the rows.
+// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, shown beside the rows; the type can be set.
 constexpr VhSNMPObjectDesc LearningConstraintDefaults[] = {
     {"1.3.6.1.2.1.17.7.1.4.9", "Default VLAN Constraint Set", integer, readonly},
-    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", integer, readonly, &IndependentList},
+    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", integer, readwrite, &IndependentList},
     {},
 };
 constexpr TCatalogueRecord LearningConstraintTable = {
