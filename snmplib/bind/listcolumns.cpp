@@ -190,8 +190,9 @@ private:
                 widest, room);
             width = [limit](const Column& c) { return std::max(c.Value, std::min(c.Full, limit)); };
         } else {
-            // The wide values are elided first, so that every column stays in sight.
-            const auto narrow = [floor](const Column& c, int l) { return std::max(std::min(c.Value, l), std::min(c.Value, floor)); };
+            // The wide values are elided first, so that every column stays in sight, none
+            // narrower than a few characters (or its own width, where that is less).
+            const auto narrow = [floor](const Column& c, int l) { return std::max(std::min(c.Value, l), std::min(c.Full, floor)); };
             const int limit = LargestLimit([&](int l) { return sum([&](const Column& c) { return narrow(c, l); }); },
                                            MaxValueWidth, room);
             width = [narrow, limit](const Column& c) { return narrow(c, limit); };
