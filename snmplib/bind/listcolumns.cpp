@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QHeaderView>
-#include <QPointer>
 #include <QTableView>
 #include <QTreeView>
 
@@ -46,6 +45,7 @@ public:
     {
         setObjectName("ListColumnSharer");
         connect(header, &QHeaderView::sectionResized, this, [this](int logical, int, int) { Resized(logical); });
+        connect(header, &QObject::destroyed, this, [this] { Header = nullptr; });
         header->viewport()->installEventFilter(this);
         view->viewport()->installEventFilter(this);
     }
@@ -65,6 +65,8 @@ public:
         Hidden = hidden;
         Values.clear();
         Chosen.clear();
+        if (!Header)
+            return;
         Sharing = true;
         Header->setMinimumSectionSize(0);
         QAbstractItemModel* model = View->model();
@@ -78,6 +80,8 @@ public:
 
     void Measure()
     {
+        if (!Header)
+            return;
         constexpr int kRowsMeasured = 100;
         const int precision = Header->resizeContentsPrecision();
         Header->setResizeContentsPrecision(kRowsMeasured);
@@ -91,7 +95,7 @@ public:
     // Shares the view's width among the shown columns (see the header).
     void Share()
     {
-        if (Values.empty())
+        if (Values.empty() || !Header)
             return;
         if (Sharing) {
             Again = true;
@@ -108,20 +112,25 @@ public:
     }
 
 protected:
+    // Only mouse and resize events are looked at: the others include those a view sends
+    // while it is being destroyed, when it is no longer a view.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // The view and its header may be going before this child of the view.
-        if (!View || !Header)
-            return false;
-        if (watched == Header->viewport()) {
-            switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick: Dragging = true; break;
-            case QEvent::MouseButtonRelease: Dragging = false; break;
-            default: break;
-            }
-        } else if (watched == View->viewport() && event->type() == QEvent::Resize) {
-            Share();
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (Header && watched == Header->viewport())
+                Dragging = true;
+            break;
+        case QEvent::MouseButtonRelease:
+            if (Header && watched == Header->viewport())
+                Dragging = false;
+            break;
+        case QEvent::Resize:
+            if (watched == View->viewport())
+                Share();
+            break;
+        default: break;
         }
         return false;
     }
@@ -202,8 +211,8 @@ private:
         Header->setStretchLastSection(stretch);
     }
 
-    QPointer<QAbstractItemView> View;
-    QPointer<QHeaderView> Header;
+    QAbstractItemView* View; // the parent: there as long as this is
+    QHeaderView* Header;     // the view's; null once it has gone
     std::vector<bool> Hidden;
     std::vector<int> Values; // the widest value of each column; empty until measured
     std::set<int> Chosen;    // the columns the user sized
