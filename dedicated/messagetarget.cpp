@@ -4,12 +4,26 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 
+#include "configwin/msgpanel.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2controls.h"
 
-void TMessageTarget::Set(QPlainTextEdit* memo) { Target = memo; }
-void TMessageTarget::Set(QStatusBar* statusBar) { Target = statusBar; }
-void TMessageTarget::Set(QLabel* statusPanel) { Target = statusPanel; }
+// Every target keeps its lines readable (configwin/msgpanel.h).
+void TMessageTarget::Set(QPlainTextEdit* memo)
+{
+    KeepLinesReadable(memo);
+    Target = memo;
+}
+void TMessageTarget::Set(QStatusBar* statusBar)
+{
+    KeepLinesReadable(statusBar);
+    Target = statusBar;
+}
+void TMessageTarget::Set(QLabel* statusPanel)
+{
+    KeepLinesReadable(statusPanel);
+    Target = statusPanel;
+}
 
 void TMessageTarget::Apply(VhSNMPRequest2Controls* request) const
 {

@@ -1,6 +1,9 @@
 #include "dedicated/portgrids.h"
 
 #include <QCheckBox>
+#include <QLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QTabWidget>
 
 #include "configwin/stackingportuitform.h"
@@ -29,8 +32,22 @@ std::string PositionList(int count)
 TPortGrids::TPortGrids(QWidget* window, std::initializer_list<QWidget*> parents) : QObject(window)
 {
     for (QWidget* parent : parents) {
+        // A grid scrolls where its panel is smaller than it, so that no window is made
+        // taller than the screen by its grids.
+        QLayout* layout = parent->layout();
+        if (!layout) {
+            layout = new QVBoxLayout(parent);
+            layout->setContentsMargins(0, 0, 0, 0);
+        }
+        auto* scroll = new QScrollArea(parent);
+        scroll->setObjectName(parent->objectName() + "Scroll");
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        auto* holder = new QWidget;
+        scroll->setWidget(holder);
+        layout->addWidget(scroll);
         auto* grid = new TStackingPortUitForm(window);
-        grid->EmbedIn(parent);
+        grid->EmbedIn(holder);
         Grids.push_back(grid);
     }
     for (int unit = 1; unit <= ChassisUnits; ++unit)

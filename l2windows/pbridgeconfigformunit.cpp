@@ -2,7 +2,10 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
+#include "classlib/colors.h"
+#include "classlib/panel.h"
 #include "configwin/optionlists.h"
 #include "mainwin/formtable.h"
 #include "snmplib/snmperror.h"
@@ -46,6 +49,10 @@ TPBridgeConfigForm::TPBridgeConfigForm(QWidget* owner) : TDedicatedForm(owner)
     BT_Set->setVisible(false);
     Label3->setVisible(false);
     GmrpStatus->setVisible(false);
+    // The traffic classes state can only be read: its value label is drawn as the generic
+    // windows draw a read-only row.
+    TrafficClassesState->setFocusPolicy(Qt::NoFocus);
+    SetControlColors(TrafficClassesState, clBlack, clBtnFace);
     OnClick(BT_Get, &TPBridgeConfigForm::BT_GetClick);
 }
 
@@ -63,9 +70,9 @@ void TPBridgeConfigForm::FormCreate()
     });
     Guarded(TrafficClassesRequest, [this] {
         TrafficClassesRequest = MakeRequest(TrafficClassesTable, SVT_SV, 0);
-        TrafficClassesRequest->AddControl(0, TrafficClassesState);
+        TrafficClassesRequest->AddControlsFmt(0, "%s", TrafficClassesState);
         TrafficClassesRequest->OnEndOfRead = [this](const VhSNMPError&) {
-            CheckPresent(TrafficClassesRequest, [this] { TrafficClassesState->setCurrentIndex(-1); });
+            CheckPresent(TrafficClassesRequest, [this] { TrafficClassesState->clear(); });
         };
         Read(TrafficClassesRequest);
     });

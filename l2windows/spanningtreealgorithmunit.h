@@ -1,7 +1,7 @@
 #pragma once
 // The spanning tree switch: turns the switch's spanning tree algorithm on or off. Opened by
-// "Bridge" > "Spanning Tree Algorithm" (owner: the main window); its caption stays
-// "Spanning Tree Algorithm". Turning it on takes the switch a long time: the window asks
+// "Bridge" > "Spanning Tree Algorithm" (owner: the main window), which captions it
+// "Spanning Tree Algorithm: " and the switch's address. Turning it on takes the switch a long time: the window asks
 // first, pauses the main window's chassis poll and shows the progress box for its full run
 // (about 31 s) while the set is out; the poll resumes when the box has closed. The value is
 // read again after the set's reply, and only when the set succeeded, so that a failure stays

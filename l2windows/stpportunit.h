@@ -2,8 +2,9 @@
 // Spanning tree port table: every port's spanning tree settings and state, one port at a
 // time edited in the companion editor, which writes through this window's request (the
 // selected port's writable columns, then the table again). Opened by "Bridge" > "Spanning
-// Tree" > "Port Table" (an entry the menu hides under its spanning tree mode); the caption
-// stays "Spanning Tree Port Table". Asynchronous walk, Stop, messages in the memo.
+// Tree" > "Port Table" (an entry the menu hides under its spanning tree mode), which captions
+// it "Spanning Tree Port Table: " and the switch's address. Asynchronous walk, Stop,
+// messages in the memo.
 #include "dedicated/dedicatedform.h"
 #include "ui_stpportedit.h"
 #include "ui_stpportunit.h"

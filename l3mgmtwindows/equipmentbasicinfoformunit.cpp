@@ -1,5 +1,7 @@
 #include "l3mgmtwindows/equipmentbasicinfoformunit.h"
 
+#include "classlib/colors.h"
+#include "classlib/panel.h"
 #include "mainwin/formtable.h"
 
 TEquipmentBasicInfoForm* EquipmentBasicInfoForm = nullptr;
@@ -24,6 +26,12 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner) : TDedicatedFor
 {
     setupUi(this);
     ScaleForLargeFonts();
+    // Every value here is the switch's to say: drawn as the generic windows draw a
+    // read-only row.
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, edtTopology}) {
+        edit->setFocusPolicy(Qt::NoFocus);
+        SetControlColors(edit, clBlack, clBtnFace);
+    }
     OnClick(BitBtn1, &TEquipmentBasicInfoForm::BitBtn1Click);
 }
 

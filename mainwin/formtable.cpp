@@ -68,7 +68,7 @@ const TFormFactory Factories[] = {
     {"TLayer2ControlForm", "Layer2 Control: ", TRQ_FORM_OF(TLayer2ControlForm)},
     {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
     {"TSTP_Info", nullptr, TRQ_FORM_OF(TSTP_Info)},
-    {"TSTPPortForm", nullptr, TRQ_FORM_OF(TSTPPortForm)},
+    {"TSTPPortForm", "Spanning Tree Port Table: ", TRQ_FORM_OF(TSTPPortForm)},
     {"TIfxForm", "Ifx Table: ", TRQ_FORM_OF(TIfxForm)},
     {"TPBridgeConfigForm", "802.1P Basic Configure: ", TRQ_FORM_OF(TPBridgeConfigForm)},
     {"TGARPForm", "GARP Form: ", TRQ_FORM_OF(TGARPForm)},

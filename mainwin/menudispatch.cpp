@@ -2,9 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <algorithm>
 #include <memory>
@@ -254,7 +257,25 @@ void TMainForm::AddConstraintDefaults(TGenericWindow& window)
     auto* strip = new TEditsPanel(window.Panel->InnerPanel, request.get());
     strip->setObjectName("ConstraintDefaultsPanel");
     strip->ArrangeEdits(ARRANGE_COLUMN, true);
-    const int needed = strip->width();
+    int needed = strip->width();
+    // The default constraint type is the switch's to change: "Set" beside it writes the
+    // drop-down's choice (none chosen, nothing is written), and the defaults are read again
+    // after the reply. Enter never presses it.
+    QComboBox* type = strip->RowCount() > 1 ? qobject_cast<QComboBox*>(strip->Rows[1].ValueControl.data()) : nullptr;
+    if (type) {
+        if (QCheckBox* box = strip->Rows[1].CheckBox)
+            box->hide();
+        QWidget* rows = type->parentWidget();
+        auto* set = new QPushButton("Set", rows);
+        set->setObjectName("ConstraintDefaultsSetButton");
+        set->setAutoDefault(false);
+        const QSize size = set->sizeHint();
+        set->setGeometry(type->geometry().right() + 8, type->geometry().center().y() - size.height() / 2, size.width(),
+                         size.height());
+        rows->resize(std::max(rows->width(), set->geometry().right() + 8), rows->height());
+        set->show();
+        needed += size.width() + 16;
+    }
     SetAlign(strip, alBottom);
     strip->show();
     // The window widens until the defaults show whole.
@@ -264,6 +285,26 @@ void TMainForm::AddConstraintDefaults(TGenericWindow& window)
     // The window deletes its requests when it closes.
     VhSNMPRequest2Edits* defaults = request.release();
     form->Requests.push_back(defaults);
+    if (auto* set = strip->findChild<QPushButton*>("ConstraintDefaultsSetButton")) {
+        QObject::connect(set, &QPushButton::clicked, form, [defaults, type] {
+            if (defaults->Busy || !type || type->currentIndex() < 0)
+                return;
+            try {
+                defaults->Set(false, true);
+            } catch (const std::exception& e) {
+                defaults->ShowMessage(e.what());
+            }
+        });
+        defaults->OnSetComplete = [defaults](VhSNMPRequest2Controls*, VhSNMPError* error) {
+            if (!error || error->Code != 0 || defaults->Busy)
+                return;
+            try {
+                defaults->Get();
+            } catch (const std::exception& e) {
+                defaults->ShowMessage(e.what());
+            }
+        };
+    }
     // Read each time the rows have been read.
     VhSNMPRequest2Edits* table = window.Request;
     table->OnGetComplete = [previous = table->OnGetComplete, defaults](VhSNMPRequest2Controls* sender,

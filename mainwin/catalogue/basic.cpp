@@ -223,7 +223,7 @@ constexpr VhSNMPObjectDesc CurrentTime1Objects[] = {
 };
 constexpr TCatalogueRecord CurrentTime1 = {
     .MenuItem = "CurrentTime1", .Title = "System Time", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
-    .Objects = CurrentTime1Objects, .HeightPlus = 40, .Formats = {{4, "%i{n-779x839l4}"}},
+    .Objects = CurrentTime1Objects, .EditWidthPlus = 20, .HeightPlus = 40, .Formats = {{4, "%i{n-779x839l4}"}},
 };
 
 // "SNTP" ("Basic Configuration" > "Time Management" > "SNTP")
@@ -392,10 +392,10 @@ constexpr VhSNMPObjectDesc LearningConstraintTableObjects[] = {
     {},
 };
 // The table is indexed by VLAN and constraint set: two keys. The two defaults
-// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, shown read-only beside the rows.
+// (1.3.6.1.2.1.17.7.1.4.9 and .10) are scalars, shown beside the rows; the type can be set.
 constexpr VhSNMPObjectDesc LearningConstraintDefaults[] = {
     {"1.3.6.1.2.1.17.7.1.4.9", "Default VLAN Constraint Set", integer, readonly},
-    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", integer, readonly, &IndependentList},
+    {"1.3.6.1.2.1.17.7.1.4.10", "Default VLAN Constraint Type", integer, readwrite, &IndependentList},
     {},
 };
 constexpr TCatalogueRecord LearningConstraintTable = {
@@ -423,7 +423,7 @@ constexpr VhSNMPObjectDesc PortConfiguration1Objects[] = {
 };
 constexpr TCatalogueRecord PortConfiguration1 = {
     .MenuItem = "PortConfiguration1", .Title = "Port Configuration", .Kind = MENU_PORT_EDITOR, .ListType = MVT_SV, .KeyCount = 0,
-    .Objects = PortConfiguration1Objects, .EditWidthPlus = 82,
+    .Objects = PortConfiguration1Objects, .EditWidthPlus = 150,
 };
 
 constexpr const TCatalogueRecord* Records[] = {

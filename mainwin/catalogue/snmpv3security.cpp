@@ -17,7 +17,7 @@ constexpr VhSNMPObjectDesc snmpEngine1Objects[] = {
 };
 constexpr TCatalogueRecord snmpEngine1 = {
     .MenuItem = "snmpEngine1", .Title = "SNMP Engine", .Kind = MENU_GENERIC_EDITOR, .ListType = SVT_SV, .KeyCount = 0,
-    .Objects = snmpEngine1Objects, .EditWidthPlus = 40,
+    .Objects = snmpEngine1Objects, .EditWidthPlus = 140,
 };
 
 // "Message Processing and Dispatching" ("SNMP V3" > "Message Processing and Dispatching")

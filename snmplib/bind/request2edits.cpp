@@ -1,5 +1,7 @@
 #include "snmplib/bind/request2edits.h"
 
+#include "snmplib/bind/listcolumns.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -149,18 +151,19 @@ QString ControlText(const QWidget* control)
 
 // Light grid lines for a tree used as a report list view. Each row is one pixel taller than
 // its text, so that the line under it leaves descenders and underscores readable.
-class GridDelegate : public QStyledItemDelegate {
+// A cell lays out a long text only in part (listcolumns.h).
+class GridDelegate : public listcolumns::ShortTextDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ShortTextDelegate::ShortTextDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 1);
+        return ShortTextDelegate::sizeHint(option, index) + QSize(0, 1);
     }
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem cell(option);
         cell.rect.adjust(0, 0, 0, -1); // the text stays above the line
-        QStyledItemDelegate::paint(painter, cell, index);
+        ShortTextDelegate::paint(painter, cell, index);
         painter->save();
         painter->setPen(option.palette.color(QPalette::Mid));
         painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
@@ -193,67 +196,13 @@ struct ReportView {
             Table->setColumnCount(static_cast<int>(captions.size()));
             Table->setHorizontalHeaderLabels(captions);
         }
-        QHeaderView* header = Header();
-        header->setMinimumSectionSize(0);
-        for (int c = 0; c < captions.size(); ++c) {
-            header->setSectionResizeMode(c, QHeaderView::Interactive);
-            // Hidden columns take no room but keep their texts; the others fit the header.
-            header->resizeSection(c, hidden[static_cast<std::size_t>(c)] ? 0 : header->sectionSizeHint(c));
-        }
+        listcolumns::SetColumns(View(), captions, hidden);
     }
 
-    // Widens the shown columns to their values once a read has ended: a column is made to fit
-    // its header, and the values arrive later. A column never narrows here, so a width the user
-    // chose stays, and none grows past 300 pixels. Where the columns still fit the view, they
-    // are widened only as far as the view allows, the narrow ones first, so that no column
-    // is pushed out of sight; a list that scrolls sideways already is widened fully. The view
-    // measures the rows in sight and at most 100 more, so that a long table does not hold up
-    // the message loop (1000 rows of four columns would take it 10 ms and more).
-    void FitColumns() const
-    {
-        constexpr int kWidestFit = 300;
-        constexpr int kRowsMeasured = 100;
-        QAbstractItemView* view = Tree ? static_cast<QAbstractItemView*>(Tree) : Table;
-        QHeaderView* header = Header();
-        struct Column {
-            int Index, Now, Wanted;
-        };
-        std::vector<Column> columns;
-        // The last column's own width, not the one stretched to fill the view.
-        const bool stretch = header->stretchLastSection();
-        header->setStretchLastSection(false);
-        const int precision = header->resizeContentsPrecision();
-        header->setResizeContentsPrecision(kRowsMeasured);
-        for (int c = 0; c < ColumnCount(); ++c) {
-            const int now = header->sectionSize(c);
-            if (now > 0 && !header->isSectionHidden(c))
-                columns.push_back({c, now, std::max(now, std::min(view->sizeHintForColumn(c), kWidestFit))});
-        }
-        header->setResizeContentsPrecision(precision);
-        // The total width when no column is wider than limit.
-        const auto total = [&columns](int limit) {
-            int sum = 0;
-            for (const Column& c : columns)
-                sum += std::max(c.Now, std::min(c.Wanted, limit));
-            return sum;
-        };
-        int limit = kWidestFit;
-        const int room = view->isVisible() ? view->viewport()->width() : std::numeric_limits<int>::max();
-        if (total(0) < room && total(kWidestFit) > room) {
-            int low = 0; // total(low) fits the room; total(limit) does not
-            while (limit - low > 1) {
-                const int middle = (low + limit) / 2;
-                (total(middle) <= room ? low : limit) = middle;
-            }
-            limit = low;
-        }
-        for (const Column& c : columns) {
-            const int width = std::max(c.Now, std::min(c.Wanted, limit));
-            if (width > c.Now)
-                header->resizeSection(c.Index, width);
-        }
-        header->setStretchLastSection(stretch);
-    }
+    // Once a read has ended, the columns share the view by their values (listcolumns.h).
+    void FitColumns() const { listcolumns::FitValues(View()); }
+
+    QAbstractItemView* View() const { return Tree ? static_cast<QAbstractItemView*>(Tree) : Table; }
 
     void ClearRows() const
     {
@@ -348,6 +297,7 @@ void VhSNMPRequest2Edits::AttachListView(QTableWidget* listView, bool lockUntilS
         listView->setWordWrap(false);
         listView->verticalHeader()->hide();
         listView->horizontalHeader()->setStretchLastSection(true);
+        listView->setItemDelegate(new listcolumns::ShortTextDelegate(listView));
     }
     Attach(listView, lockUntilSelect);
 }

@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
+#include <QHelpEvent>
+#include <QTest>
 #include <QTreeWidget>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -539,15 +542,23 @@ TEST_F(TableWindowTest, AWalkThatFailsHalfwayKeepsTheRowsThatArrived)
     EXPECT_LT(rows, PortRows);
     EXPECT_EQ(w.buttons()->SamplesCount->text(), QString::number(rows));
     EXPECT_FALSE(w.request->Busy);
-    // The window is narrow: the result line wraps into more lines than the memo shows,
-    // and the memo shows it from its start.
+    // The window is narrow: the result line is wider than the memo. It stays one line, never
+    // broken inside a word, shown from its start; its whole text is the tooltip over it, and
+    // a double-click selects it whole.
     w.form->show();
     pump(20);
     const QTextBlock last = w.memo()->document()->lastBlock();
-    ASSERT_GT(last.layout()->lineCount() * w.memo()->fontMetrics().lineSpacing(), w.memo()->viewport()->height());
+    EXPECT_EQ(last.layout()->lineCount(), 1);
+    ASSERT_GT(last.layout()->lineAt(0).naturalTextWidth(), w.memo()->viewport()->width());
     const QTextCursor topLeft = w.memo()->cursorForPosition(QPoint(1, 1));
     EXPECT_EQ(topLeft.block().blockNumber(), last.blockNumber());
     EXPECT_EQ(topLeft.positionInBlock(), 0);
+    const QRect line = w.memo()->cursorRect(QTextCursor(last));
+    QHelpEvent tip(QEvent::ToolTip, line.center(), w.memo()->viewport()->mapToGlobal(line.center()));
+    QApplication::sendEvent(w.memo()->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), last.text());
+    QTest::mouseDClick(w.memo()->viewport(), Qt::LeftButton, {}, line.center());
+    EXPECT_EQ(w.memo()->textCursor().selectedText(), last.text());
     trqtest::saveScreenshot(w.form.get(), "configform-walk-failed");
     EXPECT_EQ(trqtest::clippedLabels(w.form.get()), "");
 }

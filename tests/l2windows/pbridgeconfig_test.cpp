@@ -23,7 +23,7 @@ TEST(PBridgeConfig, ReadsBothScalarsWithOneResultLineEach)
 {
     ASSERT_TRUE(withWindow<TPBridgeConfigForm>(Menu, [](TPBridgeConfigForm& w) {
         EXPECT_EQ(w.Edit_DeviceCapabilities->text(), "52");
-        EXPECT_EQ(w.TrafficClassesState->currentText(), "true");
+        EXPECT_EQ(w.TrafficClassesState->text(), "true");
         EXPECT_FALSE(w.BT_Set->isVisible());
         EXPECT_FALSE(w.GmrpStatus->isVisible());
         EXPECT_EQ(MemoLines(w).size(), 2);
@@ -54,7 +54,7 @@ TEST(PBridgeConfig, AnAgentWithoutTheObjectsGivesTwoErrorLines)
         EXPECT_EQ(lines.filter("Variable does not exist!").size(), 2) << w.Memo1->toPlainText().toStdString();
         EXPECT_TRUE(lines.last().contains("Variable does not exist!"));
         EXPECT_EQ(w.Edit_DeviceCapabilities->text(), "");
-        EXPECT_EQ(w.TrafficClassesState->currentIndex(), -1);
+        EXPECT_EQ(w.TrafficClassesState->text(), "");
     }));
     mainsim::sim().setValue(Capabilities, "HEX", "52");
     mainsim::sim().setValue(TrafficClasses, "INTEGER", "1");

@@ -19,7 +19,7 @@ namespace {
 TEST(StpPortTable, EditsTheSelectedPortThroughTheTablesRequest)
 {
     ASSERT_TRUE(withFactory<TSTPPortForm>("TSTPPortForm", [](TSTPPortForm& w) {
-        EXPECT_EQ(w.windowTitle(), "Spanning Tree Port Table");
+        EXPECT_EQ(w.windowTitle(), "Spanning Tree Port Table: 127.0.0.1");
         EXPECT_FALSE(w.EditButton->isEnabled());
         const auto ports = columnTexts(w.ListView1, 0);
         ASSERT_GT(ports.size(), 10u);

@@ -346,7 +346,9 @@ TEST(LearningConstraints, RowsTakeVlanAndSetFromTheirIndexAndTheDefaultsAreReadB
         auto* defaults = Find<TEditsPanel>(window, "ConstraintDefaultsPanel");
         ASSERT_NE(defaults, nullptr);
         EXPECT_EQ(qobject_cast<QLineEdit*>(defaults->Rows[0].ValueControl.data())->text(), "1");
-        EXPECT_EQ(qobject_cast<QLineEdit*>(defaults->Rows[1].ValueControl.data())->text(), "independent");
+        auto* type = qobject_cast<QComboBox*>(defaults->Rows[1].ValueControl.data());
+        ASSERT_NE(type, nullptr);
+        EXPECT_EQ(type->currentText(), "independent");
 
         // The rows are walked without the scalars; the scalars are read with their ".0".
         for (const auto& pdu : Logged("getnext"))
@@ -356,6 +358,23 @@ TEST(LearningConstraints, RowsTakeVlanAndSetFromTheirIndexAndTheDefaultsAreReadB
         ASSERT_EQ(gets.size(), 1u);
         EXPECT_EQ(VarbindsOf(gets[0]), (Varbinds{{"1.3.6.1.2.1.17.7.1.4.9.0", "NULL "},
                                                  {"1.3.6.1.2.1.17.7.1.4.10.0", "NULL "}}));
+
+        // The default type is written from its drop-down, alone, and read again after the
+        // reply; with no choice shown nothing is written.
+        auto* set = Find<QPushButton>(window, "ConstraintDefaultsSetButton");
+        ASSERT_NE(set, nullptr);
+        EXPECT_FALSE(set->autoDefault());
+        type->setCurrentIndex(-1);
+        ASSERT_TRUE(sim().clearLog());
+        set->click();
+        Choose(type, "independent");
+        set->click();
+        ASSERT_TRUE(waitUntil([&] { return !Logged("get").empty(); }));
+        const auto typeSets = Logged("set");
+        ASSERT_EQ(typeSets.size(), 1u);
+        EXPECT_EQ(VarbindsOf(typeSets[0]), (Varbinds{{"1.3.6.1.2.1.17.7.1.4.10.0", "INTEGER 1"}}));
+        ASSERT_TRUE(waitUntil([&] { return type->currentText() == "independent"; }));
+        ASSERT_TRUE(sim().clearLog());
 
         SelectRow(view, row);
         EditSelectedRow(table, 2, [](QWidget* type) { Choose(type, "independent"); });

@@ -22,6 +22,7 @@
 #include "classlib/messages.h"
 #include "platform/exception.h"
 #include "platform/sysutils.h"
+#include "snmplib/bind/listcolumns.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
 
@@ -279,6 +280,122 @@ TEST_F(BindCoreTest, ColumnsWidenWithinTheViewThatHoldsThemAll)
     const Walked narrow = walkInto(3000 - wide.Room + (wide.Headers + wide.Shown) / 2);
     EXPECT_LE(narrow.Shown, narrow.Room);
     EXPECT_GE(narrow.Shown, narrow.Room - 12) << "the room is used";
+}
+
+// A list whose headers are long and whose values are short: the values show whole first,
+// the headers share what is left (elided, the whole header in the tooltip), a resize shares
+// the new width again, and a column the user sized keeps its width.
+const VhSNMPObjectDesc SharedColumns[] = {
+    {"1.3.6.1.4.1.32473.99.8.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_NOTACCESS | SNMP_ACCESS_HIDDEN},
+    {"1.3.6.1.4.1.32473.99.8.1.8", "Address Of The Remote Management Station", SNMP_SYNTAX_IPADDRESS, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.8.1.3", "Type Of The Port In Its Module Slot", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.8.1.10", "Number Of Learned Addresses On The Port", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+    {"1.3.6.1.4.1.32473.99.8.1.2", "Description", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY},
+    {nullptr},
+};
+
+struct SharedList {
+    QWidget window;
+    QTreeWidget view{&window};
+    VhSNMPRequest2Edits r{&window};
+
+    explicit SharedList(const std::vector<std::vector<std::string>>& rows)
+    {
+        r.Request.VarList = VhSNMPVarList(SharedColumns, MVT_UMV, 1);
+        r.AttachListView(&view, false);
+        for (const auto& cells : rows) {
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                r.Request.VarList.GetItem(static_cast<int>(i))->Value = cells[i];
+            r.AddRow();
+        }
+    }
+    QHeaderView* header() { return view.header(); }
+    int value(int c) { return static_cast<QAbstractItemView&>(view).sizeHintForColumn(c); }
+    int full(int c) { return std::max(value(c), header()->sectionSizeHint(c)); }
+    int sum(int (SharedList::*width)(int))
+    {
+        int total = 0;
+        for (int c = 1; c < view.columnCount(); ++c)
+            total += (this->*width)(c);
+        return total;
+    }
+    // Sets the view's inner width and lets the resize arrive.
+    void room(int width)
+    {
+        view.resize(width + view.width() - view.viewport()->width(), 300);
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST(ListColumns, ShareTheViewByTheirValuesFirstAndTheirHeadersSecond)
+{
+    SharedList list({{"1", "192.168.100.200", "portType-1000BaseT", "3", "uplink"},
+                     {"2", "10.0.0.1", "portType-10GBaseX", "12", "core"}});
+    list.window.resize(2000, 400);
+    list.window.show();
+    QHeaderView* header = list.header();
+    list.room(list.sum(&SharedList::value) + 40);
+    ASSERT_LT(list.sum(&SharedList::value) + 40, list.sum(&SharedList::full)) << "the headers are the wide ones";
+    listcolumns::FitValues(&list.view);
+    EXPECT_EQ(header->sectionSize(0), 0) << "the hidden key column";
+    bool someHeaderElided = false;
+    for (int c = 1; c < list.view.columnCount(); ++c) {
+        EXPECT_GE(header->sectionSize(c), list.value(c)) << "column " << c << ": every value whole";
+        someHeaderElided |= header->sectionSize(c) < header->sectionSizeHint(c);
+        EXPECT_EQ(list.view.model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                  list.view.headerItem()->text(c));
+    }
+    EXPECT_TRUE(someHeaderElided);
+
+    // Wider: every column fits its header too; narrower again: the values still show whole.
+    list.room(list.sum(&SharedList::full) + 30);
+    for (int c = 1; c < list.view.columnCount(); ++c)
+        EXPECT_GE(header->sectionSize(c), list.full(c)) << "column " << c;
+    list.room(list.sum(&SharedList::value) + 10);
+    for (int c = 1; c < list.view.columnCount(); ++c)
+        EXPECT_GE(header->sectionSize(c), list.value(c)) << "column " << c;
+
+    // A width the user chose stays through a resize and the next fit.
+    header->resizeSection(2, 333);
+    list.room(list.sum(&SharedList::value) - list.value(2) + 333 + 60);
+    listcolumns::FitValues(&list.view);
+    EXPECT_EQ(header->sectionSize(2), 333);
+    EXPECT_GE(header->sectionSize(1), list.value(1));
+}
+
+// Where even the values do not fit, the narrow ones stay whole and every column in sight.
+TEST(ListColumns, WideValuesGiveWayFirstWhereTheValuesDoNotFit)
+{
+    const std::string wide(80, 'w');
+    SharedList list({{"1", "10.1.1.1", wide, "3", wide}});
+    list.window.resize(2000, 400);
+    list.window.show();
+    list.room(list.value(1) + list.value(3) + 200);
+    listcolumns::FitValues(&list.view);
+    QHeaderView* header = list.header();
+    EXPECT_GE(header->sectionSize(1), list.value(1));
+    EXPECT_GE(header->sectionSize(3), list.value(3));
+    int shown = 0;
+    for (int c = 1; c < list.view.columnCount(); ++c)
+        shown += header->sectionSize(c);
+    EXPECT_LE(shown, list.view.viewport()->width());
+}
+
+// A value of tens of thousands of octets is cut before it is measured or drawn; the list
+// keeps it whole.
+TEST(ListColumns, AVeryLongValueIsNeverLaidOutWhole)
+{
+    const std::string huge(65000, 'x');
+    SharedList list({{"1", "10.1.1.1", "portType-1", "3", huge}});
+    list.window.show();
+    listcolumns::FitValues(&list.view);
+    const QModelIndex cell = list.view.model()->index(0, 4);
+    EXPECT_EQ(cell.data().toString().size(), 65000);
+    QStyleOptionViewItem option;
+    option.initFrom(&list.view);
+    const int drawn = list.view.itemDelegate()->sizeHint(option, cell).width();
+    EXPECT_LT(drawn, list.view.fontMetrics().horizontalAdvance(QString(listcolumns::CellTextLimit + 50, 'x')));
+    EXPECT_LE(list.header()->sectionSize(4), listcolumns::MaxValueWidth);
 }
 
 TEST_F(BindCoreTest, SynchronousModeReturnsWhenTheExchangeIsOverAndRaisesFailures)
