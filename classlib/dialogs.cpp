@@ -101,8 +101,8 @@ int ShowMessageBox(const MessageRequest& request)
     // A short text makes a box narrower than its title ("Device Reboot" over "Are you
     // sure?"): the box keeps the title's width. QMessageBox sizes itself to its grid.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box.windowTitle()) +
-                               TitleBarDecorations;
+        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        const int titleWidth = title.horizontalAdvance(box.windowTitle()) + TitleBarDecorations;
         grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
                       1, grid->columnCount());
     }

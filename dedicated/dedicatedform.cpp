@@ -141,8 +141,8 @@ void TDedicatedForm::RunCreate()
 
 // ---- The first read in sight ----------------------------------------------------------------
 // Until the first read has ended (every request idle after FormCreate), the window shows a
-// busy cursor and a "Reading..." line over its top right corner, so that empty controls
-// and zeros are not taken for the switch's values.
+// busy cursor and a "Reading..." line in its middle, so that empty controls and zeros are
+// not taken for the switch's values.
 
 void TDedicatedForm::ShowReading(bool on)
 {
@@ -154,10 +154,11 @@ void TDedicatedForm::ShowReading(bool on)
             readingLabel_->setBackgroundRole(QPalette::ToolTipBase);
             readingLabel_->setForegroundRole(QPalette::ToolTipText);
             readingLabel_->setFrameShape(QFrame::Box);
-            readingLabel_->setMargin(3);
+            readingLabel_->setMargin(8);
         }
         readingLabel_->adjustSize();
-        readingLabel_->move(width() - readingLabel_->width() - 8, 8);
+        // In the middle, over the window's empty controls, as a busy indicator.
+        readingLabel_->move((width() - readingLabel_->width()) / 2, (height() - readingLabel_->height()) / 2);
         readingLabel_->raise();
         readingLabel_->show();
         setCursor(Qt::BusyCursor);

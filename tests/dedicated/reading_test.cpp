@@ -23,7 +23,7 @@ TEST(FirstRead, IsInSightUntilItHasEnded)
             EXPECT_TRUE(reading->isVisible());
             EXPECT_EQ(reading->text(), "Reading...");
             EXPECT_EQ(form.cursor().shape(), Qt::BusyCursor);
-            // Inside the window, at its top right corner.
+            // Inside the window, in its middle.
             EXPECT_TRUE(form.rect().contains(reading->geometry()));
             trqtest::saveScreenshot(&form, "dedicated_reading");
             seen = true;

@@ -109,7 +109,8 @@ TEST(Program, PrintsItsOptionsWhenAsked)
                                       withoutDisplay(QProcessEnvironment::systemEnvironment()), dir.path());
         ASSERT_TRUE(result.finished) << ask;
         EXPECT_EQ(result.exitCode, 0) << ask << result.errors.toStdString();
-        EXPECT_TRUE(result.output.startsWith(QLatin1String("Usage: trq3100 /I<address>"))) << result.output.toStdString();
+        EXPECT_TRUE(result.output.startsWith(QLatin1String("Usage: trq3100 /I<address>")))
+            << result.output.toStdString();
         for (const char* option : {"/I", "/R", "/W", "/v", "/t", "/c", "/d", "/m", "/l", "/n", "/A", "/P", "/a", "/p"})
             EXPECT_TRUE(result.output.contains(QLatin1String("\n  ") + QLatin1String(option) + QLatin1Char('<')))
                 << option;
