@@ -12,20 +12,57 @@
 # that writes the settings file are built.
 # Extra arguments of run.sh are passed to the program after these.
 #
-# Without a display the program runs on a private virtual display (xvfb-run), where nobody
-# can see it: it then saves a picture of its main window to build/run/main-window.png once
-# its first read has ended, and again every 5 seconds. Ctrl-C ends it.
+# Without a display the program runs on Qt's offscreen platform, where nobody can see it: it
+# then saves a picture of its main window to build/run/main-window.png once its first read
+# has ended, and again every 5 seconds; a start-up error ends it with its text on standard
+# error. Ctrl-C ends it. ./run.sh --help says more.
 set -euo pipefail
 cd "$(dirname "$0")"
-source scripts/deps.sh
-trq_install_deps
-trq_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-trq_refresh_autogen build
-cmake --build build --target trq3100 trq3100-sim trq3100-writesettings
 
-program=$PWD/build/mainwin/trq3100
-simulator=$PWD/build/sim/trq3100-sim
-writesettings=$PWD/build/mainwin/trq3100-writesettings
+usage() {
+    cat <<'EOF'
+Usage: ./run.sh [PROGRAM OPTIONS...]
+Installs the Debian packages that are missing, builds the program and the device simulator
+in build/ (the first build takes some minutes), starts the simulator on loopback and the
+program managing it over SNMPv2c:
+    trq3100 /I127.0.0.1 /Rmardle /Wquillon /v1 [PROGRAM OPTIONS...]
+Options given to run.sh follow these (build/mainwin/trq3100 --help lists them).
+
+Without a display (no DISPLAY or WAYLAND_DISPLAY) the program runs where nobody sees it and
+saves a picture of its main window to build/run/main-window.png after its first read and
+every 5 seconds; its message boxes are answered with their default button and their texts
+written to standard error. Ctrl-C ends the program and the simulator.
+
+run.sh ends with the program's exit status: 0 after a normal close, 1 after a start-up error.
+
+  -h, --help             print this text and end
+Environment:
+  TRQ_RUN_BUILD_DIR=DIR  use the programs already built in DIR: nothing is installed or built
+EOF
+}
+for argument in "$@"; do
+    case $argument in
+    -h | --help)
+        usage
+        exit 0
+        ;;
+    esac
+done
+
+if [ -n "${TRQ_RUN_BUILD_DIR:-}" ]; then
+    build=$(cd "$TRQ_RUN_BUILD_DIR" && pwd)
+else
+    source scripts/deps.sh
+    trq_install_deps
+    trq_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    trq_refresh_autogen build
+    cmake --build build --target trq3100 trq3100-sim trq3100-writesettings
+    build=$PWD/build
+fi
+
+program=$build/mainwin/trq3100
+simulator=$build/sim/trq3100-sim
+writesettings=$build/mainwin/trq3100-writesettings
 for binary in "$program" "$simulator" "$writesettings"; do
     if [ ! -x "$binary" ]; then
         echo "run.sh: $binary is not built; nothing to start."
@@ -33,7 +70,7 @@ for binary in "$program" "$simulator" "$writesettings"; do
     fi
 done
 
-picture_dir=$PWD/build/run
+picture_dir=$build/run
 rundir=$(mktemp -d /tmp/trq3100-run.XXXXXX)
 sim_pid=
 cleanup() {
@@ -95,12 +132,18 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     mkdir -p "$picture_dir"
     picture=$picture_dir/main-window.png
     rm -f "$picture"
-    echo "run.sh: there is no display, so the program runs on a private virtual display that nobody sees."
+    echo "run.sh: there is no display, so the program runs where nobody sees it."
     echo "run.sh: a picture of its main window goes to $picture once the first read has ended,"
     echo "run.sh: and is renewed every 5 seconds. Ctrl-C ends the program."
     echo "run.sh: to see and use the program, run ./run.sh in a desktop session or over X forwarding (ssh -X)."
-    TRQ3100_SNAPSHOT=$picture xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "${args[@]}" || status=$?
+    # Qt's offscreen platform draws the windows as a screen would, and answers every
+    # message box with its default button, its text on standard error: a start-up error
+    # ends the program instead of waiting for a click nobody can give.
+    TRQ3100_SNAPSHOT=$picture QT_QPA_PLATFORM=offscreen "$program" "${args[@]}" || status=$?
 else
     "$program" "${args[@]}" || status=$?
+fi
+if [ "$status" -ne 0 ]; then
+    echo "run.sh: trq3100 ended with status $status (its error is above)." >&2
 fi
 exit $status

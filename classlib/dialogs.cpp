@@ -1,10 +1,15 @@
 #include "classlib/dialogs.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QSpacerItem>
 #include <QWidget>
 
 #include "platform/sysutils.h"
@@ -16,6 +21,15 @@ MessageResponder& responder()
     static MessageResponder r;
     return r;
 }
+
+bool& echo()
+{
+    static bool on = false;
+    return on;
+}
+
+// Room a title bar takes beside its text: the window's icon and its buttons.
+constexpr int TitleBarDecorations = 140;
 
 struct ButtonMap {
     int code;
@@ -84,6 +98,14 @@ int ShowMessageBox(const MessageRequest& request)
     const int escape = escapeAnswer(request.buttons);
     if (contains(request.buttons, escape))
         box.setEscapeButton(toQtButton(escape));
+    // A short text makes a box narrower than its title ("Device Reboot" over "Are you
+    // sure?"): the box keeps the title's width. QMessageBox sizes itself to its grid.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        const int titleWidth = title.horizontalAdvance(box.windowTitle()) + TitleBarDecorations;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
     box.exec();
     const int answer = box.clickedButton() ? fromQtButton(box.standardButton(box.clickedButton())) : 0;
     return answer ? answer : escape;
@@ -133,13 +155,23 @@ MessageRecorder::MessageRecorder(int answer) : Answer(answer)
 
 MessageRecorder::~MessageRecorder() { SetMessageResponder(std::move(previous_)); }
 
+void SetMessageEcho(bool on) { echo() = on; }
+
 int ShowMessageRequest(const MessageRequest& request)
 {
+    if (echo()) {
+        std::string text = request.text;
+        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+            text.erase(at, 1);
+        std::fprintf(stderr, "%s: %s\n", request.title.c_str(), text.c_str());
+        std::fflush(stderr);
+    }
     if (const MessageResponder r = responder()) // a copy: the responder may replace itself
         return r(request);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
         QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        qWarning("message box \"%s\" answered without a person: %s", request.title.c_str(), request.text.c_str());
+        if (!echo())
+            qWarning("message box \"%s\" answered without a person: %s", request.title.c_str(), request.text.c_str());
         return request.defaultButton;
     }
     return ShowMessageBox(request);
@@ -158,7 +190,13 @@ int MessageBoxA(QWidget* owner, const std::string& text, const std::string& capt
     return ShowMessageRequest(request);
 }
 
-int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int /*helpContext*/)
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext)
+{
+    return MessageDlg(text, type, buttons, helpContext, 0);
+}
+
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int /*helpContext*/,
+               TMsgDlgButtons defaultButton)
 {
     MessageRequest request;
     request.title = ExecutableFileName();
@@ -173,10 +211,14 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
             request.buttons.push_back(o.code);
     if (request.buttons.empty())
         request.buttons.push_back(IDOK);
-    // The default is OK or Yes when offered, else the first button.
+    // The default is the one asked for when offered, else OK or Yes when offered, else the
+    // first button.
     request.defaultButton = contains(request.buttons, IDOK)    ? IDOK
                             : contains(request.buttons, IDYES) ? IDYES
                                                                : request.buttons.front();
+    for (const auto& o : order)
+        if ((defaultButton & buttons) == o.bit)
+            request.defaultButton = o.code;
     switch (type) {
     case mtWarning: request.icon = MessageIcon::Warning; break;
     case mtError: request.icon = MessageIcon::Error; break;
@@ -188,3 +230,13 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
 }
 
 void ShowMessage(const std::string& text) { MessageDlg(text, mtCustom, mbOK); }
+
+void KeepEnterFromButtons(QWidget* window)
+{
+    if (!window)
+        return;
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}

@@ -102,7 +102,21 @@ int ShowMessageBox(const MessageRequest& request);
 
 // The host's message box over owner (or the active window when null).
 int MessageBoxA(QWidget* owner, const std::string& text, const std::string& caption, unsigned flags);
-// The class library's message dialog, titled with the executable's file name.
+// The class library's message dialog, titled with the executable's file name. Enter
+// presses OK or Yes when offered, else the first button; a question whose OK or Yes
+// writes to the switch names its safe button (mbCancel, mbNo) as defaultButton instead.
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext,
+               TMsgDlgButtons defaultButton);
 // The class library's message with an OK button, titled with the executable's file name.
 void ShowMessage(const std::string& text);
+
+// While on, every box's title and text are also written to standard error (as
+// "title: text"), for a program whose boxes may have nobody to read them.
+void SetMessageEcho(bool on);
+
+// Enter in a window's edits presses no button: no push button of window is its default
+// button, and none becomes it when it takes the focus. Every dialog that edits what the
+// switch holds runs this before it is shown (a button added later needs another call).
+// Enter on a focused button does nothing; Space presses it.
+void KeepEnterFromButtons(QWidget* window);

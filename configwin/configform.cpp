@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "classlib/application.h"
+#include "classlib/dialogs.h"
 #include "classlib/formstyle.h"
 #include "classlib/messages.h"
 #include "classlib/panel.h"
@@ -153,6 +154,9 @@ void TConfigForm::customEvent(QEvent* event)
 
 void TConfigForm::showEvent(QShowEvent* event)
 {
+    // Before the dialog picks its default button: Enter in an edit must neither re-read
+    // (Refresh would throw away what was typed) nor write.
+    KeepEnterFromButtons(this);
     QDialog::showEvent(event);
     if (FirstReadPending) {
         FirstReadPending = false;

@@ -370,6 +370,7 @@ void TSNMPListViewPanel::RunRowWindow(const QString& caption, bool add)
     }
 
     const QPointer<QDialog> windowAlive(window);
+    KeepEnterFromButtons(window);
     window->exec();
 
     // The rows come back to the table window whatever happened meanwhile. A status list
@@ -409,7 +410,8 @@ void TSNMPListViewPanel::Delete(QObject*)
         return;
     const QPointer<TSNMPListViewPanel> self(this);
     const TFlagGuard busy(this, Deleting);
-    if (MessageDlg("Are you sure to delete it?", mtConfirmation, mbOKCancel) != mrOk)
+    // Enter answers Cancel: a row goes only when OK is chosen.
+    if (MessageDlg("Are you sure to delete it?", mtConfirmation, mbOKCancel, 0, mbCancel) != mrOk)
         return;
     // The dialog let everything run: look again. A walk still running is stopped first,
     // since it writes its rows into the values.

@@ -20,6 +20,8 @@ namespace {
 
 // How often a close that waits for the window's requests looks again.
 constexpr int CloseRetryMs = 10;
+// How often the "Reading..." line looks whether the first read has ended.
+constexpr int ReadingCheckMs = 20;
 
 } // namespace
 
@@ -84,10 +86,7 @@ void TKitDialog::showEvent(QShowEvent* event)
         return;
     Shown = true;
     // Enter in an edit must not press a button that writes to the switch.
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    KeepEnterFromButtons(this);
 }
 
 void TKitDialog::changeEvent(QEvent* event)
@@ -133,9 +132,51 @@ void TDedicatedForm::RunCreate()
 {
     if (closePending_ || created_)
         return;
+    ShowReading(true);
     RunHandler([this] { FormCreate(); });
     created_ = true;
     RunHandler([this] { FormActivate(); });
+    EndReadingWhenIdle();
+}
+
+// ---- The first read in sight ----------------------------------------------------------------
+// Until the first read has ended (every request idle after FormCreate), the window shows a
+// busy cursor and a "Reading..." line in its middle, so that empty controls and zeros are
+// not taken for the switch's values.
+
+void TDedicatedForm::ShowReading(bool on)
+{
+    if (on) {
+        if (!readingLabel_) {
+            readingLabel_ = new QLabel(QStringLiteral("Reading..."), this);
+            readingLabel_->setObjectName(QStringLiteral("ReadingLabel"));
+            readingLabel_->setAutoFillBackground(true);
+            readingLabel_->setBackgroundRole(QPalette::ToolTipBase);
+            readingLabel_->setForegroundRole(QPalette::ToolTipText);
+            readingLabel_->setFrameShape(QFrame::Box);
+            readingLabel_->setMargin(8);
+        }
+        readingLabel_->adjustSize();
+        // In the middle, over the window's empty controls, as a busy indicator.
+        readingLabel_->move((width() - readingLabel_->width()) / 2, (height() - readingLabel_->height()) / 2);
+        readingLabel_->raise();
+        readingLabel_->show();
+        setCursor(Qt::BusyCursor);
+        return;
+    }
+    if (readingLabel_)
+        readingLabel_->hide();
+    unsetCursor();
+}
+
+void TDedicatedForm::EndReadingWhenIdle()
+{
+    if (IsIdle() || closePending_) {
+        ShowReading(false);
+        return;
+    }
+    // An asynchronous first read: looked at again until its replies are in.
+    QTimer::singleShot(ReadingCheckMs, this, &TDedicatedForm::EndReadingWhenIdle);
 }
 
 bool TDedicatedForm::IsIdle() const

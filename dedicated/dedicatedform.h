@@ -20,7 +20,8 @@
 //
 // The life of a window: the menu handler creates it (the constructor loads the form and
 // scales it for large fonts), captions it and shows it modally. Once shown, the kit runs
-// FormCreate (requests, bindings, first read) and FormActivate, and FormActivate again
+// FormCreate (requests, bindings, first read; a busy cursor and a "Reading..." line show
+// until it has ended) and FormActivate, and FormActivate again
 // whenever the window becomes active. Handlers run through the kit (OnClick, OnChange,
 // AttachList's row handler): a failure they raise is shown in the message target. Reads
 // and writes go through Read and Write, which start nothing while the request is not idle
@@ -234,6 +235,8 @@ protected:
 private:
     friend class THandlerScope;
     void RunCreate();
+    void ShowReading(bool on);
+    void EndReadingWhenIdle();
     void TryFinishClose();
     void ApplyRowRules(const TRowControls& rows, bool selected);
 
@@ -241,6 +244,7 @@ private:
     std::vector<QPointer<TCompanionEditor>> editors_;
     std::vector<QPointer<QWidget>> rowButtons_;
     QTimer* closeTimer_ = nullptr;
+    QLabel* readingLabel_ = nullptr; // "Reading..." until the first read has ended
     int handlerDepth_ = 0;
     int closeResult_ = 0;
     bool created_ = false;

@@ -68,8 +68,9 @@ void TSpanningTreeAlgorithmForm::SetButtonClick()
         if (Guarded([this] { Write(Request, false); }))
             ReadAfterSet();
     } else if (choice == "enabled") {
-        if (MessageDlg("To enable STP may take a long time. Do you want to go on?", mtConfirmation, mbOKCancel) ==
-            mrOk)
+        // Enter answers Cancel: spanning tree is enabled only when OK is chosen.
+        if (MessageDlg("To enable STP may take a long time. Do you want to go on?", mtConfirmation, mbOKCancel, 0,
+                       mbCancel) == mrOk)
             EnableWithProgress();
         else
             Guarded([this] { Read(Request); });

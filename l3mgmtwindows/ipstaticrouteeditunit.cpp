@@ -120,7 +120,8 @@ bool TIpStaticRouteEditForm::AskForDefaultRoute(const std::string& question, QWi
 {
     // A default route comes only from "Add Default Route": OK closes the editor, Cancel
     // goes back to the entry; nothing is sent either way.
-    if (MessageDlg(question, mtConfirmation, mbOKCancel) == mrOk)
+    // Enter answers Cancel, back to the entry: what was typed is not thrown away.
+    if (MessageDlg(question, mtConfirmation, mbOKCancel, 0, mbCancel) == mrOk)
         reject();
     else
         Fail({}, focus);

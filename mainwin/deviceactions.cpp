@@ -31,9 +31,10 @@ const VhSNMPObjectDesc SystemResetObjects[] = {
 
 } // namespace
 
-const TDeviceAction SaveChangesAction = {
-    "Are you sure?\nIt will spend a lot time !\nPlease wait !", "Device Save Changes", SaveConfigureObjects, "3"};
-const TDeviceAction RebootAction = {"Are you sure?", "Device Reboot", SystemResetObjects, "2"};
+const TDeviceAction SaveChangesAction = {"Are you sure?\nIt will spend a lot time !\nPlease wait !",
+                                         "Device Save Changes", SaveConfigureObjects, "3", MB_ICONINFORMATION};
+// A cold start cuts every port off: the question carries the warning icon.
+const TDeviceAction RebootAction = {"Are you sure?", "Device Reboot", SystemResetObjects, "2", MB_ICONWARNING};
 
 void TMainForm::SaveChanges1Click() { RunDeviceAction(SaveChangesAction); }
 
@@ -44,7 +45,8 @@ void TMainForm::RunDeviceAction(const TDeviceAction& action)
     // One action at a time: the window stays usable while the switch answers.
     if (deviceActionRunning_)
         return;
-    if (MessageBoxA(this, action.Question, action.Caption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
+    // Enter answers Cancel: the switch is written only when OK is chosen.
+    if (MessageBoxA(this, action.Question, action.Caption, MB_OKCANCEL | action.Icon | MB_DEFBUTTON2) != IDOK)
         return;
 
     struct TRunning {

@@ -69,6 +69,8 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner)
     });
     connect(btnOk, &QPushButton::clicked, this, &TfrmConfigSNMP::btnOkClick);
     connect(btnExit, &QPushButton::clicked, this, &TfrmConfigSNMP::btnExitClick);
+    // Enter in a field writes nothing and closes nothing: OK is clicked or pressed with Space.
+    KeepEnterFromButtons(this);
     FormCreate();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <utility>
 
 #include "classlib/application.h"
 #include "classlib/dialogs.h"
@@ -187,6 +191,12 @@ void TMainForm::BuildLayout()
     statusPanel0_->setObjectName(QLatin1String("StatusBarPanel0"));
     statusPanel0_->setMinimumWidth(50);
     bar->addWidget(statusPanel0_, 1);
+    notice_ = new QLabel(bar);
+    notice_->setObjectName(QLatin1String("StatusBarNotice"));
+    notice_->setTextFormat(Qt::PlainText);
+    notice_->setMinimumWidth(50);
+    bar->addWidget(notice_, 1);
+    notice_->hide();
     setStatusBar(bar);
 
     Timer1 = new QTimer(this);
@@ -203,6 +213,60 @@ void TMainForm::BuildLayout()
 std::string TMainForm::StatusText() const { return fromQt(statusPanel0_->text()); }
 
 void TMainForm::SetStatusText(const std::string& text) { statusPanel0_->setText(toQt(text)); }
+
+namespace {
+
+// Watches the whole program for the user's next key or mouse button, then runs its action
+// once and goes.
+class TNextActionWatch : public QObject {
+public:
+    TNextActionWatch(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonPress:
+            if (action_) {
+                // Once: the action may end this watch.
+                const std::function<void()> action = std::move(action_);
+                action_ = nullptr;
+                action();
+            }
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
+
+void TMainForm::ShowNotice(const std::string& text)
+{
+    delete noticeEnder_;
+    noticeEnder_ = nullptr;
+    notice_->setText(toQt(text));
+    notice_->setToolTip(toQt(text));
+    notice_->setVisible(!text.empty());
+    statusPanel0_->setVisible(text.empty());
+    if (!text.empty())
+        noticeEnder_ = new TNextActionWatch(this, [this] {
+            noticeEnder_->deleteLater();
+            noticeEnder_ = nullptr;
+            ShowNotice("");
+        });
+}
+
+std::string TMainForm::NoticeText() const { return notice_->isHidden() ? std::string() : fromQt(notice_->text()); }
 
 QAction* TMainForm::MenuItem(const std::string& name) const
 {

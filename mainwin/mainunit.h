@@ -35,6 +35,7 @@ struct TDeviceAction {
     const char* Caption;
     const VhSNMPObjectDesc* Objects; // one scalar
     const char* Value;               // the value set
+    unsigned Icon;                   // the confirmation's icon (MB_ICON...)
 };
 extern const TDeviceAction SaveChangesAction;
 extern const TDeviceAction RebootAction;
@@ -94,6 +95,12 @@ public:
     // Status bar panel 0: the main window's message line.
     std::string StatusText() const;
     void SetStatusText(const std::string& text);
+    // A notice for the user in panel 0's place that the polls do not overwrite: it stays
+    // until the user's next action (a key or mouse button pressed in any of the program's
+    // windows), then panel 0 shows again with its latest text. An empty text ends it.
+    void ShowNotice(const std::string& text);
+    // The notice shown, or "".
+    std::string NoticeText() const;
 
     // A menu item (of the menu bar or the port popup) by its name, or null.
     QAction* MenuItem(const std::string& name) const;
@@ -126,11 +133,12 @@ public:
 
     // ---- Sibling tools (siblingtools.cpp) ----
     // Starts the host's MIB tool of the page argument ("/TMIB_IFTable") for this switch;
-    // a tool that cannot be started is not reported.
+    // a tool that cannot be started is named in a notice (ShowNotice), after the host's
+    // status text.
     void LaunchMibTool(const std::string& page);
     // The tool's program and its options, one element each: "/I", "/R", "/W", the page,
     // then the SNMPv3 options when the switch is managed with SNMPv3. Shows "No Path!" or
-    // "OpenView : File Path Error!" in status bar panel 0 when the host cannot be told.
+    // "OpenView : File Path Error!" as a notice when the host cannot be told.
     std::vector<std::string> BuildToolCommandLine(const std::string& page);
 
     // ---- Device actions and help (deviceactions.cpp) ----
@@ -241,6 +249,8 @@ private:
     void RunDeviceAction(const TDeviceAction& action);
 
     QLabel* statusPanel0_ = nullptr;
+    QLabel* notice_ = nullptr;       // in panel 0's place while a notice stands
+    QObject* noticeEnder_ = nullptr; // ends the notice at the user's next action
     bool startupStopped_ = false;
     bool deviceActionRunning_ = false;
     UnitRows builtRows_;        // the units the shown view was built from

@@ -25,6 +25,8 @@ TModuleBasicConfigurationForm::TModuleBasicConfigurationForm(QWidget* owner) : Q
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(BitBtn1, &QPushButton::clicked, this, &TModuleBasicConfigurationForm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TModuleBasicConfigurationForm::BitBtn2Click);
+    // Enter in the edit does not press Set, which closes the window.
+    KeepEnterFromButtons(this);
 }
 
 void TModuleBasicConfigurationForm::showEvent(QShowEvent* event)

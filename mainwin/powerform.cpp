@@ -84,6 +84,11 @@ void TPowerForm::FormCreate()
         } catch (const std::exception& e) {
             if (MainForm)
                 MainForm->SetStatusText(e.what());
+            // A read that cannot even be sent (a host name that does not resolve) shows
+            // the pictures of a switch that does not answer, as a time-out does.
+            VhSNMPError unanswered;
+            unanswered.Code = VHSNMP_ERR_TIMED_OUT;
+            (this->*complete)(request, &unanswered);
         }
     };
     startRead(

@@ -8,7 +8,8 @@
 // again (RefreshChassis) and, when the poll fails, calls both completion handlers with a
 // time-out (-405) so that the pictures show it.
 //
-// Pictures: a power supply is on (image 0), off (1: also after a time-out) or in another
+// Pictures: a power supply is on (image 0), off (1: also after a time-out, or when its read
+// cannot be sent, as for a host name that does not resolve) or in another
 // state or unreadable (2). Fans: FanImage1 and FanImage2 (under "Leftside Fan") show the
 // fans 1 and 2 of fan unit 1, FanImage3 and FanImage4 (under "Rightside Fan") those of fan
 // unit 2: working (image 0), not known (1: no row for the fan, status "other", a

@@ -76,7 +76,7 @@ std::vector<std::string> TMainForm::BuildToolCommandLine(const std::string& page
     const std::string tool = page.size() > 2 ? page.substr(2, page.find('_', 2) - 2) : std::string();
     const TToolLookup lookup = LookUpTool(tool);
     if (!lookup.Status.empty())
-        SetStatusText(lookup.Status);
+        ShowNotice(lookup.Status);
 
     std::vector<std::string> args = {lookup.FullPath.empty() ? ToolProgram(tool) : lookup.FullPath,
                                      "/I" + DeviceAddress, "/R" + ReadCommunity, "/W" + WriteCommunity, page};
@@ -108,10 +108,23 @@ std::vector<std::string> TMainForm::BuildToolCommandLine(const std::string& page
 
 void TMainForm::LaunchMibTool(const std::string& page)
 {
-    // The tool runs on its own: nothing waits for it, and a tool that cannot be started is
-    // not reported.
+    // The tool runs on its own: nothing waits for it. One that cannot be started is named
+    // after the host's status text, which stays until the user's next action: otherwise
+    // the item would seem to do nothing.
     try {
-        WinExec(BuildToolCommandLine(page), SW_SHOW);
+        const std::vector<std::string> args = BuildToolCommandLine(page);
+        const unsigned started = WinExec(args, SW_SHOW);
+        if (started > 31)
+            return;
+        const std::string tool = page.size() > 2 ? page.substr(2, page.find('_', 2) - 2) : std::string();
+        const std::string& program = args.front();
+        const std::string where = program.find('/') == std::string::npos
+                                      ? "neither beside the program nor on the PATH"
+                                      : "no " + program;
+        const std::string why = started == ERROR_FILE_NOT_FOUND
+                                    ? "The tool \"" + tool + "\" is not installed (" + where + ")."
+                                    : "The tool \"" + tool + "\" (" + program + ") cannot be started.";
+        ShowNotice(NoticeText().empty() ? why : NoticeText() + " " + why);
     } catch (const std::exception&) {
     }
 }

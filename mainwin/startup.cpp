@@ -11,6 +11,7 @@
 
 #include "classlib/dialogs.h"
 #include "mainwin/settingsfile.h"
+#include "platform/exception.h"
 #include "platform/registry.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmperror.h"
@@ -183,47 +184,89 @@ TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TComman
         if (targets.CfgFileFound)
             ReadSettingsFile(file, targets, &reported);
 
-        if (startsWith(argument, "/R")) {
-            defaults.Security.ReadCommunity = value;
-            texts.ReadCommunity = value;
-        } else if (startsWith(argument, "/W")) {
-            defaults.Security.WriteCommunity = value;
-            texts.WriteCommunity = value;
-        } else if (startsWith(argument, "/v")) {
-            defaults.Security.Version = static_cast<uint8_t>(StrToInt(value));
-            texts.Version = IntToStr(static_cast<int8_t>(defaults.Security.Version));
-        } else if (texts.Version == "3" || defaults.Security.Version == 3) {
-            if (startsWith(argument, "/t")) {
-                defaults.Device.Port = static_cast<uint16_t>(StrToInt(value));
-                texts.AgentPort = IntToStr(defaults.Device.Port);
-            } else if (startsWith(argument, "/c")) {
-                given(value, defaults.Scope.ContextName, texts.ContextName, flags.ContextName);
-            } else if (startsWith(argument, "/d")) {
-                defaults.Scope.ContextEngineID = value;
-                texts.ContextEngineID = value;
-            } else if (startsWith(argument, "/m")) {
-                defaults.Security.SecurityModel = StrToInt(value);
-                texts.SecurityModel = IntToStr(defaults.Security.SecurityModel);
-            } else if (startsWith(argument, "/l")) {
-                defaults.Security.SecurityLevel = StrToInt(value);
-                if (defaults.Security.SecurityLevel != 0) {
-                    flags.SecurityLevel = true;
-                    texts.SecurityLevel = IntToStr(defaults.Security.SecurityLevel);
+        // A number that is not one names its option: the user sees what to mend.
+        try {
+            if (startsWith(argument, "/R")) {
+                defaults.Security.ReadCommunity = value;
+                texts.ReadCommunity = value;
+            } else if (startsWith(argument, "/W")) {
+                defaults.Security.WriteCommunity = value;
+                texts.WriteCommunity = value;
+            } else if (startsWith(argument, "/v")) {
+                defaults.Security.Version = static_cast<uint8_t>(StrToInt(value));
+                texts.Version = IntToStr(static_cast<int8_t>(defaults.Security.Version));
+            } else if (texts.Version == "3" || defaults.Security.Version == 3) {
+                if (startsWith(argument, "/t")) {
+                    defaults.Device.Port = static_cast<uint16_t>(StrToInt(value));
+                    texts.AgentPort = IntToStr(defaults.Device.Port);
+                } else if (startsWith(argument, "/c")) {
+                    given(value, defaults.Scope.ContextName, texts.ContextName, flags.ContextName);
+                } else if (startsWith(argument, "/d")) {
+                    defaults.Scope.ContextEngineID = value;
+                    texts.ContextEngineID = value;
+                } else if (startsWith(argument, "/m")) {
+                    defaults.Security.SecurityModel = StrToInt(value);
+                    texts.SecurityModel = IntToStr(defaults.Security.SecurityModel);
+                } else if (startsWith(argument, "/l")) {
+                    defaults.Security.SecurityLevel = StrToInt(value);
+                    if (defaults.Security.SecurityLevel != 0) {
+                        flags.SecurityLevel = true;
+                        texts.SecurityLevel = IntToStr(defaults.Security.SecurityLevel);
+                    }
+                } else if (startsWith(argument, "/n")) {
+                    defaults.Security.SecurityName = value;
+                    texts.SecurityName = value;
+                } else if (startsWith(argument, "/A")) {
+                    given(value, defaults.Security.AuthPassword, texts.AuthPassword, flags.AuthPassword);
+                } else if (startsWith(argument, "/P")) {
+                    given(value, defaults.Security.PrivPassword, texts.PrivPassword, flags.PrivPassword);
+                } else if (startsWith(argument, "/a")) {
+                    protocol(value, defaults.Security.AuthProtocol, texts.AuthProtocol, flags.AuthProtocol);
+                } else if (startsWith(argument, "/p")) {
+                    protocol(value, defaults.Security.PrivProtocol, texts.PrivProtocol, flags.PrivProtocol);
                 }
-            } else if (startsWith(argument, "/n")) {
-                defaults.Security.SecurityName = value;
-                texts.SecurityName = value;
-            } else if (startsWith(argument, "/A")) {
-                given(value, defaults.Security.AuthPassword, texts.AuthPassword, flags.AuthPassword);
-            } else if (startsWith(argument, "/P")) {
-                given(value, defaults.Security.PrivPassword, texts.PrivPassword, flags.PrivPassword);
-            } else if (startsWith(argument, "/a")) {
-                protocol(value, defaults.Security.AuthProtocol, texts.AuthProtocol, flags.AuthProtocol);
-            } else if (startsWith(argument, "/p")) {
-                protocol(value, defaults.Security.PrivProtocol, texts.PrivProtocol, flags.PrivProtocol);
             }
+        } catch (const EConvertError& e) {
+            throw EConvertError(argument.substr(0, 2) + ": " + e.Message, e.HelpContext);
         }
     }
     // Without an address there is no device to manage.
     return addressGiven ? TCommandLineResult::Done : TCommandLineResult::NoAddress;
+}
+
+// ---- Usage ----
+
+bool IsUsageRequest(const std::vector<std::string>& arguments)
+{
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::string& a) { return a == "--help" || a == "-h" || a == "/?"; });
+}
+
+std::string UsageText()
+{
+    return "Usage: trq3100 /I<address> [/R<community>] [/W<community>] [/v<version>] [SNMPv3 options]\n"
+           "Manages one TRQ-3100 switch over SNMP. One option per argument, its value written\n"
+           "directly after its two characters (/I10.1.1.7, /Rpublic).\n"
+           "\n"
+           "  /I<address>    the switch: an IPv4 or IPv6 address or a host name; comes first\n"
+           "  /R<community>  read community (default mardle)\n"
+           "  /W<community>  write community (default quillon)\n"
+           "  /v<version>    SNMP version: 0 SNMPv1 (default), 1 SNMPv2c, 3 SNMPv3\n"
+           "With SNMPv3 (/v3, or a settings file that says so) also:\n"
+           "  /t<port>       the switch's UDP port (default 161)\n"
+           "  /n<name>       security name (the USM user)\n"
+           "  /l<level>      security level: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
+           "  /a<protocol>   authentication protocol: 1 none, 2 MD5, 3 SHA-1\n"
+           "  /A<phrase>     authentication pass phrase\n"
+           "  /p<protocol>   privacy protocol: 1 none, 2 DES\n"
+           "  /P<phrase>     privacy pass phrase\n"
+           "  /c<name>       context name\n"
+           "  /d<id>         context engine ID\n"
+           "  /m<model>      security model (3 USM)\n"
+           "  --help, -h, /? print this text and end\n"
+           "\n"
+           "The settings file <address>.cfg (written by the SNMP settings window) is read again\n"
+           "before every option but /I: its port, version and SNMPv3 settings replace those of\n"
+           "earlier options. Numbers must be decimal integers; a start-up error ends the program\n"
+           "with exit status 1.\n";
 }

@@ -106,10 +106,16 @@ struct TCommandLineTargets {
 // argument. Before every argument but "/I" the device's settings file is read (when it
 // exists; ReadSettingsFile, mainwin/settingsfile.h), so its values replace what earlier
 // options set; each problem of the file is reported once. Numeric options that are not
-// numbers raise EConvertError.
+// numbers raise EConvertError, its text led by the option ("/v: 'abc' is not a valid
+// integer value").
 // Stops at the first argument that fails (BadAddress, UnknownPlatform); NoAddress when
 // every argument was read and none gave the address.
 TCommandLineResult ReadCommandLine(const TCommandLineInput& input, const TCommandLineTargets& targets);
+
+// Whether the arguments ask for the usage text: one of them is "--help", "-h" or "/?".
+bool IsUsageRequest(const std::vector<std::string>& arguments);
+// The usage text: every option of the command line, one a line, ending with a line break.
+std::string UsageText();
 
 // The message texts.
 inline constexpr char MSG_NO_PARAMETER[] = "No parameter input";

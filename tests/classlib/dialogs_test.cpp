@@ -1,6 +1,9 @@
 #include "classlib/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -59,6 +62,62 @@ TEST_F(DialogsTest, MessageDlgIsTitledWithTheExecutableName)
     EXPECT_EQ(boxes.Shown[2].title, "classlib_dialogs_test");
     EXPECT_EQ(boxes.Shown[2].buttons, (std::vector<int>{IDOK}));
     EXPECT_EQ(boxes.Shown[2].icon, MessageIcon::None);
+}
+
+// A question whose OK or Yes writes names its safe button: Enter then answers with it.
+TEST_F(DialogsTest, AQuestionCanNameTheButtonEnterPresses)
+{
+    const struct {
+        TMsgDlgButtons buttons;
+        TMsgDlgButtons asked;
+        int defaultButton;
+    } cases[] = {
+        {mbOKCancel, mbCancel, IDCANCEL},
+        {mbYesNo, mbNo, IDNO},
+        {mbYesNoCancel, mbCancel, IDCANCEL},
+        {mbOKCancel, 0, IDOK},    // none asked: OK
+        {mbOKCancel, mbNo, IDOK}, // one not offered: as if none was asked
+    };
+    for (const auto& c : cases) {
+        boxes.Shown.clear();
+        MessageDlg("Are you sure to delete it?", mtConfirmation, c.buttons, 0, c.asked);
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].defaultButton, c.defaultButton) << c.buttons << " " << c.asked;
+    }
+}
+
+// Enter in an edit of a dialog presses its first button, unless the dialog keeps Enter from
+// its buttons: then nothing is pressed, and Space still presses a button.
+TEST(Dialogs, KeepEnterFromButtonsLeavesEnterToTheEdit)
+{
+    for (const bool kept : {false, true}) {
+        QDialog dialog;
+        auto* edit = new QLineEdit(&dialog);
+        auto* refresh = new QPushButton("Refresh", &dialog);
+        auto* set = new QPushButton("Set", &dialog);
+        refresh->move(0, 30);
+        set->move(0, 60);
+        int refreshed = 0, sets = 0;
+        QObject::connect(refresh, &QPushButton::clicked, [&] { ++refreshed; });
+        QObject::connect(set, &QPushButton::clicked, [&] { ++sets; });
+        if (kept)
+            KeepEnterFromButtons(&dialog);
+        dialog.show();
+        edit->setFocus();
+        QTest::keyClicks(edit, "999");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_Enter);
+        EXPECT_EQ(refreshed, kept ? 0 : 2) << kept;
+        EXPECT_EQ(sets, 0);
+        EXPECT_EQ(edit->text(), "999");
+        if (kept) {
+            set->setFocus();
+            QTest::keyClick(set, Qt::Key_Return);
+            EXPECT_EQ(sets, 0);
+            QTest::keyClick(set, Qt::Key_Space);
+            EXPECT_EQ(sets, 1);
+        }
+    }
 }
 
 TEST(Dialogs, WithoutResponderOffscreenAnswersTheDefault)

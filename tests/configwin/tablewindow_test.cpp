@@ -330,6 +330,7 @@ TEST_F(TableWindowTest, DeleteSendsExactlyTheDeleteLabelAtTheSelectedRowAndReads
         ASSERT_EQ(cancel.Shown.size(), 1u);
         EXPECT_EQ(cancel.Shown[0].text, "Are you sure to delete it?");
         EXPECT_EQ(cancel.Shown[0].buttons, (std::vector<int>{IDOK, IDCANCEL}));
+        EXPECT_EQ(cancel.Shown[0].defaultButton, IDCANCEL); // Enter deletes nothing
     }
     EXPECT_TRUE(sets().empty());
 

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -18,6 +21,7 @@
 #include "classlib/help.h"
 #include "snmplib/engine/snmperrs.h"
 #include "snmplib/snmperror.h"
+#include "screenshot.h"
 
 using namespace mainsim;
 
@@ -69,13 +73,15 @@ struct ActionCase {
     const char* item;
     const char* question;
     const char* caption;
+    MessageIcon icon;
     Varbinds set;
 };
 
 const ActionCase Actions[] = {
     {"SaveChanges1", "Are you sure?\nIt will spend a lot time !\nPlease wait !", "Device Save Changes",
-     {{"1.3.6.1.4.1.32473.12.1.2.6.0", "INTEGER 3"}}},
-    {"Reboot1", "Are you sure?", "Device Reboot", {{"1.3.6.1.4.1.32473.12.1.2.3.0", "INTEGER 2"}}},
+     MessageIcon::Information, {{"1.3.6.1.4.1.32473.12.1.2.6.0", "INTEGER 3"}}},
+    {"Reboot1", "Are you sure?", "Device Reboot", MessageIcon::Warning,
+     {{"1.3.6.1.4.1.32473.12.1.2.3.0", "INTEGER 2"}}},
 };
 
 TEST(DeviceActions, OkSendsExactlyOneSetAndCancelSendsNothing)
@@ -91,9 +97,41 @@ TEST(DeviceActions, OkSendsExactlyOneSetAndCancelSendsNothing)
             EXPECT_EQ(asked.text, action.question);
             EXPECT_EQ(asked.title, action.caption);
             EXPECT_EQ(asked.buttons, (std::vector<int>{IDOK, IDCANCEL}));
-            EXPECT_EQ(asked.icon, MessageIcon::Information);
+            EXPECT_EQ(asked.icon, action.icon);
+            EXPECT_EQ(asked.defaultButton, IDCANCEL); // Enter writes nothing
             EXPECT_EQ(LoggedSets(), answer == IDOK ? std::vector<Varbinds>{action.set} : std::vector<Varbinds>{});
         }
+    }
+}
+
+// The box on the screen: Enter answers Cancel and nothing is sent; the box is as wide as
+// its title needs.
+TEST(DeviceActions, EnterInTheConfirmationSendsNothing)
+{
+    for (const ActionCase& action : Actions) {
+        SCOPED_TRACE(action.item);
+        ASSERT_TRUE(sim().clearLog());
+        int answer = -1;
+        bool seen = false;
+        const MessageResponder previous = SetMessageResponder([&](const MessageRequest& request) {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                seen = true;
+                EXPECT_EQ(box->windowTitle().toStdString(), action.caption);
+                EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
+                trqtest::saveScreenshot(box, QString("deviceaction_") + action.item);
+                QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+                QTest::keyClick(focus, Qt::Key_Return);
+            });
+            answer = ShowMessageBox(request);
+            return answer;
+        });
+        Click(action.item);
+        SetMessageResponder(previous);
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(answer, IDCANCEL);
+        EXPECT_EQ(LoggedSets(), std::vector<Varbinds>{});
     }
 }
 

@@ -4,12 +4,18 @@
 // to it is swept too; CTest runs the binary in shards.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
 
 #include "configwin/configform.h"
 #include "configwin/ctrlbtnpanel.h"
+#include "configwin/listviewpanel.h"
 #include "configwin/snmpeditorpanel.h"
+#include "configwin/snmplistviewpanel.h"
 #include "mainsim.h"
 #include "mainwin/catalogue.h"
 #include "mainwin/genericwindow.h"
@@ -159,6 +165,153 @@ TEST_P(GenericWindow, TheSimulatorRefusesWhatTheWindowCannotWrite)
         }
     }
 }
+
+// ---- Enter ---------------------------------------------------------------------------------
+// Once, over SNMPv2c: what Enter does does not hang on the version.
+#if !defined(TRQ_SWEEP_USM_AUTHPRIV) && !defined(TRQ_SWEEP_V1)
+
+// What a value control shows: an edit's text, a drop-down list's label, a list's current row.
+QString ShownValue(QWidget* control)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->currentText();
+    if (auto* view = qobject_cast<QTreeWidget*>(control))
+        return QString::number(view->topLevelItemCount()) + "/" +
+               (view->currentItem() ? view->currentItem()->text(0) : QString());
+    return {};
+}
+
+// The first value control of a window that the user can change: an editable line edit or
+// an enabled drop-down list with more than one label; null when there is none.
+QWidget* ChangeableValue(QWidget* window)
+{
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->objectName().startsWith(QLatin1String("ValueControl")) || !control->isVisible() ||
+            !control->isEnabled())
+            continue;
+        if (auto* edit = qobject_cast<QLineEdit*>(control); edit && !edit->isReadOnly())
+            return edit;
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->count() > 1)
+            return combo;
+    }
+    return nullptr;
+}
+
+// Types into the control (a digit after the text, or the next label) and presses Enter in
+// it. Returns what the control held before Enter.
+QString TypeAndPressEnter(QWidget* control)
+{
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->end(false);
+        QTest::keyClicks(edit, "7");
+        if (edit->text().isEmpty())
+            QTest::keyClicks(edit, "a");
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+    }
+    const QString before = ShownValue(control);
+    QTest::keyClick(control, Qt::Key_Return);
+    QTest::keyClick(control, Qt::Key_Enter);
+    return before;
+}
+
+// Every PDU the program sent since the log was cleared, once the simulator has answered a
+// get sent after them (a Refresh that Enter pressed would be logged before it).
+std::vector<trqtest::PduLogEntry> SentSinceCleared()
+{
+    const VhSNMPObjectDesc marker[] = {{"1.3.6.1.2.1.1.3", "marker", SNMP_SYNTAX_TIMETICKS, SNMP_ACCESS_READONLY}, {}};
+    VhSNMPRequest request;
+    request.LoadDefaults();
+    request.VarList = VhSNMPVarList(marker, SVT_SV, 0);
+    EXPECT_NO_THROW(request.Get(true));
+    std::vector<trqtest::PduLogEntry> sent = sim().pduLog();
+    EXPECT_FALSE(sent.empty());
+    if (!sent.empty())
+        sent.pop_back(); // the marker
+    return sent;
+}
+
+std::string Described(const std::vector<trqtest::PduLogEntry>& pdus)
+{
+    std::string text;
+    for (const auto& pdu : pdus)
+        text += pdu.type + (pdu.varbinds.empty() ? std::string() : " " + pdu.varbinds.front().oid) + "; ";
+    return text;
+}
+
+bool AnyWritable(const TCatalogueRecord& record)
+{
+    for (int i = record.KeyCount; record.Objects[i].Oid; ++i)
+        if (record.Objects[i].Access & SNMP_ACCESS_WRITEONLY)
+            return true;
+    return false;
+}
+
+// Enter in a value the user typed neither re-reads (which would throw the typed value
+// away) nor writes nor closes the window: in a scalar window, in a table window's list and
+// in its edit (or add) window.
+TEST_P(GenericWindow, EnterKeepsWhatWasTypedAndSendsNothing)
+{
+    const TCatalogueRecord& record = *GetParam();
+    if (!AnyWritable(record))
+        GTEST_SKIP() << "nothing to type in";
+    MessageRecorder boxes(IDCANCEL);
+    std::unique_ptr<StandInPortButton> port;
+    if (record.Kind == MENU_PORT_EDITOR)
+        port = std::make_unique<StandInPortButton>(70);
+    // The generic window is idle; the window Enter was pressed in is still open.
+    const auto expectNothingSent = [&](QDialog* generic, QDialog* window, QWidget* control, const QString& typed) {
+        EXPECT_EQ(Described(SentSinceCleared()), "");
+        EXPECT_EQ(ShownValue(control), typed);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(Idle(generic));
+    };
+    const bool opened = withModal(record.MenuItem, [&](QDialog* window) {
+        TConfigForm* form = Generic(window);
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(firstReadDone(form));
+        if (TSNMPListViewPanel* table = TablePanel(window)) {
+            QTreeWidget* view = table->ListViewPanel->ListView;
+            ASSERT_TRUE(sim().clearLog());
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_Return);
+            expectNothingSent(window, window, view, ShownValue(view));
+            const bool rows = view->topLevelItemCount() > 0;
+            QPushButton* open = rows ? table->ButtonPanel->EditButton : table->ButtonPanel->AddButton;
+            if (rows)
+                SelectRow(view, 0);
+            if (open->isHidden() || !open->isEnabled())
+                return;
+            const bool edited = withModal([open] { open->click(); }, [&](QDialog* rowWindow) {
+                QWidget* control = ChangeableValue(rowWindow);
+                if (!control)
+                    control = rowWindow;
+                SCOPED_TRACE((rows ? "edit window: " : "add window: ") + control->objectName().toStdString());
+                ASSERT_TRUE(sim().clearLog());
+                const QString typed = TypeAndPressEnter(control);
+                expectNothingSent(window, rowWindow, control, typed);
+            });
+            EXPECT_TRUE(edited);
+            ASSERT_TRUE(waitUntil([&] { return Idle(window); }));
+            return;
+        }
+        // A window whose writable rows are all panels of check boxes: Enter in the window.
+        QWidget* control = ChangeableValue(window);
+        if (!control)
+            control = window;
+        SCOPED_TRACE(control->objectName().toStdString());
+        ASSERT_TRUE(sim().clearLog());
+        const QString typed = TypeAndPressEnter(control);
+        expectNothingSent(window, window, control, typed);
+        trqtest::saveScreenshot(window, QString(kPicturePrefix) + "enter_" + record.MenuItem);
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;
+}
+#endif
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, GenericWindow, ::testing::ValuesIn(AllRecords()),
                          [](const ::testing::TestParamInfo<const TCatalogueRecord*>& info) {

@@ -8,6 +8,7 @@
 #include "mainwin/powerform.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
+#include "snmplib/defaults.h"
 #include "snmplib/snmperror.h"
 
 namespace {
@@ -96,6 +97,23 @@ TEST_F(PowerWindow, AFailedPollShowsTheTimeOutPicturesAndItsMessage)
     EXPECT_EQ(form->StatusText(), SnmpErrorText(VHSNMP_ERR_BAD_ADDRESS));
     EXPECT_FALSE(form->PollRunning);
     EXPECT_TRUE(form->Timer1->isActive());
+}
+
+// A read that cannot even be sent (a host name that does not resolve) shows what a switch
+// that does not answer shows: grey pictures, never none.
+TEST_F(PowerWindow, AReadThatCannotBeSentShowsTheTimeOutPictures)
+{
+    start();
+    ASSERT_TRUE(readsDone());
+    const std::string address = VhSNMPDefaults.Device.Address;
+    VhSNMPDefaults.Device.Address = "no address";
+    TPowerForm window(nullptr);
+    VhSNMPDefaults.Device.Address = address;
+    EXPECT_EQ(window.PowerImageIndexes, (Power{1, 1}));
+    EXPECT_EQ(window.FanImageIndexes, (Fans{1, 1, 1, 1}));
+    for (QLabel* picture : {window.PowerImages[0], window.PowerImages[1], window.FanImages[0], window.FanImages[3]})
+        EXPECT_FALSE(picture->pixmap().isNull());
+    EXPECT_EQ(form->StatusText(), SnmpErrorText(VHSNMP_ERR_BAD_ADDRESS));
 }
 
 } // namespace

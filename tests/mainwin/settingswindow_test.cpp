@@ -258,6 +258,29 @@ TEST_F(SettingsWindow, ExitWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(deviceFile()));
 }
 
+// Enter in a field neither writes the file nor closes the window: OK is clicked.
+TEST_F(SettingsWindow, EnterInAFieldWritesNothing)
+{
+    start({"/I10.1.1.7"});
+    TfrmConfigSNMP* w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    for (QLineEdit* field : {w->edtCommunity, w->edtContext, w->edtPort}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        field->setFocus();
+        QTest::keyClicks(field, "9");
+        const QString typed = field->text();
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Enter);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(field->text(), typed);
+        EXPECT_FALSE(std::filesystem::exists(deviceFile()));
+    }
+    for (QPushButton* button : {w->btnOk, w->btnExit})
+        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->objectName().toStdString();
+    trqtest::saveScreenshot(w, "mainwin_snmp_settings_enter");
+}
+
 TEST_F(SettingsWindow, ChangedVersionAsksToCloseTheMainWindow)
 {
     const std::string question = "SNMP Version has been modified!\r\nIf you want to run the module in new version, "

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QThread>
 
 #include <filesystem>
@@ -150,7 +153,7 @@ struct HostCase {
     std::string registry;
     const char* page;
     const char* toolAt; // where the stand-in is placed, relative to the root
-    const char* status; // status bar panel 0 afterwards
+    const char* status; // the notice in status bar panel 0's place afterwards
 };
 
 TEST_F(SiblingTools, TheRegistryTellsTheHostAndWhereItsToolLies)
@@ -174,28 +177,59 @@ TEST_F(SiblingTools, TheRegistryTellsTheHostAndWhereItsToolLies)
         writeRegistry(c.registry);
         const std::string tool = placeTool(c.toolAt);
         TMainForm& f = start({"/I10.1.1.7", "/Rmardle", "/Wquillon", "/v1"});
-        f.SetStatusText("");
+        f.ShowNotice("");
         f.LaunchMibTool(c.page);
-        EXPECT_EQ(f.StatusText(), c.status);
+        EXPECT_EQ(f.NoticeText(), c.status);
         const std::optional<Args> got = recorded(tool);
         ASSERT_TRUE(got.has_value());
         EXPECT_EQ(*got, (Args{tool, "/I10.1.1.7", "/Rmardle", "/Wquillon", c.page}));
     }
 }
 
-TEST_F(SiblingTools, AToolThatCannotStartIsNotReported)
+// A tool that cannot be started is named after the host's text, in a notice that the
+// polls do not overwrite and the user's next key or click ends; never in a box.
+TEST_F(SiblingTools, AToolThatCannotStartIsNamedUntilTheUsersNextAction)
 {
-    writeRegistry(OpenViewRegistry + path("ov") + "\n");
-    TMainForm& f = start({"/I10.1.1.7", "/Rmardle", "/Wquillon", "/v1"});
-    MessageRecorder boxes;
-    f.SetStatusText("");
-    // No program where the registry points; then one that is no program.
-    EXPECT_NO_THROW(f.LaunchMibTool("/TMIB_IFTable"));
-    const std::string notRunnable = placeTool("ov/varnholt_ems/TRQ3100/MIB.EXE", false);
-    EXPECT_NO_THROW(f.LaunchMibTool("/TMIB_IFTable"));
-    EXPECT_FALSE(recorded(notRunnable, 200).has_value());
-    EXPECT_TRUE(boxes.Shown.empty());
-    EXPECT_EQ(f.StatusText(), "");
+    const std::string ovTool = path("ov") + "/varnholt_ems/TRQ3100/MIB.EXE";
+    struct Case {
+        const char* name;
+        std::string registry;
+        const char* page;
+        bool placeNotRunnable;
+        std::string notice;
+    } cases[] = {
+        {"no host, no tool", "", "/TRmon_Statistics", false,
+         "No Path! The tool \"Rmon\" is not installed (neither beside the program nor on the PATH)."},
+        {"HP OpenView, no program where it points", OpenViewRegistry + path("ov") + "\n", "/TMIB_IFTable", false,
+         "The tool \"MIB\" is not installed (no " + ovTool + ")."},
+        {"HP OpenView, a file that is no program", OpenViewRegistry + path("ov") + "\n", "/TMIB_IFTable", true,
+         "The tool \"MIB\" (" + ovTool + ") cannot be started."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeRegistry(c.registry);
+        std::filesystem::remove_all(path("ov"));
+        if (c.placeNotRunnable)
+            placeTool("ov/varnholt_ems/TRQ3100/MIB.EXE", false);
+        TMainForm& f = start({"/I10.1.1.7", "/Rmardle", "/Wquillon", "/v1"});
+        MessageRecorder boxes;
+        f.SetStatusText("");
+        EXPECT_NO_THROW(f.LaunchMibTool(c.page));
+        EXPECT_EQ(f.NoticeText(), c.notice);
+        EXPECT_TRUE(boxes.Shown.empty());
+        // A poll writes its result line: the notice stays in sight.
+        f.SetStatusText("Get: (VhSNMP++) Ok!.");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.NoticeText(), c.notice);
+        EXPECT_FALSE(f.findChild<QLabel*>("StatusBarNotice")->isHidden());
+        EXPECT_TRUE(f.StatusBarPanel0()->isHidden());
+        // The user's next key ends it, and panel 0 shows the poll's line again.
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(&f, &key);
+        EXPECT_EQ(f.NoticeText(), "");
+        EXPECT_FALSE(f.StatusBarPanel0()->isHidden());
+        EXPECT_EQ(f.StatusText(), "Get: (VhSNMP++) Ok!.");
+    }
 }
 
 // ---- The tool items of the menu ------------------------------------------------------------
