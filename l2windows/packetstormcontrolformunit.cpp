@@ -2,6 +2,7 @@
 
 #include <QStatusBar>
 
+#include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
 #include "dedicated/units.h"
 #include "mainwin/formtable.h"
@@ -65,6 +66,12 @@ void TPacketStormControlForm::btnSetClick()
 {
     if (!Idle({Request}))
         return;
+    // After a failed read the grid and the radio group hold partly the switch's values,
+    // partly older ones: nothing is written until a read has succeeded.
+    if (Request->LastRead.Code != 0) {
+        ShowMessage(GetDataNotComplete);
+        return;
+    }
     Guarded([this] { Write(Request, true); });
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "classlib/dialogs.h"
 #include "classlib/radiogroup.h"
 #include "configwin/stackingportuitform.h"
 #include "dedicated/messagetarget.h"
@@ -59,6 +60,17 @@ TEST(PacketStormWindow, RefusesAListWithoutTheCpuUnit)
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Request->LastRead.Code, -519);
         EXPECT_NE(PanelText(w).find("Out of range for the bit(byte) index"), std::string::npos) << PanelText(w);
+        // The controls now hold partly the switch's values, partly older ones: Set writes
+        // nothing until a read has succeeded.
+        {
+            w.rgPktStromTrapCtrl->SetItemIndex(3);
+            clearLog();
+            MessageRecorder boxes;
+            w.btnSet->click();
+            ASSERT_TRUE(waitIdle(w));
+            EXPECT_TRUE(logged("set").empty());
+            EXPECT_EQ(boxTexts(boxes), std::vector<std::string>{"Get data not complete"});
+        }
 
         ASSERT_TRUE(mainsim::sim().setValue(Storm + "1.0", "HEX", Served));
         w.btnGet->click();
