@@ -61,7 +61,7 @@ inline constexpr char DefaultRadiusKey[] = "";
 // (not three dots, an empty octet, a character that is no digit or dot, an octet above 255,
 // a zero written "00"). Leading zeros are decimal; at most 15 characters.
 TIpv4Verdict CheckRadiusIpSyntax(const std::string& text);
-// Not 255.255.255.255, not 127.*, not class D (224-239) or E (240-247), by the text's start.
+// Not 255.255.255.255, not 127.*, not class D (224-239) or E (240-255), by the text's start.
 TIpv4Verdict CheckRadiusIpRange(const std::string& text);
 // The address of a text CheckRadiusIpSyntax accepts, as the switch shows it ("010.1.1.1"
 // is "10.1.1.1").
