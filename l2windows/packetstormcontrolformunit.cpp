@@ -43,7 +43,7 @@ void TPacketStormControlForm::FormCreate()
     std::string error;
     if (!Grids->ShowUnits(&error))
         ShowText(error);
-    Guarded([this] {
+    Guarded(Request, [this] {
         Request = MakeRequest(StormTable, SVT_SV, 0, true);
         Grids->Bind(Request, StormRecover, 0, AllPorts);
         Request->AddControl(StormTrapState, rgPktStromTrapCtrl);
@@ -59,7 +59,7 @@ void TPacketStormControlForm::btnGetClick()
     std::string error;
     if (!Grids->Refresh(&error))
         ShowText(error);
-    Guarded([this] { Read(Request); });
+    Guarded(Request, [this] { Read(Request); });
 }
 
 void TPacketStormControlForm::btnSetClick()
@@ -72,7 +72,7 @@ void TPacketStormControlForm::btnSetClick()
         ShowMessage(GetDataNotComplete);
         return;
     }
-    Guarded([this] { Write(Request, true); });
+    Guarded(Request, [this] { Write(Request, true); });
 }
 
 void TPacketStormControlForm::btnCloseClick() { close(); }

@@ -77,6 +77,13 @@ TEST(PacketStormWindow, RefusesAListWithoutTheCpuUnit)
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Request->LastRead.Code, 0) << PanelText(w);
         EXPECT_EQ(tickedBoxes(w.Grids->Grid(0)), (std::vector<int>{0, 1, 512}));
+
+        // A refused set is shown as its result line, as every window shows it.
+        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        w.btnSet->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(PanelText(w).rfind("Set: ", 0), 0u) << PanelText(w);
+        EXPECT_NE(PanelText(w).find("Receive at"), std::string::npos) << PanelText(w);
     }));
 }
 
