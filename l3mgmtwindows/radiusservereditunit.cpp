@@ -267,6 +267,7 @@ void TRadiusServerEditForm::AddServer()
         // The switch took the row but not its values: a half-made server is not left
         // behind.
         StatusComboBox->setCurrentIndex(DestroyItem);
+        sent = false;
         {
             TColumnMask mask(request);
             mask.Only({TRadiusServerForm::Index, TRadiusServerForm::Status});

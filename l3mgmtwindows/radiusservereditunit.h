@@ -6,7 +6,9 @@
 //
 // Add creates the row in two writes, one after the other: createAndGo alone, and only once
 // the switch has created the row, the values that differ from the switch's defaults with
-// the status active; then the table is read again. Edit writes the values that changed.
+// the status active; then the table is read again. Every check of those values runs before
+// the first write; when the switch refuses the second, the new row is destroyed again and
+// a message box says so. Edit writes the values that changed.
 // Both refuse an address that is no dotted quad, loopback, broadcast, class D or class E,
 // a value set that a row already has (so an unchanged Edit), and any write while the table
 // window's request is busy ("Get data not complete").
