@@ -133,3 +133,22 @@ bool SubnetsOverlap(uint32_t addressA, uint32_t maskA, uint32_t addressB, uint32
     const uint32_t shorter = maskA & maskB;
     return NetworkOf(addressA, shorter) == NetworkOf(addressB, shorter);
 }
+
+bool IsSubnetEdge(uint32_t address, const TIpv4Subnet& subnet)
+{
+    const uint32_t hostBits = ~subnet.Mask;
+    if (!IsContiguousMask(subnet.Mask) || hostBits < 3) // /31, /32: no network or broadcast
+        return false;
+    const uint32_t network = NetworkOf(subnet.Address, subnet.Mask);
+    return address == network || address == (network | hostBits);
+}
+
+bool IsNextHop(uint32_t hop, const std::vector<TIpv4Subnet>& subnets)
+{
+    if (!IsHostAddress(hop))
+        return false;
+    for (const TIpv4Subnet& subnet : subnets)
+        if (IsSubnetEdge(hop, subnet))
+            return false;
+    return true;
+}

@@ -5,7 +5,8 @@
 // the dots) and the first thing that makes it no plain dotted address. Parts are decimal,
 // also with leading zeros ("010.1.1.1" is 10.1.1.1, never octal). The windows' own checks
 // (each with its rules, message texts and message order) are policy functions in the
-// window's file, of the shape
+// window's file, built on one policy per address role below (IsHostAddress, IsNextHop),
+// of the shape
 //
 //   TIpv4Verdict CheckNextHop(const std::string& text);   // Accept() or Refuse("...")
 //
@@ -66,6 +67,25 @@ inline uint32_t NetworkOf(uint32_t address, uint32_t mask) { return address & ma
 // Two interfaces' subnets overlap: both addresses compared under the shorter of the two
 // masks (the one with fewer one bits).
 bool SubnetsOverlap(uint32_t addressA, uint32_t maskA, uint32_t addressB, uint32_t maskB);
+
+// ---- One address policy per role ----
+// The windows' checks keep their own messages and order, and decide each role with these.
+
+// A host or server address (a server the switch sends to, a host entry): a unicast host
+// address, so neither 0.0.0.0, 255.255.255.255, the loopback network nor classes D and E.
+inline bool IsHostAddress(uint32_t address) { return IsUnicastHost(address); }
+
+// An interface's subnet: its address and mask.
+struct TIpv4Subnet {
+    uint32_t Address = 0;
+    uint32_t Mask = 0;
+};
+// The network or the broadcast address of the subnet (a mask of 31 or 32 one bits has
+// neither: every address under it is a host's).
+bool IsSubnetEdge(uint32_t address, const TIpv4Subnet& subnet);
+// A next hop: a host address that is no network or broadcast address of the subnets given
+// (the switch's own interfaces).
+bool IsNextHop(uint32_t hop, const std::vector<TIpv4Subnet>& subnets);
 
 // The verdict of a window's check: the message (empty for none) is shown by the caller.
 struct TIpv4Verdict {

@@ -2,6 +2,7 @@
 
 #include <QStatusBar>
 
+#include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
 #include "dedicated/units.h"
 #include "mainwin/formtable.h"
@@ -42,7 +43,7 @@ void TPacketStormControlForm::FormCreate()
     std::string error;
     if (!Grids->ShowUnits(&error))
         ShowText(error);
-    Guarded([this] {
+    Guarded(Request, [this] {
         Request = MakeRequest(StormTable, SVT_SV, 0, true);
         Grids->Bind(Request, StormRecover, 0, AllPorts);
         Request->AddControl(StormTrapState, rgPktStromTrapCtrl);
@@ -58,14 +59,20 @@ void TPacketStormControlForm::btnGetClick()
     std::string error;
     if (!Grids->Refresh(&error))
         ShowText(error);
-    Guarded([this] { Read(Request); });
+    Guarded(Request, [this] { Read(Request); });
 }
 
 void TPacketStormControlForm::btnSetClick()
 {
     if (!Idle({Request}))
         return;
-    Guarded([this] { Write(Request, true); });
+    // After a failed read the grid and the radio group hold partly the switch's values,
+    // partly older ones: nothing is written until a read has succeeded.
+    if (Request->LastRead.Code != 0) {
+        ShowMessage(GetDataNotComplete);
+        return;
+    }
+    Guarded(Request, [this] { Write(Request, true); });
 }
 
 void TPacketStormControlForm::btnCloseClick() { close(); }

@@ -4,7 +4,8 @@
 // as traps, written together in one set. Opened by "Layer 2 Management" > "Traffic Control
 // Management" > "Traffic Control" (owner: the application; caption "Traffic Control: " +
 // the address). One synchronous scalar request with a 3 s time-out; Refresh and Set do
-// nothing while it is not idle. Messages in panel 0 of the status bar.
+// nothing while it is not idle; after a failed read Set refuses ("Get data not complete")
+// until a read succeeds. Messages in panel 0 of the status bar.
 #include "dedicated/dedicatedform.h"
 #include "dedicated/portgrids.h"
 #include "ui_packetstormcontrolformunit.h"

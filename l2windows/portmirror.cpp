@@ -27,6 +27,8 @@ enum Column { TargetPort, IngressPorts, EgressPorts, MirrorState };
 enum Grid { IngressGrid, EgressGrid };
 
 constexpr char InvalidTarget[] = "Set valid target port";
+// Every port the unit/port entry accepts, the CPU unit 9's included (577 and up is no port).
+constexpr char TargetPortFormat[] = "%i{n1x576l3}";
 
 } // namespace
 
@@ -51,9 +53,9 @@ void TPortMirrorForm::FormCreate()
     if (!Grids->ShowUnits(&error))
         ShowText(error);
     Edited = false;
-    Guarded([this] {
+    Guarded(Request, [this] {
         Request = MakeRequest(MirrorTable, SVT_SV, 0, true);
-        Request->AddControlsFmt(TargetPort, "%i{n1x512l3}", ET_TargetPort);
+        Request->AddControlsFmt(TargetPort, TargetPortFormat, ET_TargetPort);
         Grids->Bind(Request, IngressPorts, IngressGrid);
         Grids->Bind(Request, EgressPorts, EgressGrid);
         Request->AddControl(MirrorState, CK_Status);
@@ -78,7 +80,7 @@ void TPortMirrorForm::BT_RefreshClick()
     std::string error;
     if (!Grids->Refresh(&error))
         ShowText(error);
-    Guarded([this] { Read(Request); });
+    Guarded(Request, [this] { Read(Request); });
     ShowTarget();
     Edited = false;
 }
@@ -126,6 +128,6 @@ void TPortMirrorForm::BT_SetClick()
                 return;
             }
     }
-    Guarded([this] { Write(Request, true); });
+    Guarded(Request, [this] { Write(Request, true); });
     ShowTarget();
 }

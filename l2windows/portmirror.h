@@ -3,8 +3,9 @@
 // (egress) traffic is copied to it, and whether mirroring is on, written in one set. Opened
 // by "Layer 2 Management" > "Port Mirror Table" (owner: the application); the window
 // captions itself "Port Mirror Table:" + the address. One synchronous scalar request;
-// messages in panel 0 of the status bar. The target is entered as unit and port; a target
-// that is also a source is refused before anything is sent.
+// messages in panel 0 of the status bar, failures as the request's result line. The target
+// is entered as unit and port (units 1 to 9, the CPU unit's included); a target that is
+// also a source is refused before anything is sent.
 #include "dedicated/dedicatedform.h"
 #include "dedicated/portgrids.h"
 #include "ui_portmirror.h"

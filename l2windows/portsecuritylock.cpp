@@ -24,6 +24,8 @@ const VhSNMPObjectDesc DeleteTable[] = {
 enum Column { VlanName, Port, MacAddress, Activity };
 
 constexpr int StartItem = 1;
+// Every port the unit/port entry accepts, the CPU unit 9's included (0: none).
+constexpr char PortFormat[] = "%i{n0x576l3}";
 
 // Twelve hexadecimal digits (what follows them is not looked at).
 bool IsMacText(const QString& text)
@@ -51,10 +53,10 @@ TPrtSecDelCtrlForm::TPrtSecDelCtrlForm(QWidget* owner) : TDedicatedForm(owner)
 void TPrtSecDelCtrlForm::FormCreate()
 {
     SetMessageTarget(StatusPanel0(StatusBar1));
-    Guarded([this] {
+    Guarded(Request, [this] {
         Request = MakeRequest(DeleteTable, SVT_SV, 0, true);
         Request->AddControlsFmt(VlanName, "%s{l32}", edtVlan);
-        Request->AddControlsFmt(Port, "%i{n0x512l3}", edtPort);
+        Request->AddControlsFmt(Port, PortFormat, edtPort);
         Request->AddControlsFmt(MacAddress, "%s{l12}", edtMac);
         Request->AddControl(Activity, cbxOper);
         Read(Request);
@@ -83,7 +85,7 @@ void TPrtSecDelCtrlForm::btnRefreshClick()
 {
     if (!Idle({Request}))
         return;
-    Guarded([this] { Read(Request); });
+    Guarded(Request, [this] { Read(Request); });
     ShowPort();
     ReadUnits();
 }
@@ -117,5 +119,5 @@ void TPrtSecDelCtrlForm::btnSetClick()
         return;
     }
     cbxOper->setCurrentIndex(StartItem);
-    Guarded([this] { Write(Request, true); });
+    Guarded(Request, [this] { Write(Request, true); });
 }

@@ -27,7 +27,12 @@ TIpv4Verdict CheckHostAddress(const std::string& text)
     if (dot == std::string::npos)
         return Refuse("Please input a valid ip");
     const int first = TextToInt(text.substr(0, dot), -1);
-    if (first < 0 || (first >= 224 && first <= 247))
+    if (first < 0)
+        return Refuse("Please input a valid ip");
+    // The host policy (ipv4text.h): neither 0.*, nor class D or E (224 to 255).
+    if (const std::optional<uint32_t> address = ParseIpv4(text); address && !IsHostAddress(*address))
+        return Refuse("Please input a valid ip");
+    if (first >= 224)
         return Refuse("Please input a valid ip");
     return Accept();
 }

@@ -43,7 +43,8 @@ extern THostTableEditForm* HostTableEditForm;
 
 // The host addresses the table refuses: 255.255.255.255 and 0.0.0.0 ("you can't input
 // this IP address"), 127.* ("you can't input ip address like 127.*.*.*"), a text without a
-// dot or whose first part is no number or lies in 224..247 ("Please input a valid ip").
+// dot or whose first part is no number or lies in 224..255, and any other address that is
+// no host address (IsHostAddress, such as 0.1.2.3) ("Please input a valid ip").
 TIpv4Verdict CheckHostAddress(const std::string& text);
 // A dotted address of four parts 0 to 255, at most 15 characters, a part of value 0 written
 // "0": "Please input a valid IP" otherwise (host addresses and area IDs).

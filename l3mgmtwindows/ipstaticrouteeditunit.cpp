@@ -50,6 +50,31 @@ TIpv4Verdict CheckRouteNextHop(const std::string& nextHop, bool hostForm)
     return Accept();
 }
 
+namespace {
+
+// The subnets of the interface rows whose address and mask are dotted quads.
+std::vector<TIpv4Subnet> InterfaceSubnets(const QAbstractItemView* interfaces)
+{
+    std::vector<TIpv4Subnet> subnets;
+    for (int row = 0; row < RowCountOf(interfaces); ++row) {
+        const std::optional<uint32_t> address = ParseIpv4(CellByTitle(interfaces, row, "IP Address"));
+        const std::optional<uint32_t> mask = ParseIpv4(CellByTitle(interfaces, row, "Subnet Mask"));
+        if (address && mask)
+            subnets.push_back({*address, *mask});
+    }
+    return subnets;
+}
+
+} // namespace
+
+TIpv4Verdict CheckNextHopSubnets(const std::string& nextHop, const QAbstractItemView* interfaces)
+{
+    const std::optional<uint32_t> hop = ParseIpv4(nextHop);
+    if (!hop || !IsNextHop(*hop, InterfaceSubnets(interfaces)))
+        return Refuse(InvalidIp);
+    return Accept();
+}
+
 TIpv4Verdict CheckNextHopOnInterface(const std::string& nextHop, const QAbstractItemView* interfaces)
 {
     const std::optional<uint32_t> hop = ParseIpv4(nextHop);
@@ -59,6 +84,8 @@ TIpv4Verdict CheckNextHopOnInterface(const std::string& nextHop, const QAbstract
     for (int row = 0; row < rows; ++row)
         if (ParseIpv4(CellByTitle(interfaces, row, "IP Address")) == hop)
             return Refuse("Next Hop can not be itself.");
+    if (const TIpv4Verdict policy = CheckNextHopSubnets(nextHop, interfaces); !policy)
+        return policy;
     for (int row = 0; row < rows; ++row) {
         const std::optional<uint32_t> address = ParseIpv4(CellByTitle(interfaces, row, "IP Address"));
         const std::optional<uint32_t> mask = ParseIpv4(CellByTitle(interfaces, row, "Subnet Mask"));
@@ -180,7 +207,14 @@ bool TIpStaticRouteEditForm::CheckNextHop(bool hostForm)
     if (text == AllOnes)
         return Fail("Next Hop can not be 255.255.255.255", NextHopEdit);
     const TIpv4Verdict verdict = CheckRouteNextHop(text, hostForm);
-    return verdict || Fail(verdict.Message, NextHopEdit);
+    if (!verdict)
+        return Fail(verdict.Message, NextHopEdit);
+    // The network or broadcast address of one of the switch's subnets is no next hop
+    // (the default route's own check says so in its words).
+    if (!hostForm)
+        return true;
+    const TIpv4Verdict policy = CheckNextHopSubnets(text, Table()->ListView2);
+    return policy || Fail(policy.Message, NextHopEdit);
 }
 
 bool TIpStaticRouteEditForm::CheckBackupState()

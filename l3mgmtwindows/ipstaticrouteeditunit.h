@@ -60,7 +60,12 @@ bool IsValidRouteMask(const std::string& mask);
 // 127 ("Please input a valid ip" for one that is no unicast host). Plain form (the default
 // route): four parts 0 to 255. A text that is no address: "Please input a valid IP".
 TIpv4Verdict CheckRouteNextHop(const std::string& nextHop, bool hostForm);
+// A next hop that is neither the network nor the broadcast address of an interface's
+// subnet (rows of the IP interface table; the next-hop policy of ipv4text.h): "Please input
+// a valid IP" otherwise.
+TIpv4Verdict CheckNextHopSubnets(const std::string& nextHop, const QAbstractItemView* interfaces);
 // A default route's next hop among the interfaces (rows of the IP interface table): not
-// one of their addresses ("Next Hop can not be itself."), inside one of their networks
-// (a refusal without message of its own).
+// one of their addresses ("Next Hop can not be itself."), no network or broadcast address
+// of their subnets (CheckNextHopSubnets), inside one of their networks (a refusal without
+// message of its own).
 TIpv4Verdict CheckNextHopOnInterface(const std::string& nextHop, const QAbstractItemView* interfaces);

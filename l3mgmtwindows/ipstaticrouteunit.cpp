@@ -105,6 +105,13 @@ void TIpStaticRouteForm::GetButtonClick()
 
 void TIpStaticRouteForm::AddButtonClick()
 {
+    if (!Idle({InterfaceRequest}))
+        return;
+    // The switch's subnets: their network and broadcast addresses are no next hop. A failed
+    // read still opens the editor; the check then knows no subnet.
+    Guarded([this] { Read(InterfaceRequest); });
+    if (Closing())
+        return;
     Guarded([this] {
         Editor->EditMode = TIpStaticRouteEditForm::AddMode;
         Editor->CaptionForAdd();

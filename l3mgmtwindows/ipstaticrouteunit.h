@@ -7,8 +7,9 @@
 // Opened by "Layer 3 Management" > "IP Management" > "IP Static Routing Table", captioned
 // by the menu handler. The route request is asynchronous and reports to the memo. "Add
 // Default Route" is enabled only after a successful read that found no default route
-// (0.0.0.0/0.0.0.0); it first reads the IP interface table (synchronous request, hidden
-// list) so that the editor can check the next hop against the interfaces' networks.
+// (0.0.0.0/0.0.0.0). Add and "Add Default Route" first read the IP interface table
+// (synchronous request, hidden list) so that the editor can check the next hop against the
+// interfaces' subnets.
 // Delete refuses with "Get data not complete" while the table is being read.
 #include "dedicated/dedicatedform.h"
 #include "ui_ipstaticrouteunit.h"

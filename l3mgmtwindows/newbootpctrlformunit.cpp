@@ -1,5 +1,6 @@
 #include "l3mgmtwindows/newbootpctrlformunit.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "classlib/dialogs.h"
@@ -13,6 +14,19 @@ namespace {
 
 constexpr int MaxServers = 4;
 constexpr int ValidItem = 1; // of the state list {invalid, valid}
+// The arcs of an object identifier that an SNMP message carries at most.
+constexpr int MaxOidArcs = 128;
+// The arcs of the instance besides the name's characters: its length and the server's
+// four address parts.
+constexpr int InstanceArcs = 1 + 4;
+
+// The longest interface name whose instance still fits behind the State column's OID.
+int MaxInterfaceName(const TWindowRequest& request)
+{
+    const std::string& column = request.Request.VarList.GetItem(TBOOTCtrlTableForm::State)->Oid;
+    const int arcs = 1 + static_cast<int>(std::count(column.begin(), column.end(), '.'));
+    return MaxOidArcs - arcs - InstanceArcs;
+}
 
 } // namespace
 
@@ -66,8 +80,16 @@ void TNewBootpCtrlForm::DeleteBtnClick()
         Edit1->setFocus();
         return;
     }
+    // The name's characters are arcs of the instance: the whole object identifier has to
+    // stay within what an SNMP message carries.
+    if (Edit1->text().toLatin1().size() > MaxInterfaceName(*table->Request)) {
+        ShowMessage("Interface Name is too long.");
+        Edit1->setFocus();
+        return;
+    }
+    // A relay forwards to a host (ipv4text.h): not 0.0.0.0, broadcast, loopback or multicast.
     const std::optional<uint32_t> server = ParseIpv4(Edit2->text().toStdString());
-    if (!server) {
+    if (!server || !IsHostAddress(*server)) {
         ShowMessage("Please input a valid IP");
         Edit2->setFocus();
         return;

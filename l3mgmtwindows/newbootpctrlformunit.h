@@ -1,8 +1,10 @@
 #pragma once
 // New BOOTP relay entry: the companion of the BOOTP relay window (bootctrltableformunit.h),
 // bound to its request. "Set" adds one DHCP server to an interface (state valid), at most
-// four per interface, for a server address that is a dotted quad; it writes through the
-// window's request, empties its edits and closes. A refusal leaves it open.
+// four per interface, for an interface name short enough to fit the row's instance and a
+// server address that is a host's (a dotted quad; not 0.0.0.0, broadcast, loopback or
+// multicast); it writes through the window's request, empties its edits and closes. A
+// refusal leaves it open.
 #include <string>
 
 #include "dedicated/dedicatedform.h"

@@ -13,6 +13,7 @@ namespace {
 // Items of the status box (the option list's order).
 constexpr int ActiveItem = 0;
 constexpr int CreateAndGoItem = 1;
+constexpr int DestroyItem = 2;
 
 constexpr char InvalidIp[] = "Please input a valid ip!";
 constexpr char LongOctet[] = "Please input a valid ip";
@@ -20,6 +21,9 @@ constexpr char NoAddress[] = "0.0.0.0";
 constexpr char DefaultAuthPort[] = "1812";
 constexpr char DefaultAcctPort[] = "1813";
 constexpr std::size_t MaxIpLength = 15;
+constexpr char RemovedAgain[] = "The server's values were refused: the new row was removed again.";
+constexpr char NotRemoved[] =
+    "The server's values were refused and the new row could not be removed: delete it from the table.";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -86,7 +90,8 @@ TIpv4Verdict CheckRadiusIpRange(const std::string& text)
     for (int first = 224; first <= 239; ++first)
         if (startsWith(first))
             return Refuse("IP address can not in class d");
-    for (int first = 240; first <= 247; ++first)
+    // Class E is 240 to 255 (a server is a host address, ipv4text.h).
+    for (int first = 240; first <= 255; ++first)
         if (startsWith(first))
             return Refuse("IP address can not in class e");
     return Accept();
@@ -216,6 +221,26 @@ void TRadiusServerEditForm::AddServer()
     if (CheckDuplicate())
         return;
 
+    // The values that differ from the switch's defaults go in the second write; every
+    // check of them runs now, before the first set creates the row.
+    const auto leaveOutDefaults = [this](TColumnMask& mask) {
+        const QString ip = IpEdit->text();
+        if (ip.isEmpty() || ip == NoAddress)
+            mask.LeaveOut(TRadiusServerForm::IpAddress);
+        if (KeyEdit->text().isEmpty() || KeyEdit->text() == DefaultRadiusKey)
+            mask.LeaveOut(TRadiusServerForm::Key);
+        if (PortIndexEdit->text().isEmpty() || PortIndexEdit->text() == DefaultAuthPort)
+            mask.LeaveOut(TRadiusServerForm::AuthPort);
+        if (AccountPortEdit->text().isEmpty() || AccountPortEdit->text() == DefaultAcctPort)
+            mask.LeaveOut(TRadiusServerForm::AcctPort);
+    };
+    {
+        TColumnMask mask(request);
+        leaveOutDefaults(mask);
+        if (!table->CheckEdits(request))
+            return;
+    }
+
     // First write: createAndGo alone; the switch creates the row with its defaults.
     StatusComboBox->setCurrentIndex(CreateAndGoItem);
     bool sent = false;
@@ -230,22 +255,29 @@ void TRadiusServerEditForm::AddServer()
 
     // Second write, once the row exists: the values that differ from the defaults.
     StatusComboBox->setCurrentIndex(ActiveItem);
+    sent = false;
     {
         TColumnMask mask(request);
-        const QString ip = IpEdit->text();
-        if (ip.isEmpty() || ip == NoAddress)
-            mask.LeaveOut(TRadiusServerForm::IpAddress);
-        if (KeyEdit->text().isEmpty() || KeyEdit->text() == DefaultRadiusKey)
-            mask.LeaveOut(TRadiusServerForm::Key);
-        if (PortIndexEdit->text().isEmpty() || PortIndexEdit->text() == DefaultAuthPort)
-            mask.LeaveOut(TRadiusServerForm::AuthPort);
-        if (AccountPortEdit->text().isEmpty() || AccountPortEdit->text() == DefaultAcctPort)
-            mask.LeaveOut(TRadiusServerForm::AcctPort);
+        leaveOutDefaults(mask);
         table->Guarded(request, [&] { sent = table->Write(request, false); });
     }
-    StatusComboBox->setCurrentIndex(CreateAndGoItem);
     if (sent && !table->AwaitIdle(request))
         return;
+    if (!sent || request->LastWrite.Code != 0) {
+        // The switch took the row but not its values: a half-made server is not left
+        // behind.
+        StatusComboBox->setCurrentIndex(DestroyItem);
+        sent = false;
+        {
+            TColumnMask mask(request);
+            mask.Only({TRadiusServerForm::Index, TRadiusServerForm::Status});
+            table->Guarded(request, [&] { sent = table->Write(request, false); });
+        }
+        if (sent && !table->AwaitIdle(request))
+            return;
+        ShowMessage(sent && request->LastWrite.Code == 0 ? RemovedAgain : NotRemoved);
+    }
+    StatusComboBox->setCurrentIndex(CreateAndGoItem);
     table->Read(request);
 }
 

@@ -6,7 +6,9 @@
 //
 // Add creates the row in two writes, one after the other: createAndGo alone, and only once
 // the switch has created the row, the values that differ from the switch's defaults with
-// the status active; then the table is read again. Edit writes the values that changed.
+// the status active; then the table is read again. Every check of those values runs before
+// the first write; when the switch refuses the second, the new row is destroyed again and
+// a message box says so. Edit writes the values that changed.
 // Both refuse an address that is no dotted quad, loopback, broadcast, class D or class E,
 // a value set that a row already has (so an unchanged Edit), and any write while the table
 // window's request is busy ("Get data not complete").
@@ -61,7 +63,7 @@ inline constexpr char DefaultRadiusKey[] = "";
 // (not three dots, an empty octet, a character that is no digit or dot, an octet above 255,
 // a zero written "00"). Leading zeros are decimal; at most 15 characters.
 TIpv4Verdict CheckRadiusIpSyntax(const std::string& text);
-// Not 255.255.255.255, not 127.*, not class D (224-239) or E (240-247), by the text's start.
+// Not 255.255.255.255, not 127.*, not class D (224-239) or E (240-255), by the text's start.
 TIpv4Verdict CheckRadiusIpRange(const std::string& text);
 // The address of a text CheckRadiusIpSyntax accepts, as the switch shows it ("010.1.1.1"
 // is "10.1.1.1").

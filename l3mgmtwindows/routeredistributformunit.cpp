@@ -12,7 +12,6 @@
 #include "dedicated/numbertext.h"
 #include "dedicated/rowdelete.h"
 #include "mainwin/formtable.h"
-#include "platform/exception.h"
 
 TRouteRedistributForm* RouteRedistributForm = nullptr;
 TRQ_DEFINE_FORM(TRouteRedistributForm, RouteRedistributForm)
@@ -127,6 +126,9 @@ void TRouteRedistributForm::FormCreate()
 void TRouteRedistributForm::ListView1Click()
 {
     const int row = SelectedRow(ListView1);
+    // The protocol boxes show a highlighted row's keys and are locked to them: Add is for
+    // a row that does not exist yet.
+    AddBtn->setEnabled(row < 0);
     if (row < 0) {
         DeleteBtn->setEnabled(false);
         EditBtn->setEnabled(false);
@@ -188,8 +190,8 @@ bool TRouteRedistributForm::CheckBeforeWrite()
     if (metricText.empty())
         return refuse("Please set metric value.", Edit1);
     const std::optional<int64_t> metric = NumberOfText(metricText);
-    if (!metric)
-        throw Exception("'" + metricText + "' is not a valid integer value");
+    if (!metric) // a refusal before a write, not the result of an exchange
+        return refuse("'" + metricText + "' is not a valid integer value", Edit1);
     const std::string refusal = RedistributionMetricRefusal(destination, *metric);
     if (!refusal.empty())
         return refuse(refusal, Edit1);
@@ -225,6 +227,8 @@ void TRouteRedistributForm::EditBtnClick()
 
 void TRouteRedistributForm::AddBtnClick()
 {
+    if (SelectedRow(ListView1) >= 0)
+        return;
     Guarded(Request, [this] { WriteRow(true); });
 }
 

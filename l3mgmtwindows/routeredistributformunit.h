@@ -9,7 +9,8 @@
 // captioned by the menu handler. One asynchronous request reporting to the memo. Refresh is
 // ignored while busy; Set, Add and Delete refuse with "Get data not complete". The protocol
 // boxes name the row to write: they are locked while a row is selected, so that Set and
-// Delete act on the highlighted row; a click on empty space frees them for Add. The Type
+// Delete act on the highlighted row; a click on empty space frees them for Add, which is
+// disabled while a row is highlighted (the row exists already). The Type
 // radio buttons follow the protocol pair; "other" chooses no type, and the type is then
 // not written at all.
 #include <string>

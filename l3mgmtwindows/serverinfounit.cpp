@@ -162,6 +162,12 @@ void TServerInformationForm::AddButtonClick()
 {
     if (!Request || RefuseWhileBusy({Request}) || !CheckKeys())
         return;
+    // A new server is a host (ipv4text.h); a listed one is edited as the switch has it.
+    if (!IsHostAddress(*ParseIpv4(IPEdit->text().toStdString()))) {
+        ShowMessage(BadServerIp);
+        IPEdit->setFocus();
+        return;
+    }
     const std::string ip = IPEdit->text().toStdString();
     const std::string protocol = ProtocolComboBox->currentText().toStdString();
     for (int row = 0; row < RowCountOf(ListView1); ++row)

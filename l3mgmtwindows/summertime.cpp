@@ -65,6 +65,7 @@ enum RepeatingItem { RepMonth = 1, RepWeek, RepDay, RepHour, RepMinute };
 enum AnnualItem { AnnDay = 1, AnnMonth, AnnHour, AnnMinute };
 
 constexpr char TimeError[] = "Time error.";
+constexpr char SomeEmpty[] = "Some items are empty!";
 constexpr char SameMonths[] = "From month and To month should not be the same.";
 
 QComboBox* ComboAt(const TCtrlsList& list, int k) { return qobject_cast<QComboBox*>(list.at(k).data()); }
@@ -96,6 +97,12 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner) : TDedicatedForm(owner)
     BuildRepeatingRow(RepeatEnd, RepeatEndCtrls);
     BuildAnnualRow(AnnualStart, AnnualStartCtrls);
     BuildAnnualRow(AnnualEnd, AnnualEndCtrls);
+    // A date that was not read shows no choice: filling a combo box selects its first
+    // entry, and a month nobody chose must not pass the window's checks.
+    for (const TCtrlsList* list : {&RepeatStartCtrls, &RepeatEndCtrls, &AnnualStartCtrls, &AnnualEndCtrls})
+        for (const QPointer<QWidget>& control : *list)
+            if (auto* combo = qobject_cast<QComboBox*>(control.data()))
+                combo->setCurrentIndex(-1);
 
     OnClick(EditorPanel->ButtonPanel->RefreshButton, &TSummerTimeForm::RefreshClick);
     OnClick(EditorPanel->ButtonPanel->SetCheckedButton, &TSummerTimeForm::SetCheckedClick);
@@ -379,7 +386,7 @@ bool TSummerTimeForm::SendChecked()
             any = true;
     }
     if (empty) {
-        MessageDlg("Some items are empty!", mtWarning, mbOK);
+        MessageDlg(SomeEmpty, mtWarning, mbOK);
         return false;
     }
     if (!any)
@@ -394,6 +401,14 @@ void TSummerTimeForm::SetCheckedClick()
     if (!Idle({Request}) || !CheckInput())
         return;
     MarkCompleteGroups();
+    // Every ticked row is checked before the first set: a refusal after the status has
+    // gone out would leave the switch half written.
+    const TEditsPanel* rows = EditorPanel->EditsPanel;
+    for (int row = 0; row < rows->RowCount(); ++row)
+        if (Ticked(row) && !rows->IsHiddenVar(row) && rows->IsEmpty(row)) {
+            MessageDlg(SomeEmpty, mtWarning, mbOK);
+            return;
+        }
     // The status reaches the switch first; the offset and the date pair in use go only
     // after its reply, and not at all when it failed.
     bool sent = false;

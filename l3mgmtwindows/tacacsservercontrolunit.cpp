@@ -71,9 +71,10 @@ void TAAASrvCtrlForm::btnSetClick()
         ShowMessage("Please choose Operate.");
         return;
     }
-    // The address becomes part of the row's instance: only a dotted quad.
+    // The address becomes part of the row's instance: only a dotted quad, and a server is
+    // a host (ipv4text.h).
     const std::optional<uint32_t> address = ParseIpv4(edtSrvIP->text().toStdString());
-    if (!address) {
+    if (!address || !IsHostAddress(*address)) {
         ShowMessage("Please input a valid Server IP Address.");
         edtSrvIP->setFocus();
         return;

@@ -100,6 +100,17 @@ TEST(Ipv4Helpers, MasksClassesHostsAndSubnets)
                   o.overlap)
             << o.a << "/" << o.maskA << " " << o.b << "/" << o.maskB;
     EXPECT_EQ(FormatIpv4(NetworkOf(*ParseIpv4("10.1.2.3"), *ParseIpv4("255.255.0.0"))), "10.1.0.0");
+
+    // A next hop is a host address and neither end of a subnet of the switch.
+    const std::vector<TIpv4Subnet> subnets = {{*ParseIpv4("192.168.1.1"), *ParseIpv4("255.255.255.0")},
+                                              {*ParseIpv4("10.1.1.1"), *ParseIpv4("255.255.255.254")}};
+    const std::pair<const char*, bool> hops[] = {
+        {"192.168.1.254", true}, {"192.168.1.255", false}, {"192.168.1.0", false}, {"192.168.2.255", true},
+        {"10.1.1.0", true},      {"10.1.1.1", true}, // a /31 has no network or broadcast address
+        {"127.0.0.1", false},    {"224.0.0.5", false},     {"250.1.1.1", false},   {"0.0.0.0", false},
+    };
+    for (const auto& [text, ok] : hops)
+        EXPECT_EQ(IsNextHop(*ParseIpv4(text), subnets), ok) << text;
 }
 
 TEST(NumberText, WholeDecimalNumbersOrTheCallersFallback)

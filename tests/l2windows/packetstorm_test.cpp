@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "classlib/dialogs.h"
 #include "classlib/radiogroup.h"
 #include "configwin/stackingportuitform.h"
 #include "dedicated/messagetarget.h"
@@ -59,12 +60,30 @@ TEST(PacketStormWindow, RefusesAListWithoutTheCpuUnit)
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Request->LastRead.Code, -519);
         EXPECT_NE(PanelText(w).find("Out of range for the bit(byte) index"), std::string::npos) << PanelText(w);
+        // The controls now hold partly the switch's values, partly older ones: Set writes
+        // nothing until a read has succeeded.
+        {
+            w.rgPktStromTrapCtrl->SetItemIndex(3);
+            clearLog();
+            MessageRecorder boxes;
+            w.btnSet->click();
+            ASSERT_TRUE(waitIdle(w));
+            EXPECT_TRUE(logged("set").empty());
+            EXPECT_EQ(boxTexts(boxes), std::vector<std::string>{"Get data not complete"});
+        }
 
         ASSERT_TRUE(mainsim::sim().setValue(Storm + "1.0", "HEX", Served));
         w.btnGet->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Request->LastRead.Code, 0) << PanelText(w);
         EXPECT_EQ(tickedBoxes(w.Grids->Grid(0)), (std::vector<int>{0, 1, 512}));
+
+        // A refused set is shown as its result line, as every window shows it.
+        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        w.btnSet->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(PanelText(w).rfind("Set: ", 0), 0u) << PanelText(w);
+        EXPECT_NE(PanelText(w).find("Receive at"), std::string::npos) << PanelText(w);
     }));
 }
 

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "classlib/dialogs.h"
 #include "configwin/stackingportuitform.h"
+#include "dedicated/messagetarget.h"
 #include "l2windows/portmirror.h"
 #include "windowworld.h"
 
@@ -83,6 +85,47 @@ TEST(PortMirror, RefusesBadTargetsAndWritesAllFourObjects)
         EXPECT_EQ(vbs[3], Mirror + "4.0 INTEGER 3");
         EXPECT_EQ(w.UnitEdit->text(), "3");
         EXPECT_EQ(w.PortEdit->text(), "5");
+        mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "65");
+    }));
+}
+
+TEST(PortMirror, UnitNineIsATargetAndAFailedSetKeepsTheResultLine)
+{
+    ASSERT_TRUE(withWindow<TPortMirrorForm>("PortMirror1", [](TPortMirrorForm& w) {
+        MessageRecorder boxes;
+        // Unit 9 is not listed: it takes 24 ports, port numbers 513 to 536.
+        Type(w, "9", "24");
+        clearLog();
+        w.BT_Set->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_TRUE(boxes.Shown.empty());
+        auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets.front()).at(0), Mirror + "1.0 INTEGER 536");
+        EXPECT_EQ(sets.front().errorStatus, 0);
+
+        // The switch's target already on unit 9: Set without typing writes it unchanged.
+        ASSERT_TRUE(mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "520"));
+        w.BT_Refresh->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(w.UnitEdit->text(), "9");
+        EXPECT_EQ(w.PortEdit->text(), "8");
+        clearLog();
+        w.BT_Set->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_TRUE(boxes.Shown.empty());
+        sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets.front()).at(0), Mirror + "1.0 INTEGER 520");
+
+        // A refused set is reported as every window reports it: its result line.
+        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        w.BT_Set->click();
+        ASSERT_TRUE(waitIdle(w));
+        const std::string line = StatusPanel0(w.StatusBar1)->text().toStdString();
+        EXPECT_EQ(line.rfind("Set: ", 0), 0u) << line;
+        EXPECT_NE(line.find("Receive at"), std::string::npos) << line;
+        EXPECT_TRUE(boxes.Shown.empty());
         mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "65");
     }));
 }

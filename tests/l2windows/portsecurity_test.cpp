@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 
 #include "classlib/dialogs.h"
 #include "configwin/stackingportuitform.h"
+#include "dedicated/messagetarget.h"
 #include "l2windows/portsecuritylock.h"
 #include "l2windows/trafficforwardunit1.h"
 #include "windowworld.h"
@@ -37,6 +39,7 @@ TEST(PortSecurityDelete, RefusesInItsOrderAndWritesOneSet)
         {"v1", "3", "5", "0080C830001", "You should input valid MAC address.", "3"},
         {"v1", "3", "5", "00:80:C8:30:00", "You should input valid MAC address.", "3"},
         {"v1", "3", "5", "0080c8300001", "", "3"},
+        {"v1", "9", "24", "0080c8300001", "", "9"}, // unit 9, not listed: 24 ports
     };
     ASSERT_TRUE(withWindow<TPrtSecDelCtrlForm>("mmiPortSecLockDel", [&](TPrtSecDelCtrlForm& w) {
         EXPECT_EQ(w.windowTitle(), "Port Security Delete: 127.0.0.1");
@@ -60,15 +63,26 @@ TEST(PortSecurityDelete, RefusesInItsOrderAndWritesOneSet)
                 EXPECT_TRUE(boxes.Shown.empty());
                 const auto sets = logged("set");
                 ASSERT_EQ(sets.size(), 1u);
+                const int port = (std::stoi(c.unit) - 1) * 64 + std::stoi(c.port);
                 EXPECT_EQ(varbinds(sets.front()), (std::vector<std::string>{
                                                       Delete + "1.0 STRING v1",
-                                                      Delete + "2.0 INTEGER 133",
+                                                      Delete + "2.0 INTEGER " + std::to_string(port),
                                                       Delete + "3.0 HEX 0080C8300001",
                                                       Delete + "4.0 INTEGER 2",
                                                   }));
             }
             EXPECT_EQ(w.UnitEdit->text().toStdString(), c.unitAfter);
         }
+
+        // A refused set is reported as every window reports it: its result line.
+        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        MessageRecorder boxes;
+        w.btnSet->click();
+        ASSERT_TRUE(waitIdle(w));
+        const std::string line = StatusPanel0(w.StatusBar1)->text().toStdString();
+        EXPECT_EQ(line.rfind("Set: ", 0), 0u) << line;
+        EXPECT_NE(line.find("Receive at"), std::string::npos) << line;
+        EXPECT_TRUE(boxes.Shown.empty());
     }));
 }
 

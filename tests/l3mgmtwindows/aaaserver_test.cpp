@@ -64,6 +64,11 @@ TEST(ServerInformationWindow, AddEditAndDeleteSendExactlyTheirColumns)
         w.AddButton->click();
         FillHost(w, "10.1.1", 1, "", "");
         w.AddButton->click();
+        // A server is a host: no broadcast, loopback, multicast or all-zero address.
+        for (const char* notHost : {"0.0.0.0", "255.255.255.255", "127.0.0.1", "224.0.0.1"}) {
+            FillHost(w, notHost, 1, "", "");
+            w.AddButton->click();
+        }
         FillHost(w, "10.90.90.20", 2, "", "");
         w.AddButton->click();
         FillHost(w, "10.1.1.5", 1, "", "");
@@ -71,6 +76,8 @@ TEST(ServerInformationWindow, AddEditAndDeleteSendExactlyTheirColumns)
         w.AddButton->click();
         EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{
                                     "Server IP must be set.", "Protocol must be set.", "Please input a valid Server IP.",
+                                    "Please input a valid Server IP.", "Please input a valid Server IP.",
+                                    "Please input a valid Server IP.", "Please input a valid Server IP.",
                                     "Has already a record with the same Server IP and Protocol. Please change Server "
                                     "IP or Protocol.",
                                     "Row State must be createAndGo."}));
@@ -154,6 +161,9 @@ TEST(ServerControlWindow, MembershipIsAddedAndRemovedAtTheLengthPrefixedInstance
         const Entry refused[] = {
             {"", "10.90.90.20", 2, 0}, {"ops", "", 2, 0}, {"ops", "10.90.90.20", -1, 0},
             {"ops", "10.90.90.20", 2, -1}, {"ops", "10.90.90.300", 2, 0}, {"ops", "10.90.90", 2, 0},
+            // A server is a host address.
+            {"ops", "0.0.0.0", 2, 0}, {"ops", "255.255.255.255", 2, 0}, {"ops", "127.0.0.1", 2, 0},
+            {"ops", "224.0.0.1", 2, 0},
         };
         const auto fill = [&w](const Entry& e) {
             w.edtSrvGrpName->setText(e.group);
@@ -170,6 +180,10 @@ TEST(ServerControlWindow, MembershipIsAddedAndRemovedAtTheLengthPrefixedInstance
         EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{
                                     "Please input Server Group Name.", "Please input Server IP Address.",
                                     "Please choose Server Authentication Protocol.", "Please choose Operate.",
+                                    "Please input a valid Server IP Address.",
+                                    "Please input a valid Server IP Address.",
+                                    "Please input a valid Server IP Address.",
+                                    "Please input a valid Server IP Address.",
                                     "Please input a valid Server IP Address.",
                                     "Please input a valid Server IP Address."}));
         EXPECT_TRUE(logged("set").empty());

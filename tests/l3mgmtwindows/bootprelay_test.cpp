@@ -19,6 +19,7 @@ namespace {
 const std::string Entry = "1.3.6.1.4.1.32473.11.78.1.3.3.1.4.1";
 const std::string IpV10 = ".6.105.112.95.118.49.48";
 constexpr char Menu[] = "mmiDHCPRelayCtrl";
+const std::string LongName(108, 'n');
 
 // Adds through the editor: filled and Set pressed once it shows; an editor still open
 // afterwards (a refusal) is closed without writing. True when the editor closed itself.
@@ -106,6 +107,13 @@ TEST(BootpRelayWindow, FourServersPerInterfaceAndAddressesCheckedFirst)
             {"ip_v10", "1.2.3", "Please input a valid IP"},
             {"ip_v10", "10.1.1.300", "Please input a valid IP"},
             {"ip_v10", "", "Please input a valid IP"},
+            // A server is a host address.
+            {"ip_v10", "0.0.0.0", "Please input a valid IP"},
+            {"ip_v10", "255.255.255.255", "Please input a valid IP"},
+            {"ip_v10", "127.0.0.1", "Please input a valid IP"},
+            {"ip_v10", "224.0.0.1", "Please input a valid IP"},
+            // 108 characters: the instance would pass the 128 arcs of an OID.
+            {LongName.c_str(), "10.1.1.1", "Interface Name is too long."},
         };
         MessageRecorder boxes;
         clearLog();
@@ -128,6 +136,21 @@ TEST(BootpRelayWindow, FourServersPerInterfaceAndAddressesCheckedFirst)
         w.DeleteBtn->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(RowOf(w, "system", "10.90.90.9"), -1);
+
+        // The longest name that fits is written as typed.
+        const std::string longest(107, 'n');
+        clearLog();
+        ASSERT_TRUE(AddServer(w, longest, "10.1.1.1"));
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_TRUE(boxes.Shown.empty());
+        ASSERT_EQ(logged("set").size(), 1u);
+        EXPECT_EQ(logged("set")[0].errorStatus, 0);
+        const int longRow = RowOf(w, longest, "10.1.1.1");
+        ASSERT_GE(longRow, 0);
+        selectRow(w.ListView1, longRow);
+        w.DeleteBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(RowOf(w, longest, "10.1.1.1"), -1);
 
         // While a read runs: Refresh is ignored, Delete and the editor's Set refuse.
         selectRow(w.ListView1, 0);

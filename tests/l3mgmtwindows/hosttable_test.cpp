@@ -55,7 +55,9 @@ TEST(OspfHostRules, AddressRefusalsAndTheDottedQuad)
         {"224.0.0.5", "Please input a valid ip"},
         {"247.1.1.1", "Please input a valid ip"},
         {"223.1.1.1", ""},
-        {"250.1.1.1", ""},
+        {"250.1.1.1", "Please input a valid ip"},
+        {"255.1.1.1", "Please input a valid ip"},
+        {"0.1.2.3", "Please input a valid ip"},
     };
     for (const auto& [text, message] : refusals)
         EXPECT_EQ(CheckHostAddress(text).Message, message) << text;

@@ -123,6 +123,10 @@ TEST(StaticRouteRules, DestinationMaskNextHopAndInterfaces)
         {"192.168.2.254", Refuse()}, // the first interface's network has no zero part to skip
         {"11.1.1.1", Refuse()},
         {"10.1.1.1", Refuse("Next Hop can not be itself.")},
+        // The network and broadcast addresses of an interface's subnet are no next hop.
+        {"192.168.1.255", Refuse("Please input a valid IP")},
+        {"192.168.1.0", Refuse("Please input a valid IP")},
+        {"10.255.255.255", Refuse("Please input a valid IP")},
     };
     for (const auto& [text, verdict] : onInterface) {
         const TIpv4Verdict got = CheckNextHopOnInterface(text, &interfaces);
@@ -196,6 +200,9 @@ TEST(StaticRouteWindow, TheEditorRefusesWhatTheRulesRefuseAndSendsNothing)
             {{"10.1.0.0", "255.255.0.0", "0.0.0.0", ""}, "Next Hop can not be 0.0.0.0"},
             {{"10.1.0.0", "255.255.0.0", "255.255.255.255", ""}, "Next Hop can not be 255.255.255.255"},
             {{"10.1.0.0", "255.255.0.0", "127.0.0.1", ""}, "Please input a valid ip"},
+            // The broadcast and network addresses of the switch's 192.168.1.1/24 interface.
+            {{"10.1.0.0", "255.255.0.0", "192.168.1.255", ""}, "Please input a valid IP"},
+            {{"10.1.0.0", "255.255.0.0", "192.168.1.0", ""}, "Please input a valid IP"},
             {{"10.1.0.0", "255.255.0.0", "192.168.1.9", "", 1}, "You should first create primary route."},
             {{"10.20.0.0", "255.255.0.0", "192.168.1.9", "0"}, "Metric should between 1-65535"},
         };
@@ -230,6 +237,10 @@ TEST(StaticRouteWindow, TheDefaultRouteGoesThroughAnInterfaceNetworkAndOnlyWhile
         EXPECT_EQ(boxTexts(boxes),
                   (std::vector<std::string>{"Next Hop can not be itself.", "Next Hop should be in default ip filed."}));
         EXPECT_EQ(columnTexts(w.ListView2, 0).size(), 4u) << "the interfaces were read";
+        boxes.Shown.clear();
+        RunEditor(w, w.btnDefaultRoute, {"", "", "192.168.1.255", ""});
+        EXPECT_EQ(boxTexts(boxes),
+                  (std::vector<std::string>{"Please input a valid IP", "Next Hop should be in default ip filed."}));
         boxes.Shown.clear();
         RunEditor(w, w.btnDefaultRoute, {"", "", "192.168.9.1", ""});
         EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{"Next Hop should be in default ip filed."}));

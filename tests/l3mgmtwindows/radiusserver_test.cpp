@@ -86,7 +86,8 @@ TEST(RadiusServerRules, AddressSyntaxRangeAndForm)
     }
     const std::pair<const char*, const char*> range[] = {
         {"12.7.0.1", ""},
-        {"250.1.1.1", ""},
+        {"250.1.1.1", "IP address can not in class e"},
+        {"255.1.1.1", "IP address can not in class e"},
         {"223.255.255.255", ""},
         {"255.255.255.255", "you can't input this ip address"},
         {"127.0.0.1", "you can't input ip address like 127.*.*.*"},
@@ -214,6 +215,56 @@ TEST(RadiusServerWindow, EditorRefusalsSendNothing)
                                     "you can't input this ip address", "Please input a valid ip!",
                                     "Please input a valid ip", "the variable is already exist"}));
         EXPECT_TRUE(logged("set").empty());
+    }));
+}
+
+TEST(RadiusServerWindow, AddChecksEveryValueFirstAndRemovesAHalfMadeRow)
+{
+    ASSERT_TRUE(withWindow<TRadiusServerForm>(Menu, [](TRadiusServerForm& w) {
+        // Values of the second write, refused by their formats before the row is created.
+        const std::string longKey(33, 'k');
+        const Server refused[] = {
+            {2, "10.1.1.3", "k3", "70000", ""},
+            {2, "10.1.1.3", "k3", "", "0"},
+            {2, "10.1.1.3", longKey.c_str(), "", ""},
+        };
+        for (const Server& s : refused) {
+            SCOPED_TRACE(s.key);
+            MessageRecorder boxes;
+            clearLog();
+            RunEditor(w, w.AddButton, [&s](TRadiusServerEditForm& e) {
+                Fill(e, s);
+                e.SetButton->click();
+            });
+            EXPECT_EQ(boxes.Shown.size(), 1u);
+            EXPECT_TRUE(logged("set").empty());
+            EXPECT_EQ(FindRowByCaption(w.ListView1, "RadiusServerIndex-third"), -1);
+        }
+
+        // The switch creates the row but refuses its values: the row is destroyed again.
+        bool armed = false;
+        w.Request->OnEndOfWrite = [&armed](const VhSNMPError&) {
+            if (!armed)
+                armed = mainsim::sim().failNextSet(10);
+        };
+        MessageRecorder boxes;
+        clearLog();
+        RunEditor(w, w.AddButton, [](TRadiusServerEditForm& e) {
+            Fill(e, {2, "10.1.1.3", "k3", "", ""});
+            e.SetButton->click();
+        });
+        w.Request->OnEndOfWrite = nullptr;
+        EXPECT_TRUE(armed);
+        const auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 3u);
+        EXPECT_EQ(varbinds(sets[0]), (std::vector<std::string>{Entry + ".6.3 INTEGER 4"}));
+        EXPECT_EQ(sets[1].errorStatus, 10);
+        EXPECT_EQ(varbinds(sets[2]), (std::vector<std::string>{Entry + ".6.3 INTEGER 6"}));
+        EXPECT_EQ(sets[2].errorStatus, 0);
+        EXPECT_EQ(boxTexts(boxes),
+                  (std::vector<std::string>{"The server's values were refused: the new row was removed again."}));
+        EXPECT_EQ(FindRowByCaption(w.ListView1, "RadiusServerIndex-third"), -1);
+        EXPECT_EQ(mainsim::sim().command("get " + Entry + ".6.3").rfind("OK", 0), std::string::npos);
     }));
 }
 

@@ -170,6 +170,7 @@ TEST(RouteRedistributionWindow, RefusesBeforeSendingAndWhileBusy)
             {"static", "rip", "17", "Metric out of Bound [0..16]"},
             {"static", "ospf", "16777215", "Metric out of Bound [0..16777214]"},
             {"ospf", "ospf", "5", "You should not choose the same protocol for source and destination."},
+            {"static", "rip", "-", "'-' is not a valid integer value"}, // a lone minus sign is no number
         };
         MessageRecorder boxes;
         clearLog();
@@ -181,15 +182,20 @@ TEST(RouteRedistributionWindow, RefusesBeforeSendingAndWhileBusy)
             w.AddBtn->click();
             EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>{c.message})) << c.source << ">" << c.destination;
         }
-        // A lone minus sign is no number: the conversion error goes to the memo.
-        boxes.Shown.clear();
-        w.ComboBox1->setCurrentIndex(w.ComboBox1->findText("static"));
-        w.ComboBox2->setCurrentIndex(w.ComboBox2->findText("rip"));
-        w.Edit1->setText("-");
-        w.AddBtn->click();
-        EXPECT_TRUE(boxes.Shown.empty());
-        EXPECT_NE(w.Memo1->toPlainText().toStdString().find("'-' is not a valid integer value"), std::string::npos);
+        // Refusals are no results of a read: no "Get:" line.
+        EXPECT_EQ(w.Memo1->toPlainText().toStdString().find("valid integer"), std::string::npos);
         EXPECT_TRUE(logged("set").empty());
+
+        // A highlighted row exists: Add is not usable for it.
+        selectRow(w.ListView1, RowOf(w, "ospf", "rip"));
+        EXPECT_FALSE(w.AddBtn->isEnabled());
+        w.Edit1->setText("5");
+        boxes.Shown.clear();
+        w.RunHandler([&w] { w.AddBtnClick(); });
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_TRUE(logged("set").empty());
+        selectRow(w.ListView1, -1);
+        EXPECT_TRUE(w.AddBtn->isEnabled());
 
         // While a read runs: Refresh is ignored, Delete refuses and leaves the words alone.
         selectRow(w.ListView1, 0);
