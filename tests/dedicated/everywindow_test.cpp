@@ -135,7 +135,7 @@ TEST_P(DedicatedWindow, TheFirstReadAsksForItsTableColumnByColumn)
 {
     const Window& window = GetParam();
     ASSERT_TRUE(mainsim::sim().clearLog());
-    // Per request: its columns, and the PDUs of the switch's log at the time it had read.
+    // Per request that has read: its columns; and the reads in the switch's log.
     std::vector<std::vector<Column>> tables;
     std::vector<std::string> failures;
     std::vector<trqtest::PduLogEntry> reads;
@@ -152,7 +152,7 @@ TEST_P(DedicatedWindow, TheFirstReadAsksForItsTableColumnByColumn)
             for (const auto& pdu : mainsim::sim().pduLog())
                 if (pdu.type == "get" || pdu.type == "getnext" || pdu.type == "getbulk")
                     reads.push_back(pdu);
-            // Table columns are checked against the switch while the window still holds them.
+            // No column twice, and each of the type the switch serves at its OID.
             for (const auto& columns : tables) {
                 std::set<std::string> seen;
                 for (const Column& column : columns) {
