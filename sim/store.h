@@ -125,6 +125,12 @@ public:
     TableDef& table(const Oid& entry);                 // declares it when new
     const TableDef* tableOf(const Oid& oid) const;     // table whose cells include oid
     void setConstraint(const Oid& object, const Constraint& c) { constraints_[object] = c; }
+    // The object's allowed numbers and sizes (column or scalar OID), or null.
+    const Constraint* constraint(const Oid& object) const
+    {
+        const auto it = constraints_.find(object);
+        return it == constraints_.end() ? nullptr : &it->second;
+    }
 
     // Whole-PDU validation: the plan of every change, or the first error in varbind order.
     SetError plan(const std::vector<SetVarbind>& varbinds, SetPlan& out) const;

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <functional>
 #include <stdexcept>
 
 #include "configwin/optionlists.h"
@@ -127,6 +128,55 @@ TEST(ColumnMask, LeavesOutWithTheInvalidBitAloneAndRestoresOnEveryPath)
     }
     EXPECT_EQ(AccessWords(request), before);
     EXPECT_EQ(request.ActiveMask, nullptr);
+}
+
+// A read-only column of a row (not a key) stays read-only, and out of every set, however a
+// mask that touched it ends, and in every mask after that.
+TEST(ColumnMask, AReadOnlyColumnStaysOutOfEveryLaterSet)
+{
+    enum { RowKey, Label, Uptime, Mode };
+    const VhSNMPObjectDesc Row[] = {
+        {"1.3.6.1.4.1.32473.99.4.1.1", "Index", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.4.1.2", "Label", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READWRITE},
+        {"1.3.6.1.4.1.32473.99.4.1.3", "Uptime", SNMP_SYNTAX_TIMETICKS, SNMP_ACCESS_READONLY},
+        {"1.3.6.1.4.1.32473.99.4.1.4", "Mode", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READWRITE | SNMP_ACCESS_HIDDEN},
+        {nullptr},
+    };
+    TWindowRequest request(nullptr);
+    request.Request.VarList = VhSNMPVarList(Row, MVT_UMV, 1);
+    using Use = std::function<void(TColumnMask&)>;
+    const std::pair<const char*, Use> ends[] = {
+        {"left out", [&](TColumnMask& m) { m.LeaveOut(Uptime); }},
+        {"left out with others", [&](TColumnMask& m) { m.LeaveOut({Label, Uptime, Mode}); }},
+        {"only others kept", [&](TColumnMask& m) { m.Only({RowKey, Label}); }},
+        {"left out, taken again", [&](TColumnMask& m) { m.LeaveOut(Uptime); m.Include(Uptime); }},
+        {"taken without leaving out", [&](TColumnMask& m) { m.Include(Uptime); }},
+        {"restored early, used again", [&](TColumnMask& m) { m.Only({Label}); m.Restore(); m.LeaveOut(Mode); }},
+        {"inner mask", [&](TColumnMask& m) {
+             m.LeaveOut(Label);
+             TColumnMask inner(&request);
+             inner.Only({Uptime});
+             inner.Include(Label);
+         }},
+        {"a write that raised", [&](TColumnMask& m) { m.LeaveOut({Uptime, Mode}); throw std::runtime_error("refused"); }},
+    };
+    const std::vector<unsigned> before = AccessWords(request);
+    for (const auto& [name, use] : ends) {
+        SCOPED_TRACE(name);
+        try {
+            TColumnMask mask(&request);
+            use(mask);
+            EXPECT_FALSE(request.Request.VarList.IsWritable(Uptime)) << "while the mask lives";
+        } catch (const std::runtime_error&) {
+        }
+        EXPECT_EQ(AccessWords(request), before);
+        EXPECT_FALSE(request.Request.VarList.IsWritable(Uptime));
+        // The next mask, which leaves out something else, still leaves the column out.
+        TColumnMask next(&request);
+        next.LeaveOut(Mode);
+        EXPECT_FALSE(request.Request.VarList.IsWritable(Uptime));
+        EXPECT_TRUE(request.Request.VarList.IsWritable(Label));
+    }
 }
 
 // A request bound as a window binds it: the list view with rows, edits on Key and Count

@@ -3,6 +3,7 @@
 // busy rule, closing during a walk and during a set, and large fonts.
 #include <gtest/gtest.h>
 
+#include "classlib/dialogs.h"
 #include "l2windows/portcontrolunit.h"
 #include "mainwin/mainunit.h"
 #include "simlibrary.h"
@@ -68,6 +69,22 @@ TEST(PortControlWindow, ANwayValueWithoutALabelIsNotWritten)
                                                                Control + ".6.3 INTEGER 2"}));
     }));
     mainsim::sim().setValue(Control + ".4.3", "INTEGER", "2");
+}
+
+TEST(PortControlWindow, SetWithoutAPortIsRefusedAndSendsNothing)
+{
+    ASSERT_TRUE(withWindow<TPortControlForm>("PortControl1", [](TPortControlForm& w) {
+        selectRow(w.ListView1, -1);
+        EXPECT_EQ(w.PortIndexEdit->text(), "");
+        EXPECT_FALSE(w.SetButton->isEnabled());
+        // The handler itself refuses too.
+        clearLog();
+        MessageRecorder boxes;
+        w.RunHandler([&w] { w.SetButtonClick(); });
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(boxTexts(boxes), std::vector<std::string>{"Port Index can not be empty!"});
+        EXPECT_TRUE(logged("set").empty());
+    }));
 }
 
 // The get-nexts of the window's walks; the first of a walk asks for the columns themselves.

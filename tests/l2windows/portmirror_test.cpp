@@ -61,6 +61,20 @@ TEST(PortMirror, RefusesBadTargetsAndWritesAllFourObjects)
             EXPECT_TRUE(logged("set").empty());
             EXPECT_EQ(w.UnitEdit->text().toStdString(), c.unitAfter);
         }
+        // A target that is a source on either grid is refused.
+        for (const int grid : {0, 1}) {
+            SCOPED_TRACE(grid == 0 ? "ingress grid" : "egress grid");
+            QCheckBox* source = w.Grids->Grid(grid)->PortCheckBoxes[9];
+            source->setChecked(true);
+            Type(w, "1", "10");
+            clearLog();
+            MessageRecorder boxes;
+            w.BT_Set->click();
+            ASSERT_TRUE(waitIdle(w));
+            EXPECT_EQ(boxTexts(boxes), std::vector<std::string>{"Mirror port can not be member port!"});
+            EXPECT_TRUE(logged("set").empty());
+            source->setChecked(false);
+        }
         // After a target refused and reset, Set without typing asks for a mirror port.
         Type(w, "10", "1");
         {

@@ -12,6 +12,7 @@
 #include "dedicated/messagetarget.h"
 #include "l2windows/spanningtreealgorithmunit.h"
 #include "mainwin/mainunit.h"
+#include "snmplib/snmperror.h"
 #include "windowworld.h"
 
 using namespace wintest;
@@ -95,16 +96,27 @@ TEST(SpanningTreeSwitch, EnablingRunsTheBoxWithThePollPausedThenReads)
 TEST(SpanningTreeSwitch, ARefusedSetStaysShownAndAClosePressedDuringTheBoxWaitsForIt)
 {
     const Ticks fast;
+    // The switch is on; the user turns it off and the switch answers genErr.
+    mainsim::sim().setValue(Switch, "INTEGER", "3");
     ASSERT_TRUE(withWindow<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", [](TSpanningTreeAlgorithmForm& w) {
+        EXPECT_EQ(w.ComboBox1->currentText(), "enabled");
         ASSERT_TRUE(mainsim::sim().failNextSet(5));
         Choose(w.ComboBox1, "disabled");
         clearLog();
         w.SetButton->click();
         ASSERT_TRUE(waitIdle(w));
+        const auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(varbinds(sets.front()), (std::vector<std::string>{Switch + " INTEGER 2"}));
+        EXPECT_EQ(sets.front().errorStatus, 5);
         EXPECT_TRUE(logged("get").empty());
-        EXPECT_EQ(Panel0(w).find("Ok"), std::string::npos) << Panel0(w);
-        EXPECT_FALSE(Panel0(w).empty());
+        const std::string genErr = SnmpMsgTable.Text(4);
+        ASSERT_FALSE(genErr.empty());
+        EXPECT_NE(Panel0(w).find(genErr), std::string::npos) << Panel0(w);
+        EXPECT_EQ(w.ComboBox1->currentText(), "disabled") << "the user's choice stays shown";
+        EXPECT_EQ(mainsim::sim().walk(Switch).front().value, "3");
     }));
+    mainsim::sim().setValue(Switch, "INTEGER", "2");
     QPointer<TSpanningTreeAlgorithmForm> seen;
     ASSERT_TRUE(withWindow<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", [&](TSpanningTreeAlgorithmForm& w) {
         seen = &w;

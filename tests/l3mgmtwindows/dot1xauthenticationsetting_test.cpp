@@ -39,11 +39,18 @@ void Restore()
 
 TEST(AuthenticationSetting, ReadsTheGroupAndTheStateGovernsTheOtherBoxes)
 {
+    // None of the values is the first of its list: each shown one was read.
+    mainsim::sim().setValue(Control, "INTEGER", "2");
+    mainsim::sim().setValue(Protocol, "INTEGER", "4");
+    mainsim::sim().setValue(Mode, "INTEGER", "2");
     ASSERT_TRUE(withWindow<TAuthenticationSettingForm>("Configuration2", [](TAuthenticationSettingForm& w) {
         EXPECT_EQ(w.windowTitle(), "802.1X Authentication Setting: 127.0.0.1");
-        EXPECT_EQ(w.cbxAuthCtrl->currentText(), "enabled");
-        EXPECT_EQ(w.cbxAuthProtocol->currentText(), "authProtocolLocal");
-        EXPECT_EQ(w.cbxAuthMode->currentText(), "portBase");
+        EXPECT_EQ(w.cbxAuthCtrl->currentText(), "disabled");
+        EXPECT_EQ(w.cbxAuthProtocol->currentText(), "authProtocolRadiusEap");
+        EXPECT_EQ(w.cbxAuthMode->currentText(), "macBase");
+        EXPECT_FALSE(w.cbxAuthMode->isEnabled());
+        EXPECT_FALSE(w.cbxAuthProtocol->isEnabled());
+        Choose(w.cbxAuthCtrl, "enabled");
         EXPECT_TRUE(w.cbxAuthMode->isEnabled());
         EXPECT_TRUE(w.cbxAuthProtocol->isEnabled());
         snapshot(&w, "dot1xauthenticationsetting");
@@ -58,6 +65,7 @@ TEST(AuthenticationSetting, ReadsTheGroupAndTheStateGovernsTheOtherBoxes)
         EXPECT_EQ(w.cbxAuthCtrl->currentText(), "disabled");
         EXPECT_FALSE(w.cbxAuthMode->isEnabled());
     }));
+    Restore();
 }
 
 TEST(AuthenticationSetting, DisabledWritesTheControlAloneAndIsReadAgain)

@@ -213,6 +213,9 @@ TEST(IpCtrlWindow, APrimaryAndASecondaryPerVlanDeletedSecondaryFirstWithOneVarbi
         AddInterface(w, {"192.168.33.1", "2", "ip_v30c", "255.255.255.0", "v31", 1});
         AddInterface(w, {"192.168.33.1", "33", "ip_v30", "255.255.255.0", "v31", 1});
         AddInterface(w, {"192.168.33.1", "x", "ip_v30", "255.255.255.0", "v31", 1});
+        AddInterface(w, {"192.168.33.1", "33", "", "255.255.255.0", "v31", 1});
+        AddInterface(w, {"192.168.40.1", "40", "ip_v40", "255.255.255.0", "v20", 0});
+        AddInterface(w, {"192.168.40.1", "40", "ip_v40", "255.255.255.0", "v40", -1});
         std::vector<std::string> texts;
         for (const auto& box : boxes.Shown)
             texts.push_back(box.text);
@@ -222,7 +225,10 @@ TEST(IpCtrlWindow, APrimaryAndASecondaryPerVlanDeletedSecondaryFirstWithOneVarbi
                                                    "There is an same interface, please modify IP or Subnet Mask!",
                                                    "Please input different If Index.",
                                                    "Please input different Interface Name.",
-                                                   "Please input If Index."}));
+                                                   "Please input If Index.",
+                                                   "Please input Interface Name.",
+                                                   "Please input different VLAN Name.",
+                                                   "Please choose Secondary."}));
         EXPECT_TRUE(logged("set").empty());
 
         // The primary goes only after its secondary; each delete is the status alone.

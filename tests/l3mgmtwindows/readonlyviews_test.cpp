@@ -139,6 +139,11 @@ TEST(IgmpSourceList, ASilentAgentEndsTheWalkWithTheTimeOutInTheMemo)
 TEST(MacStatistics, ATimedOutRefreshIsShownNotAnEmptyTable)
 {
     ASSERT_TRUE(withWindow<TMacStatisticTableForm>("StatisticTable1", [](TMacStatisticTableForm& w) {
+        // The first read shows the switch's rows, and no failure.
+        const auto served = mainsim::sim().walk("1.3.6.1.4.1.32473.12.3.6.2.1.1");
+        ASSERT_FALSE(served.empty());
+        EXPECT_EQ(columnTexts(w.ListView, 0).size(), served.size());
+        EXPECT_FALSE(memoHas(w.Memo1, TimedOut));
         w.Request->Request.Timeout = 30;
         mainsim::sim().mute(true);
         w.RefreshButton->click();

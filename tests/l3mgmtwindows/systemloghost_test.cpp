@@ -26,14 +26,19 @@ const std::string Entry = "1.3.6.1.4.1.32473.12.12.2.1.";
 // Runs inside() while the editor is open (as the window opens it, modally), then closes it.
 void WithEditor(TSystemLogHostForm& w, QPushButton* opener, const std::function<void(TLogHostEditForm&)>& inside)
 {
+    ASSERT_NE(w.Editor, nullptr);
+    // The timer goes with this call: when no editor opens, inside() never runs.
     bool ran = false;
-    QTimer::singleShot(0, [&] {
+    QTimer once;
+    once.setSingleShot(true);
+    QObject::connect(&once, &QTimer::timeout, [&] {
         ran = true;
         inside(*w.Editor);
         w.Editor->CloseButton->click();
     });
+    once.start(0);
     opener->click();
-    EXPECT_TRUE(ran);
+    EXPECT_TRUE(ran) << "the editor did not open";
     ASSERT_TRUE(waitIdle(w));
 }
 
@@ -260,8 +265,10 @@ TEST(SystemLogHost, EditsAServer)
             for (const auto& vb : sets[0].varbinds)
                 EXPECT_NE(vb.oid, Entry + "5.1");
         });
-        EXPECT_EQ(columnTexts(w.ListView1, 1).front(), "local7");
-        EXPECT_EQ(columnTexts(w.ListView1, 4).front(), "10.1.1.1");
+        const auto facilities = columnTexts(w.ListView1, 1), addresses = columnTexts(w.ListView1, 4);
+        ASSERT_FALSE(facilities.empty());
+        EXPECT_EQ(facilities.front(), "local7");
+        EXPECT_EQ(addresses.front(), "10.1.1.1");
     }));
     Restore();
 }

@@ -13,6 +13,8 @@
 #include "mainwin/catalogue.h"
 #include "mainwin/formtable.h"
 #include "mainwin/menutable.h"
+#include "sim/profile.h"
+#include "simharness.h"
 #include "snmplib/bind/editconstraint.h"
 
 namespace {
@@ -196,6 +198,160 @@ TEST(Catalogue, EveryGenericMenuItemHasItsRecord)
     EXPECT_EQ(windows, static_cast<int>(AllRecords().size()));
     EXPECT_EQ(windows, 131);
     EXPECT_EQ(records, 874);
+}
+
+// The switch's object as the simulator's profile declares it: its first cell under the OID
+// (a scalar's .0, a column's first row), or a declared column of a table without rows.
+struct Declared {
+    uint8_t Type = 0;
+    trqsim::Access Access = trqsim::Access::ReadOnly;
+    const trqsim::Constraint* Limits = nullptr;
+};
+
+std::optional<Declared> DeclaredObject(const trqsim::Profile& profile, const std::string& text)
+{
+    trqsim::Oid oid;
+    if (!trqsim::parseOid(text, oid))
+        return std::nullopt;
+    Declared declared;
+    declared.Limits = profile.store.constraint(oid);
+    if (const auto* cell = profile.store.next(oid, oid)) {
+        declared.Type = cell->second.value.type;
+        declared.Access = cell->second.access;
+        return declared;
+    }
+    trqsim::Oid entry(oid.begin(), oid.end() - 1);
+    if (const trqsim::TableDef* table = profile.store.tableOf(oid); table && table->entry == entry) {
+        const auto column = table->columns.find(oid.back());
+        if (column != table->columns.end()) {
+            declared.Type = column->second.type;
+            declared.Access = column->second.access;
+            return declared;
+        }
+    }
+    return std::nullopt;
+}
+
+// The SMI type the switch serves for an object of that syntax.
+uint8_t TypeOf(unsigned syntax)
+{
+    switch (syntax) {
+    case SNMP_SYNTAX_INTEGER:
+        return trqsim::TagInteger;
+    case SNMP_SYNTAX_OCTETSTR:
+    case SNMP_SYNTAX_DISPLAYSTR:
+    case SNMP_SYNTAX_MACADDRESS:
+    case SNMP_SYNTAX_BITSTR:
+        return trqsim::TagOctetString;
+    case SNMP_SYNTAX_OBJECTID:
+        return trqsim::TagObjectId;
+    case SNMP_SYNTAX_IPADDRESS:
+        return trqsim::TagIpAddress;
+    case SNMP_SYNTAX_COUNTER:
+        return trqsim::TagCounter32;
+    case SNMP_SYNTAX_GAUGE:
+        return trqsim::TagGauge32;
+    case SNMP_SYNTAX_TIMETICKS:
+        return trqsim::TagTimeTicks;
+    case SNMP_SYNTAX_COUNTER64:
+        return trqsim::TagCounter64;
+    default:
+        return 0;
+    }
+}
+
+// A format's bounds ({n<min>x<max>...}), when it has both.
+std::optional<std::pair<long long, long long>> FormatBounds(const std::string& format)
+{
+    static const std::regex bounds(R"(\{[^}]*n(-?\d+)x(-?\d+)[^}]*\})");
+    std::smatch m;
+    if (!std::regex_search(format, m, bounds))
+        return std::nullopt;
+    return std::pair{std::stoll(m[1].str()), std::stoll(m[2].str())};
+}
+
+// Every object of every record against the switch's own declaration of it (the
+// simulator's profile, written from the switch's objects, not from the catalogue): its
+// type, whether it can be written, and each input format's bounds against the numbers the
+// switch takes. Two objects of a record swapped, a column read at the next OID, a
+// writable object marked read-only or a format that lets through what the switch refuses
+// fail here.
+TEST(Catalogue, EveryObjectIsTheSwitchsObjectOfItsTypeAccessAndRange)
+{
+    trqsim::Profile profile;
+    std::string error;
+    ASSERT_TRUE(trqsim::loadProfile(trqtest::simFile("trq3100.profile"), profile, &error)) << error;
+    for (const TCatalogueRecord* r : AllRecords()) {
+        SCOPED_TRACE(r->MenuItem);
+        std::map<int, const char*> formats;
+        for (const TCatalogueFormat& f : r->Formats)
+            if (f.Format)
+                formats[f.Index] = f.Format;
+        for (int i = 0; i < CatalogueObjectCount(*r); ++i) {
+            const VhSNMPObjectDesc& o = r->Objects[i];
+            if (o.Access & (SNMP_ACCESS_NOTACCESS | SNMP_ACCESS_INVALID))
+                continue;
+            SCOPED_TRACE(std::string(o.Caption) + " " + o.Oid);
+            // The engine and statistics groups are net-snmp's own, not the profile's.
+            if (std::string(o.Oid).rfind("1.3.6.1.6.3.", 0) == 0)
+                continue;
+            const std::optional<Declared> declared = DeclaredObject(profile, o.Oid);
+            if (!declared) {
+                ADD_FAILURE() << "the switch has no such object";
+                continue;
+            }
+            EXPECT_EQ(static_cast<int>(declared->Type), static_cast<int>(TypeOf(o.Syntax)));
+            if (i >= r->KeyCount) {
+                const bool writable = declared->Access == trqsim::Access::ReadWrite ||
+                                      declared->Access == trqsim::Access::ReadCreate;
+                EXPECT_EQ((o.Access & SNMP_ACCESS_WRITEONLY) != 0, writable) << "writable on the switch: " << writable;
+            }
+            const auto format = formats.find(i);
+            if (format == formats.end() || !declared->Limits || declared->Limits->ranges.empty())
+                continue;
+            const auto bounds = FormatBounds(format->second);
+            if (!bounds)
+                continue;
+            // The window may take less than the switch (a priority's reserved values), never more.
+            const auto takes = [&](long long n) {
+                for (const auto& [from, to] : declared->Limits->ranges)
+                    if (n >= from && n <= to)
+                        return true;
+                return false;
+            };
+            EXPECT_TRUE(takes(bounds->first) && takes(bounds->second)) << format->second << " lets through what the switch refuses";
+        }
+    }
+}
+
+// Ping Test as the switch has it: its objects in order, and the repetition count the
+// switch takes (1 to 255) as the only numbers its edit lets through.
+TEST(Catalogue, PingTestIsTheSwitchsPingGroup)
+{
+    const TCatalogueRecord* ping = FindCatalogueRecord("PingTest1");
+    ASSERT_NE(ping, nullptr);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Source IP Address", "1.3.6.1.4.1.32473.12.1.4.1"}, {"Repetition", "1.3.6.1.4.1.32473.12.1.4.2"},
+        {"Control State", "1.3.6.1.4.1.32473.12.1.4.3"},     {"Ping Status", "1.3.6.1.4.1.32473.12.1.4.4"},
+        {"Success Count", "1.3.6.1.4.1.32473.12.1.4.5"},     {"Fail Count", "1.3.6.1.4.1.32473.12.1.4.6"},
+    };
+    std::vector<std::pair<std::string, std::string>> objects;
+    for (int i = 0; i < CatalogueObjectCount(*ping); ++i)
+        objects.emplace_back(ping->Objects[i].Caption, ping->Objects[i].Oid);
+    EXPECT_EQ(objects, expected);
+    const char* repetition = nullptr;
+    for (const TCatalogueFormat& f : ping->Formats)
+        if (f.Format && f.Index == 1)
+            repetition = f.Format;
+    ASSERT_NE(repetition, nullptr);
+    QLineEdit edit;
+    VhEditConstraint constraints(nullptr, false);
+    constraints.AddConstraint(repetition, &edit);
+    for (const auto& [text, accepted] : std::vector<std::pair<QString, bool>>{
+             {"1", true}, {"255", true}, {"4", true}, {"0", false}, {"256", false}, {"1000", false}}) {
+        edit.setText(text);
+        EXPECT_EQ(constraints.CheckText(&edit).empty(), accepted) << text.toStdString();
+    }
 }
 
 TEST(Catalogue, VariableListKeepsTheRecordOrder)

@@ -65,9 +65,12 @@ TEST_F(Chassis, StartupBuildsStripsAndLabelsFromTheUnitTable)
     EXPECT_EQ(strips(), (Strings{"TTRQ3112LittleForm", "TTRQ3120LittleForm", "TTRQ3114LittleForm",
                                  "TTRQ3117LittleForm", "TTRQ3118LittleForm", "TTRQ3122LittleForm", "", "", ""}));
     EXPECT_EQ(slotList(), (std::vector<std::pair<int, int>>{{1, 1}, {9, 2}, {3, 3}, {6, 4}, {7, 5}, {10, 6}}));
+    ASSERT_NE(thumbnail(3), nullptr);
+    ASSERT_NE(thumbnail(1), nullptr);
     EXPECT_EQ(thumbnail(3)->Slot, 3);
     EXPECT_EQ(thumbnail(1)->Slot, 0); // the CPU module's thumbnail sets it when clicked
     EXPECT_EQ(form->SlotForms->size(), 6);
+    ASSERT_FALSE(form->UnitLabels.empty());
     EXPECT_EQ(form->UnitLabels[0]->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_TRUE(form->UnitLabels[0]->font().bold());
 
@@ -317,8 +320,10 @@ TEST_F(Chassis, PortButtonsCarryTheirPortAndStayDownAcrossPolls)
     start();
     ASSERT_NE(showPanel(4), nullptr); // unit 3: ports 129..140
     ASSERT_EQ(form->PortButtons->size(), 12);
-    for (int k = 1; k <= 12; ++k)
+    for (int k = 1; k <= 12; ++k) {
+        ASSERT_NE(portButton(k), nullptr) << k;
         EXPECT_EQ(GetTag(portButton(k)), 128 + k) << k;
+    }
     EXPECT_EQ(GetTag(portButton(5)), 133);
 
     // Down is the program's: a click releases the others and leaves its own state.

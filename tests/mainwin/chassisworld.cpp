@@ -1,5 +1,7 @@
 #include "chassisworld.h"
 
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -99,7 +101,16 @@ std::vector<std::string> ChassisWorld::labels() const
 
 TSpeedButton* ChassisWorld::portButton(int k) const
 {
-    return qobject_cast<TSpeedButton*>(form->PortButtons->at(k - 1));
+    TSpeedButton* button = nullptr;
+    if (form && form->PortButtons && k >= 1 && k <= form->PortButtons->size())
+        button = qobject_cast<TSpeedButton*>(form->PortButtons->at(k - 1));
+    if (button)
+        return button;
+    // The case fails; it goes on against a hidden button that belongs to no panel.
+    ADD_FAILURE() << "no port button " << k;
+    if (!standInButton_)
+        standInButton_ = std::make_unique<TSpeedButton>();
+    return standInButton_.get();
 }
 
 std::string DefaultLedOctets(int ports)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/speedbutton.h"
 #include "fixture.h"
 #include "mainwin/mainunit.h"
 #include "simharness.h"
@@ -36,6 +37,9 @@ protected:
 
     trqtest::SimProcess sim;
     std::unique_ptr<TMainForm> form;
+
+private:
+    mutable std::unique_ptr<TSpeedButton> standInButton_;
 };
 
 // The LED octets the simulator serves for a module by default: four leading octets, then

@@ -16,10 +16,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "configwin/configform.h"
 #include "configwin/ctrlbtnpanel.h"
@@ -194,6 +197,8 @@ std::vector<std::string> memoLines(TConfigForm* form)
 
 bool firstReadDone(TConfigForm* form)
 {
+    if (!form)
+        return false;
     for (const VhSNMPRequest2Edits* request : form->Requests)
         if (request->Busy)
             return false;
@@ -245,8 +250,11 @@ int RowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys)
 
 void SelectRow(QTreeWidget* view, int row)
 {
+    ASSERT_NE(view, nullptr);
+    QTreeWidgetItem* item = view->topLevelItem(row);
+    ASSERT_NE(item, nullptr) << "no row " << row;
     view->clearSelection();
-    view->topLevelItem(row)->setSelected(true);
+    item->setSelected(true);
 }
 
 void Choose(QWidget* combo, const char* label)
@@ -272,6 +280,8 @@ void EditSelectedRow(TSNMPListViewPanel* table, int column, const std::function<
 bool Idle(QDialog* window)
 {
     TConfigForm* form = Generic(window);
+    if (!form)
+        return true;
     for (const VhSNMPRequest2Edits* request : form->Requests)
         if (request->Busy)
             return false;
@@ -311,10 +321,21 @@ std::string ShownText(const TCatalogueRecord& record, int item, const trqtest::P
         // The simulator names printable octets STRING and gives the others as hex.
         return served.type == "STRING" ? HexText(served.value) : HexText(HexToOctets(served.value));
     case SNMP_SYNTAX_TIMETICKS:
-        return TimeTicksText(static_cast<uint32_t>(std::stoul(served.value)));
+        return TimeTicksText(static_cast<uint32_t>(std::strtoul(served.value.c_str(), nullptr, 10)));
     default:
         return served.value;
     }
+}
+
+// A whole decimal number, or nothing: a test's texts are never trusted to be numbers.
+std::optional<long> Number(const std::string& text)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || errno != 0 || *end != '\0')
+        return std::nullopt;
+    return value;
 }
 
 // The engine's time in seconds, which the agent serves as it goes on.
@@ -332,7 +353,7 @@ std::vector<unsigned long> Arcs(const std::string& instance)
     std::size_t from = 0;
     while (from < instance.size()) {
         const std::size_t dot = instance.find('.', from);
-        arcs.push_back(std::stoul(instance.substr(from, dot - from)));
+        arcs.push_back(std::strtoul(instance.substr(from, dot - from).c_str(), nullptr, 10));
         from = dot == std::string::npos ? instance.size() : dot + 1;
     }
     return arcs;
@@ -435,8 +456,9 @@ void ExpectScalarsAsServed(const TCatalogueRecord& record, TConfigForm* form, co
         const std::string shown = ControlText(control);
         if (object.Oid == EngineTime) {
             // The engine's clock may have ticked between the window's read and this one.
-            const long behind = std::stol(served.front().value) - std::stol(shown);
-            EXPECT_TRUE(behind >= 0 && behind <= 2) << object.Caption << " " << shown;
+            const std::optional<long> now = Number(served.front().value), read = Number(shown);
+            EXPECT_TRUE(now && read && *now - *read >= 0 && *now - *read <= 2)
+                << object.Caption << " shows \"" << shown << "\", served " << served.front().value;
         } else {
             EXPECT_EQ(shown, ShownText(record, i, served.front())) << object.Caption;
         }

@@ -157,7 +157,9 @@ TEST(GenericRoad, OpeningTwiceBuildsAFreshWindowAndRequestAndReadsAgain)
     for (int i = 0; i < 2; ++i) {
         EXPECT_TRUE(withModal("UnitTable1", [&](QDialog* window) {
             windows.emplace_back(window);
-            requests.push_back(Generic(window)->Requests.front());
+            TConfigForm* form = Generic(window);
+            ASSERT_TRUE(form && !form->Requests.empty());
+            requests.push_back(form->Requests.front());
             ExpectRowsAsServed(*FindCatalogueRecord("UnitTable1"), Generic(window));
         }));
         EXPECT_TRUE(windows.back().isNull());
@@ -312,19 +314,26 @@ TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
     ASSERT_TRUE(sim().setValue(state + ".0", "INTEGER", "3"));
     mainForm().UpdateRmonMenus();
     QAction* statistics = mainForm().MenuItem("Statistics1");
+    ASSERT_NE(statistics, nullptr);
     ASSERT_TRUE(statistics->isEnabled());
     EXPECT_TRUE(withModal("RMONSetting1", [&](QDialog* window) {
         Choose(Find<QWidget>(window, "ValueControl0"), "disabled");
         auto* set = Find<QPushButton>(window, "SetCheckedButton");
         EXPECT_EQ(set->text(), "Set");
         set->click();
-        ASSERT_TRUE(waitUntil([&] { return Idle(window) && sim().walk(state + ".0").front().value == "2"; }));
+        const auto served = [&] {
+            const auto values = sim().walk(state + ".0");
+            return values.empty() ? std::string() : values.front().value;
+        };
+        ASSERT_TRUE(waitUntil([&] { return Idle(window) && served() == "2"; }));
         EXPECT_TRUE(statistics->isEnabled()); // until the window closes
         Find<QPushButton>(window, "CloseButton")->click();
     }));
     EXPECT_EQ(mainForm().ST_RmonState->text(), "disabled");
-    for (const char* name : {"Statistics1", "History1", "AlarmEvent1"})
-        EXPECT_FALSE(mainForm().MenuItem(name)->isEnabled()) << name;
+    for (const char* name : {"Statistics1", "History1", "AlarmEvent1"}) {
+        const QAction* item = mainForm().MenuItem(name);
+        EXPECT_TRUE(item && !item->isEnabled()) << name;
+    }
 
     ASSERT_TRUE(sim().setValue(state + ".0", "INTEGER", "3"));
     mainForm().UpdateRmonMenus();
@@ -345,7 +354,10 @@ TEST(LearningConstraints, RowsTakeVlanAndSetFromTheirIndexAndTheDefaultsAreReadB
         EXPECT_EQ(view->topLevelItem(row)->text(2), "shared");
         auto* defaults = Find<TEditsPanel>(window, "ConstraintDefaultsPanel");
         ASSERT_NE(defaults, nullptr);
-        EXPECT_EQ(qobject_cast<QLineEdit*>(defaults->Rows[0].ValueControl.data())->text(), "1");
+        ASSERT_EQ(defaults->Rows.size(), 2u);
+        const auto* id = qobject_cast<QLineEdit*>(defaults->Rows[0].ValueControl.data());
+        ASSERT_NE(id, nullptr);
+        EXPECT_EQ(id->text(), "1");
         auto* type = qobject_cast<QComboBox*>(defaults->Rows[1].ValueControl.data());
         ASSERT_NE(type, nullptr);
         EXPECT_EQ(type->currentText(), "independent");

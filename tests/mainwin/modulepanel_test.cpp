@@ -21,6 +21,9 @@
 
 namespace {
 
+// The LED poll's period as the program ships it (the fixture shortens it for the other tests).
+const int32_t ShippedLedPeriod = TModulePanelForm::LedPeriod;
+
 constexpr uint32_t Black = 0x000000;
 constexpr uint32_t Lime = 0x00FF00;
 
@@ -29,6 +32,7 @@ protected:
     // The colour and blinking each LED of the shown panel should have for these octets.
     void expectLeds(const std::string& octets, const std::string& context)
     {
+        ASSERT_NE(form->CurrentPanelForm, nullptr) << context;
         VhSNMPRequest2Leds* leds = form->CurrentPanelForm->LedRequest;
         ASSERT_NE(leds, nullptr) << context;
         for (const auto& led : leds->Leds) {
@@ -41,6 +45,10 @@ protected:
     std::vector<int> ledsIn(const char* panel)
     {
         std::vector<std::pair<int, int>> found;
+        if (!form->CurrentPanelForm || !form->CurrentPanelForm->LedRequest) {
+            ADD_FAILURE() << "no front panel with LEDs";
+            return {};
+        }
         for (const auto& led : form->CurrentPanelForm->LedRequest->Leds)
             if (led->Shape && led->Shape->parentWidget()->objectName() == QLatin1String(panel))
                 found.emplace_back(led->Shape->x(), led->Position);
@@ -103,6 +111,22 @@ TEST_F(ModulePanel, EveryModelShowsItsFrontPanelWithPortsAndLeds)
     }
 }
 
+// The polls as the program ships them: the chassis every 30 s (60 s at authPriv, tested
+// with the start-up), the shown front panel's LEDs every 3 s.
+TEST_F(ModulePanel, TheChassisIsPolledEveryThirtySecondsAndTheLedsEveryThree)
+{
+    TModulePanelForm::LedPeriod = ShippedLedPeriod;
+    start();
+    EXPECT_EQ(form->Timer1->interval(), 30000);
+    EXPECT_TRUE(form->Timer1->isActive());
+    TModulePanelForm* panel = showPanel(2);
+    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(panel->LedRequest, nullptr);
+    ASSERT_FALSE(panel->LedRequest->RefreshTimer.isNull());
+    EXPECT_EQ(panel->LedRequest->RefreshTimer->interval(), 3000);
+    EXPECT_TRUE(panel->LedRequest->RefreshTimer->isActive());
+}
+
 TEST_F(ModulePanel, LedLayoutsFollowTheModelTables)
 {
     start();
@@ -132,7 +156,8 @@ TEST_F(ModulePanel, LedsFollowTheSimulatorWithinOnePollAndBlink)
     expectLeds(octets, "changed octets");
 
     // A blinking LED flips between its colour and dark a few times after each value.
-    VhSNMPRequest2Leds* leds = form->CurrentPanelForm->LedRequest;
+    VhSNMPRequest2Leds* leds = form->CurrentPanelForm ? form->CurrentPanelForm->LedRequest : nullptr;
+    ASSERT_TRUE(leds && !leds->Leds.empty());
     std::string blinking = "02020202";
     for (int p = 1; p <= 12; ++p)
         blinking += "8202";
@@ -204,8 +229,11 @@ TEST_F(ModulePanel, ReplacingAndClosingWhileTheSwitchIsSilentEndsCleanly)
     start();
     ASSERT_NE(showPanel(3), nullptr);
     ASSERT_TRUE(waitForLedRead());
+    for (int slot : {2, 5, 6})
+        ASSERT_NE(thumbnail(slot), nullptr) << slot;
     ASSERT_TRUE(sim.mute(true));
-    VhSNMPRequest2Leds* leds = form->CurrentPanelForm->LedRequest;
+    VhSNMPRequest2Leds* leds = form->CurrentPanelForm ? form->CurrentPanelForm->LedRequest : nullptr;
+    ASSERT_NE(leds, nullptr);
     ASSERT_TRUE(trqtest::waitUntil([&] { return leds->Busy != 0; })); // a read that gets no reply
     // Three clicks while the silent read is awaited: the panel is replaced once, for the last.
     QTest::mouseClick(thumbnail(2)->Image1, Qt::LeftButton);
@@ -214,7 +242,8 @@ TEST_F(ModulePanel, ReplacingAndClosingWhileTheSwitchIsSilentEndsCleanly)
     ASSERT_TRUE(trqtest::waitUntil([&] { return form->CurrentSlot == 6 && form->CurrentPanelForm; }, 15000));
     EXPECT_EQ(form->ButtonPanel->findChildren<TModulePanelForm*>().size(), 1);
     // A close asked during the wait for the new panel's read is carried out afterwards.
-    ASSERT_TRUE(trqtest::waitUntil([&] { return form->CurrentPanelForm->LedRequest->Busy != 0; }));
+    ASSERT_TRUE(trqtest::waitUntil(
+        [&] { return form->CurrentPanelForm && form->CurrentPanelForm->LedRequest && form->CurrentPanelForm->LedRequest->Busy != 0; }));
     QTest::mouseClick(thumbnail(2)->Image1, Qt::LeftButton);
     QTimer::singleShot(0, form.get(), [&] { form->close(); });
     EXPECT_TRUE(trqtest::waitUntil([&] { return !form->isVisible(); }, 15000));
@@ -248,7 +277,8 @@ TEST_F(ModulePanel, ALateReplyAfterThePanelWentReachesNothing)
     ASSERT_TRUE(waitForLedRead());
     ASSERT_TRUE(sim.delay(250));
     sim.clearLog();
-    VhSNMPRequest2Leds* leds = form->CurrentPanelForm->LedRequest;
+    VhSNMPRequest2Leds* leds = form->CurrentPanelForm ? form->CurrentPanelForm->LedRequest : nullptr;
+    ASSERT_NE(leds, nullptr);
     ASSERT_TRUE(trqtest::waitUntil([&] { return leds->Busy != 0; }));
     // The panel goes while the reply is on its way; the reply still arrives.
     ASSERT_NE(showPanel(2), nullptr);
@@ -261,6 +291,8 @@ TEST_F(ModulePanel, ALateReplyAfterThePanelWentReachesNothing)
             answered = answered || entry.errorStatus == 0;
     EXPECT_TRUE(answered);
     ASSERT_TRUE(waitForLedRead());
+    ASSERT_NE(form->CurrentPanelForm, nullptr);
+    ASSERT_NE(form->CurrentPanelForm->LedRequest, nullptr);
     EXPECT_EQ(form->CurrentPanelForm->LedRequest->Request.VarList.Suffix, "1");
 }
 
