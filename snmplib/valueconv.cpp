@@ -130,9 +130,6 @@ void VhSNMPRequest::TextToVb(int itemIndex, Vb& vb)
         vb.set_null();
         return;
     }
-    // A number outside its type's range (or no number at all) would go out as another value.
-    if (TypedFormOf(code).Form == VhTypedForm::Number && !IsTypedValue(t, code))
-        RaiseSnmpError(VHSNMP_ERR_BAD_PARTIAL_VALUE);
     switch (code) {
     case SNMP_SYNTAX_BOOLEAN:
         vb.set_value(SnmpInt32(t == "true" ? 1 : 0));
