@@ -19,18 +19,6 @@
 
 namespace {
 
-// What a field of the syntax takes (IsTypedValue).
-std::string TypedValueHint(unsigned syntax)
-{
-    const VhTypedForm form = TypedFormOf(syntax);
-    switch (form.Form) {
-    case VhTypedForm::Number:
-        return ReplaceAll(ReplaceAll(CommonMsgTable.Text(8), "[MIN]", form.Min), "[MAX]", form.Max);
-    case VhTypedForm::DottedQuad: return "Please enter an IP address: four numbers from 0 to 255 separated by \".\"!";
-    default: return "Please enter a hex string: digits 0-9 and A-F only!";
-    }
-}
-
 // The button column a button belongs to.
 TCtrlBtnPanel* ButtonsOf(QObject* sender, TCtrlBtnPanel* fallback)
 {
@@ -146,18 +134,18 @@ bool TSNMPEditorPanel::SetChecked()
         ShowError(e);
         return false;
     }
-    bool empty = false;
+    std::string empty; // the names of the ticked rows left empty
     for (int i = 0; i < count; ++i) {
         const QCheckBox* box = EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox;
         // A hidden row is never sent, whatever its box says: the user cannot see it.
         if (!box || !box->isChecked() || EditsPanel->IsHiddenVar(i))
             list.Items[static_cast<std::size_t>(i)]->Access |= SNMP_ACCESS_INVALID;
         else if (!(saved[static_cast<std::size_t>(i)] & SNMP_ACCESS_INVALID) && EditsPanel->IsEmpty(i))
-            empty = true;
+            empty += (empty.empty() ? "" : ", ") + Trim(list.GetItem(i)->Caption);
     }
-    if (empty) {
+    if (!empty.empty()) {
         restore();
-        MessageDlg("Some items are empty!", mtWarning, mbOK);
+        MessageDlg("Some items are empty!\n" + empty, mtWarning, mbOK);
         return false;
     }
     const TExchangeResult result = RunExchange(TExchange::Set, [request] { request->Set(false, false); });

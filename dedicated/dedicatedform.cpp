@@ -1,6 +1,8 @@
 #include "dedicated/dedicatedform.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,6 +17,7 @@
 #include "classlib/dialogs.h"
 #include "classlib/screen.h"
 #include "platform/sysutils.h"
+#include "snmplib/textforms.h"
 
 namespace {
 
@@ -264,26 +267,62 @@ bool TDedicatedForm::Read(TWindowRequest* request)
     return true;
 }
 
-bool TDedicatedForm::CheckEdits(TWindowRequest* request)
+namespace {
+
+// The message that refuses the edit's text as a value of its column, or "": an edit that
+// alone holds a number, address or object identifier column must hold a value of its type
+// (the number within the range both the type and the edit's format allow). An empty text
+// is for the set to refuse (ControlsToVarList), a place-holder is the switch's.
+std::string TypedValueMessage(const TWindowRequest& request, const ControlBinding& binding, const QLineEdit* edit)
+{
+    const VhSNMPVarItem& item = *request.Request.VarList.GetItem(binding.Column);
+    const QString text = edit->text();
+    if (item.Options || !binding.IsWhole(item) || binding.Controls.size() != 1 || text.isEmpty() ||
+        text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)") ||
+        IsTypedValue(fromQt(text), item.Syntax))
+        return {};
+    const VhTypedForm form = TypedFormOf(item.Syntax);
+    std::string low = form.Min, high = form.Max;
+    const _EditConstraint_s* rec = request.EditConstraints ? request.EditConstraints->FindConstraint(edit) : nullptr;
+    if (form.Form == VhTypedForm::Number && rec && (rec->Type == 'i' || rec->Type == 'u')) {
+        if (rec->Minimum > AtofC(low))
+            low = FloatToStr(rec->Minimum);
+        if (rec->Maximum < AtofC(high))
+            high = FloatToStr(rec->Maximum);
+    }
+    return TypedValueHint(item.Syntax, low, high);
+}
+
+} // namespace
+
+bool TDedicatedForm::CheckEdits(TWindowRequest* request, bool keysFromRow)
 {
     const VhSNMPVarList& list = request->Request.VarList;
     const bool table = list.ListType != SVT_SV && list.ListType != MVT_SV;
+    // Keys taken from the selected row are the switch's, whatever the key edits show.
+    const bool rowKeys = keysFromRow && request->ListView && request->ListView->selectionModel() &&
+                         !request->ListView->selectionModel()->selectedRows().isEmpty();
     for (const auto& binding : request->Bindings) {
         const int column = binding->Column;
         if (binding->Removed || column >= list.Count())
             continue;
         const bool key = table && column < list.KeyCount;
         const bool sent = list.IsWritable(column) && !(list.GetItem(column)->Access & SNMP_ACCESS_INVALID);
-        if (!key && !sent)
+        if ((key && rowKeys) || (!key && !sent))
             continue;
         for (const QPointer<QWidget>& control : binding->Controls) {
+            // The formats are typing aids: what the user cannot type into came from the
+            // switch or from the selected row, and is taken as it is.
             auto* edit = qobject_cast<QLineEdit*>(control.data());
-            const std::string message = edit ? request->EditConstraints->CheckText(edit) : std::string();
+            if (!UserTypesInto(edit))
+                continue;
+            std::string message = request->EditConstraints->CheckText(edit);
+            if (message.empty())
+                message = TypedValueMessage(*request, *binding, edit);
             if (message.empty())
                 continue;
-            ::ShowMessage(message);
-            if (edit && edit->isEnabled() && edit->isVisible())
-                edit->setFocus();
+            ::ShowMessage(FieldName(*list.GetItem(column)) + ": " + message);
+            edit->setFocus();
             return false;
         }
     }
@@ -292,7 +331,7 @@ bool TDedicatedForm::CheckEdits(TWindowRequest* request)
 
 bool TDedicatedForm::Write(TWindowRequest* request, bool reread, bool keysFromRow)
 {
-    if (!request || closePending_ || !request->IsFree() || !CheckEdits(request))
+    if (!request || closePending_ || !request->IsFree() || !CheckEdits(request, keysFromRow))
         return false;
     const THandlerScope scope(this);
     DisableRowButtons();

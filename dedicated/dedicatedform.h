@@ -154,8 +154,8 @@ public:
     // control: the selected row's value), for the row the key controls name, or with
     // keysFromRow the selected row: one set; a table is read again after a successful set
     // when reread is set. Nothing happens (false) while the request is not idle or the
-    // window closes, nor when an edit bound to a key or to a column to be sent holds a
-    // text its input format refuses (CheckEdits). A synchronous request has finished (set
+    // window closes, nor when an edit the user types into holds a text that its input
+    // format or its column's type refuses (CheckEdits). A synchronous request has finished (set
     // and read) when this returns, and raises the failure of either.
     bool Write(TWindowRequest* request, bool reread, bool keysFromRow = false);
     // Runs the message loop until the request is idle (the reply of the last exchange is
@@ -174,10 +174,12 @@ public:
     bool Guarded(const std::function<void()>& body);
     bool Guarded(TWindowRequest* const& request, const std::function<void()>& body);
 
-    // Every edit bound to a key or to a column the next set sends holds a text its input
-    // format accepts; otherwise the format's message is shown, the edit gets the focus and
-    // the result is false.
-    bool CheckEdits(TWindowRequest* request);
+    // Every edit the user can type into (UserTypesInto) that is bound to a key or to a
+    // column the next set sends holds a text its input format accepts and, when it alone
+    // holds a number, address or object identifier column, a value of the column's type;
+    // otherwise the message, led by the field's name, is shown, the edit gets the focus and
+    // the result is false. With keysFromRow and a selected row, the keys are not checked.
+    bool CheckEdits(TWindowRequest* request, bool keysFromRow = false);
 
     // Opens the companion editor modally; true when it asked for a write (result flag).
     bool OpenEditor(TCompanionEditor* editor);

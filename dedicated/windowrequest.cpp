@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QStackedWidget>
 
 #include <algorithm>
 
@@ -13,6 +14,7 @@
 #include "platform/exception.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmperror.h"
+#include "snmplib/textforms.h"
 
 namespace {
 
@@ -60,7 +62,29 @@ std::string KeyMessage(const VhSNMPVarItem& item, const std::string& text)
     return text.empty() ? item.Caption + " is empty." : item.Caption + " \"" + text + "\" is not a valid index.";
 }
 
+// A column whose edit text must be a typed value of its syntax to be sent: numbers,
+// addresses and object identifiers (what is left is written as it stands, or as hex text).
+bool NeedsTypedValue(const VhSNMPVarItem& item)
+{
+    const VhTypedForm::Kind form = TypedFormOf(item.Syntax).Form;
+    return !item.Options && form != VhTypedForm::Any && form != VhTypedForm::Hex;
+}
+
 } // namespace
+
+bool UserTypesInto(const QLineEdit* edit)
+{
+    if (!edit || !edit->isEnabled() || edit->isReadOnly())
+        return false;
+    // Hidden by the window (a panel it never shows); the pages of a tab or stack that are
+    // not in front are still the user's.
+    for (const QWidget* w = edit; w && !w->isWindow(); w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget*>(w->parentWidget()))
+            return false;
+    return true;
+}
+
+std::string FieldName(const VhSNMPVarItem& item) { return Trim(item.Caption); }
 
 bool IsValueText(unsigned syntax, const std::string& text)
 {
@@ -151,12 +175,14 @@ bool TWindowRequest::IsBound(int column) const
     return false;
 }
 
-// The text of an edit that alone holds a number column, when that text is no number (the
-// binding would make one of it: "1x" reads as 1, "" as 0).
-bool TWindowRequest::EditHoldsNoNumber(int column, std::string& text) const
+// The text of an edit that alone holds a number, address or object identifier column,
+// when that text is no value of the column's type (the binding would make one of it: "1x"
+// reads as 1, "" as 0, 3000000000 as a negative INTEGER, "abc" as the null value); typed
+// tells whether the user can type into that edit.
+bool TWindowRequest::EditHoldsNoValue(int column, std::string& text, bool& typed) const
 {
     const VhSNMPVarItem& item = *Request.VarList.GetItem(column);
-    if (!IsNumberSyntax(item.Syntax) || item.Options)
+    if (!NeedsTypedValue(item))
         return false;
     for (const auto& binding : Bindings) {
         if (binding->Removed || binding->Column != column || !binding->IsWhole(item) || binding->Controls.size() != 1)
@@ -165,7 +191,8 @@ bool TWindowRequest::EditHoldsNoNumber(int column, std::string& text) const
         if (!edit)
             continue;
         text = fromQt(edit->text());
-        if (!IsValueText(item.Syntax, text))
+        typed = UserTypesInto(edit);
+        if (!IsTypedValue(text, item.Syntax))
             return true;
     }
     return false;
@@ -181,13 +208,24 @@ void TWindowRequest::ControlsToVarList()
     std::vector<int> noNumber;
     for (int i = 0; i < list.Count(); ++i) {
         std::string text;
-        if (!EditHoldsNoNumber(i, text))
+        bool typed = false;
+        if (!EditHoldsNoValue(i, text, typed))
             continue;
         if (i < keys && !(keysFromRow && rowSelected))
             throw Exception(KeyMessage(*list.GetItem(i), text), VHSNMP_ERR_BAD_PARTIAL_VALUE);
+        // A field the user emptied is not dropped from the set without a word.
+        if (i >= keys && typed && text.empty() && list.IsWritable(i) && !(list.GetItem(i)->Access & SNMP_ACCESS_INVALID))
+            throw Exception(FieldName(*list.GetItem(i)) + " is empty.", VHSNMP_ERR_BAD_PARTIAL_VALUE);
         noNumber.push_back(i);
     }
+    std::vector<bool> withoutChoice; // the combo boxes and radio groups that show no choice
+    for (const auto& item : list.Items)
+        withoutChoice.push_back(item->Access & SNMP_ACCESS_INVALID);
     VhSNMPRequest2Edits::ControlsToVarList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        withoutChoice[at] = !withoutChoice[at] && (list.GetItem(i)->Access & SNMP_ACCESS_INVALID) && IsBound(i);
+    }
 
     if (keysFromRow && rowSelected) {
         std::vector<std::string> values;
@@ -205,7 +243,10 @@ void TWindowRequest::ControlsToVarList()
             throw Exception(KeyMessage(item, raw), VHSNMP_ERR_BAD_PARTIAL_VALUE);
     }
     int sent = 0;
+    std::string withoutValue; // the bound fields left out, for the refusal of an empty set
     for (int i = keys; i < list.Count(); ++i) {
+        if (withoutChoice[static_cast<std::size_t>(i)])
+            withoutValue += (withoutValue.empty() ? "" : ", ") + FieldName(*list.GetItem(i));
         if (!list.IsWritable(i) || (list.GetItem(i)->Access & SNMP_ACCESS_INVALID))
             continue;
         const VhSNMPVarItem& item = *list.GetItem(i);
@@ -216,13 +257,17 @@ void TWindowRequest::ControlsToVarList()
         if (chosen && !IsBound(i))
             chosen = rowSelected && !item.Value.empty() && item.Value != NullText;
         if (!chosen) {
+            if (IsBound(i))
+                withoutValue += (withoutValue.empty() ? "" : ", ") + FieldName(item);
             LeaveOut(i);
             continue;
         }
         ++sent;
     }
     if (sent == 0)
-        throw Exception("Nothing to set: no column holds a value to write.", VHSNMP_ERR_BAD_PARTIAL_VALUE);
+        throw Exception("Nothing to set: no column holds a value to write" +
+                            (withoutValue.empty() ? std::string() : " (" + withoutValue + " without a value)") + ".",
+                        VHSNMP_ERR_BAD_PARTIAL_VALUE);
 }
 
 void TWindowRequest::ListViewSelect(QObject* sender, int item, bool selected)

@@ -17,9 +17,10 @@
 //  - what a set may carry: a writable column is left out when its value is not one the
 //    user chose (a column without a control takes the selected row's cell, and is left
 //    out when that cell is empty, "(NOTDONE)" or "(NULL)", or when no row is selected; a
-//    number column whose text is no number is left out); a key that is empty or not a
-//    value of its column's type stops the set with an error naming the key, as does a set
-//    that would carry no varbind at all;
+//    number, address or object identifier column whose edit holds no value of its type is
+//    left out when the user cannot type into that edit); a key that is empty or not a
+//    value of its column's type stops the set with an error naming the key, as does an
+//    edit of a sent column that the user emptied and a set that would carry no varbind;
 //  - KeysFromSelectedRow: for one write, the key columns come from the selected row, not
 //    from the controls (a delete addresses the row the user picked);
 //  - selection: a failure to load the selected row goes to the message target, and the
@@ -29,6 +30,7 @@
 
 #include "snmplib/bind/request2edits.h"
 
+class QLineEdit;
 class TColumnMask;
 
 // How an exchange ended.
@@ -81,9 +83,15 @@ public:
 private:
     void Ended(TExchangeOutcome& outcome, const VhSNMPError& error);
     void RunWindowHandler(const std::function<void(const VhSNMPError&)>& handler, const VhSNMPError& error);
-    bool EditHoldsNoNumber(int column, std::string& text) const;
+    bool EditHoldsNoValue(int column, std::string& text, bool& typed) const;
     bool IsBound(int column) const;
 };
+
+// The user can type into the edit: enabled, not read-only, and not hidden by its window
+// (a page of a tab or stack that is not in front counts as shown).
+bool UserTypesInto(const QLineEdit* edit);
+// A column's name in messages: its caption without the blanks around it.
+std::string FieldName(const VhSNMPVarItem& item);
 
 // True when text is a value of a column of that syntax as far as the window can tell:
 // a whole number for the integer syntaxes, anything but "(NOTDONE)" for the others.

@@ -126,20 +126,23 @@ void TMSTPPortStateEditForm::btnEditClick()
     if (!request || !request->IsIdle())
         return;
     const QString version = Table->lblSTPVersion->text();
-    Table->Guarded([this, request, &version] {
+    bool sent = false;
+    Table->Guarded([this, request, &version, &sent] {
         if (version == "stp" || version == "rstp") {
             // A port's hello time is the switch's own under STP and RSTP.
             {
                 TColumnMask mask(request);
                 mask.LeaveOut({AdminHello});
-                Table->Write(request, false);
+                sent = Table->Write(request, false);
             }
             // The table is read again once the set has its reply, and only after a success.
-            if (Table->AwaitIdle(request) && request->LastWrite.Code == 0)
+            if (sent && Table->AwaitIdle(request) && request->LastWrite.Code == 0)
                 Table->Read(request);
         } else {
-            Table->Write(request, true);
+            sent = Table->Write(request, true);
         }
     });
-    close();
+    // A refused write leaves the editor open with what the user typed.
+    if (sent)
+        close();
 }

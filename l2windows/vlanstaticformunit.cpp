@@ -64,7 +64,8 @@ void TVlanStaticForm::FormCreate()
         VlanRequest = MakeRequest(VlanStaticTable, MVT_UMV, 1);
         AttachList(VlanRequest, LV_dot1qVlanStaticEntry, {{ED_VLANID}, {SetBtn, DeleteBtn}},
                    &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
-        VlanRequest->AddControlsFmt(VlanId, "%i{n1x4094l4}", ED_VLANID);
+        // Any whole number: local VLANs lie above 4094, and the agent's answer is the test.
+        VlanRequest->AddControlsFmt(VlanId, "%u{l10}", ED_VLANID);
         VlanRequest->AddControlsFmt(VlanName, "%s", ED_VLANName);
         Grids->Bind(VlanRequest, Forbidden, ForbiddenGrid);
         Grids->Bind(VlanRequest, Untagged, UntaggedGrid);

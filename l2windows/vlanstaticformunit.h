@@ -8,8 +8,8 @@
 // index) report to the memo. Refresh does nothing while either is busy; Add, Set and
 // Delete refuse with "Get data not complete". Each write sends the whole row (name, the
 // three 64-octet port lists, status) for the VLAN ID shown and reads the table again. The
-// VLAN ID is a number 1 to 4094, locked while a row is selected; Delete addresses the
-// selected row.
+// VLAN ID is any whole number (local VLANs lie above 4094; the agent answers for the
+// range), locked while a row is selected; Delete addresses the selected row.
 #include "dedicated/dedicatedform.h"
 #include "dedicated/portgrids.h"
 #include "ui_vlanstaticformunit.h"

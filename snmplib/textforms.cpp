@@ -8,9 +8,12 @@
 #include <cstring>
 #include <ctime>
 #include <locale.h>
+#include <vector>
 
 #include "platform/exception.h"
 #include "platform/sysutils.h"
+#include "snmplib/expression.h"
+#include "snmplib/snmperror.h"
 #include "snmplib/utils.h"
 #include "snmplib/varlist.h"
 
@@ -621,6 +624,7 @@ VhTypedForm TypedFormOf(unsigned syntax)
     case SNMP_SYNTAX_COUNTER64: return {VhTypedForm::Number, "0", "18446744073709551615"};
     case SNMP_SYNTAX_IPADDRESS:
     case SNMP_SYNTAX_NSAPADDR: return {VhTypedForm::DottedQuad};
+    case SNMP_SYNTAX_OBJECTID: return {VhTypedForm::ObjectId};
     case SNMP_SYNTAX_BITSTR:
     case SNMP_SYNTAX_OCTETSTR:
     case SNMP_SYNTAX_OPAQUE:
@@ -659,6 +663,31 @@ bool DecimalValue(const std::string& text, __int128& value)
     return true;
 }
 
+// Dotted decimal arcs that encode as an object identifier.
+bool IsObjectIdText(const std::string& text)
+{
+    std::size_t at = !text.empty() && text[0] == '.' ? 1 : 0;
+    std::vector<uint64_t> arcs;
+    while (true) {
+        if (at >= text.size() || text[at] < '0' || text[at] > '9')
+            return false;
+        uint64_t arc = 0;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+            arc = arc * 10 + static_cast<uint64_t>(text[at] - '0');
+            if (arc > 0xFFFFFFFFull)
+                return false;
+        }
+        arcs.push_back(arc);
+        if (arcs.size() > 128)
+            return false;
+        if (at == text.size())
+            break;
+        if (text[at++] != '.')
+            return false;
+    }
+    return arcs.size() >= 2 && arcs[0] <= 2 && (arcs[0] == 2 || arcs[1] < 40);
+}
+
 } // namespace
 
 bool IsTypedValue(const std::string& text, unsigned syntax)
@@ -674,8 +703,23 @@ bool IsTypedValue(const std::string& text, unsigned syntax)
         unsigned char octets[4];
         return ParseDottedQuad(text, octets);
     }
+    case VhTypedForm::ObjectId: return IsObjectIdText(text);
     case VhTypedForm::Hex:
         return text.find_first_not_of("0123456789abcdefABCDEF ") == std::string::npos;
     default: return true;
+    }
+}
+
+std::string TypedValueHint(unsigned syntax, const std::string& min, const std::string& max)
+{
+    const VhTypedForm form = TypedFormOf(syntax);
+    switch (form.Form) {
+    case VhTypedForm::Number:
+        return ReplaceAll(ReplaceAll(CommonMsgTable.Text(8), "[MIN]", min.empty() ? form.Min : min), "[MAX]",
+                          max.empty() ? form.Max : max);
+    case VhTypedForm::DottedQuad: return "Please enter an IP address: four numbers from 0 to 255 separated by \".\"!";
+    case VhTypedForm::ObjectId: return "Please enter an object identifier: numbers separated by \".\", such as 1.3.6.1!";
+    case VhTypedForm::Hex: return "Please enter a hex string: digits 0-9 and A-F only!";
+    default: return {};
     }
 }

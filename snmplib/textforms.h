@@ -125,13 +125,19 @@ std::string DottedQuad(const unsigned char* octets4);
 // What a text a user typed must be to stand for a value of a syntax code (varlist.h):
 // Number, a decimal number from Min to Max (an optional sign, digits, blanks around it) for
 // integer, counter, gauge, unsigned and Counter64; DottedQuad (ParseDottedQuad) for
-// IpAddress and nsapaddr; Hex, hex digits and blanks, for the codes shown as hex text; Any
+// IpAddress and nsapaddr; ObjectId, dotted decimal arcs (at least two, each below 2^32, the
+// first 0, 1 or 2, the second below 40 under 0 and 1, at most 128, an optional leading ".")
+// for object identifiers; Hex, hex digits and blanks, for the codes shown as hex text; Any
 // for the others. The readers above take any text; a window checks with this first, so
-// that "abc" is not sent as 0 nor "999.1.1.1" as another address.
+// that "abc" is not sent as 0 nor "999.1.1.1" as another address, 3000000000 not as a
+// negative INTEGER nor "abc" as the null value of an object identifier.
 struct VhTypedForm {
-    enum Kind { Any, Number, DottedQuad, Hex } Form = Any;
+    enum Kind { Any, Number, DottedQuad, ObjectId, Hex } Form = Any;
     const char* Min = "";
     const char* Max = "";
 };
 VhTypedForm TypedFormOf(unsigned syntax);
 bool IsTypedValue(const std::string& text, unsigned syntax);
+// What a field of the syntax takes, as the message that refuses a text (the number
+// message of the edit formats, with the type's range or the narrower one given).
+std::string TypedValueHint(unsigned syntax, const std::string& min = {}, const std::string& max = {});

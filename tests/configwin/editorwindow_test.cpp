@@ -214,7 +214,7 @@ TEST_F(EditorWindowTest, ATickedEmptyRowStopsTheSetAnUntickedOneDoesNot)
         MessageRecorder recorder;
         w.buttons()->SetCheckedButton->click();
         ASSERT_EQ(recorder.Shown.size(), 1u);
-        EXPECT_EQ(recorder.Shown[0].text, "Some items are empty!");
+        EXPECT_EQ(recorder.Shown[0].text, "Some items are empty!\nInteger");
         EXPECT_EQ(recorder.Shown[0].buttons, std::vector<int>{IDOK});
     }
     EXPECT_TRUE(sets().empty());
@@ -375,7 +375,7 @@ TEST_F(EditorWindowTest, APanelInARowsPlaceCarriesItsValueAndSetCheckedKeepsTheW
         MessageRecorder recorder;
         EXPECT_FALSE(w.panel->SetChecked());
         ASSERT_EQ(recorder.Shown.size(), 1u);
-        EXPECT_EQ(recorder.Shown[0].text, "Some items are empty!");
+        EXPECT_EQ(recorder.Shown[0].text, "Some items are empty!\nText");
     }
     EXPECT_TRUE(sets().empty());
 

@@ -116,7 +116,7 @@ TEST(VlanPortInformationWindow, APvidOutsideItsRangeIsRefused)
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(logged("set").empty());
         ASSERT_EQ(boxes.Shown.size(), 1u);
-        EXPECT_EQ(boxes.Shown[0].text, "Please enter a number between 1 and 4094!");
+        EXPECT_EQ(boxes.Shown[0].text, "Port VLAN ID: Please enter a number between 1 and 4094!");
     }));
 }
 

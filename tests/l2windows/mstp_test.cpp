@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include "l2windows/mstpportinfounit.h"
@@ -79,6 +80,63 @@ TEST(MstpPortState, LeavesTheHelloTimeOutUnderRstpAndReadsAfterTheReply)
     }
     mainsim::sim().setValue(Version, "INTEGER", "1");
     mainsim::sim().setValue(PortState + "2.2", "INTEGER", "200");
+    mainsim::sim().setValue(PortState + "5.2", "INTEGER", "20000");
+}
+
+// A number beyond the INTEGER column's type and an emptied field are refused before
+// anything is sent, naming the field; the editor stays open with what was typed. The
+// largest INTEGER goes out exactly.
+TEST(MstpPortState, RefusesNumbersBeyondTheTypeAndEmptiedFieldsBeforeSending)
+{
+    ASSERT_TRUE(mainsim::sim().setValue(Version, "INTEGER", "2"));
+    ASSERT_TRUE(withWindow<TMSTPPortStateForm>("mmiMSTPPortStaInf", [](TMSTPPortStateForm& w) {
+        const struct {
+            QLineEdit* edit;
+            const char* text;
+            const char* box;   // the refusal's message box, or null
+            const char* memo;  // the refusal's line in the memo, or null
+        } cases[] = {
+            {w.Editor->edtExtPathCost, "3000000000",
+             "MSTP Port External Path Cost: Please enter a number between 0 and 2147483647!", nullptr},
+            {w.Editor->edtAdminHelloTime, "", nullptr, "Administrate HelloTime is empty."},
+            {w.Editor->edtExtPathCost, "", nullptr, "MSTP Port External Path Cost is empty."},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.text);
+            selectRow(w.lvMSTPPortState, -1); // Edit is enabled again by a new selection
+            selectRow(w.lvMSTPPortState, 1);
+            MessageRecorder boxes;
+            clearLog();
+            bool stayedOpen = false;
+            QTimer::singleShot(0, w.Editor, [&] {
+                c.edit->setText(c.text);
+                w.Editor->btnEdit->click();
+                stayedOpen = w.Editor->isVisible() && c.edit->text() == c.text;
+                w.Editor->btnClose->click();
+            });
+            w.btnEdit->click();
+            ASSERT_TRUE(waitIdle(w));
+            EXPECT_TRUE(logged("set").empty());
+            EXPECT_TRUE(stayedOpen);
+            if (c.box) {
+                ASSERT_EQ(boxes.Shown.size(), 1u);
+                EXPECT_EQ(boxes.Shown[0].text, c.box);
+            } else {
+                EXPECT_TRUE(boxes.Shown.empty());
+                EXPECT_TRUE(w.memMsg->toPlainText().contains(c.memo)) << w.memMsg->toPlainText().toStdString();
+            }
+        }
+
+        selectRow(w.lvMSTPPortState, -1);
+        selectRow(w.lvMSTPPortState, 1);
+        clearLog();
+        EditRow(w, w.Editor, [&w] { w.Editor->edtExtPathCost->setText("2147483647"); });
+        const auto sets = logged("set");
+        ASSERT_EQ(sets.size(), 1u);
+        const auto sent = varbinds(sets[0]);
+        EXPECT_NE(std::find(sent.begin(), sent.end(), PortState + "5.2 INTEGER 2147483647"), sent.end());
+    }));
+    mainsim::sim().setValue(Version, "INTEGER", "1");
     mainsim::sim().setValue(PortState + "5.2", "INTEGER", "20000");
 }
 

@@ -1,6 +1,7 @@
 // Static multicast and unicast filter windows: three-part instances with MAC arcs, the
-// writes of the selected row, deletes by "invalid" with and without the port list, and a
-// status the list has no label for left out of the write.
+// writes of the selected row, deletes by "invalid" with and without the port list, a
+// status the list has no label for left out of the write, and rows whose FDB ID or VLAN
+// lies above 4094 changed and deleted like the others.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -145,6 +146,47 @@ TEST(UnicastFilterWindow, DeleteWritesTheSelectedRowsStatusAloneAndKeepsTheColum
     }));
     ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".3" + Station6, "HEX", portListHex({64, 511})));
     ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".4" + Station6, "INTEGER", "3"));
+}
+
+// A row's keys are the switch's: an FDB ID or VLAN above 4094 (the hidden key edits' own
+// range) is changed and deleted like any other, and no message names a hidden field.
+TEST(StaticFilterWindows, RowsAboveVlan4094AreChangedAndDeleted)
+{
+    const std::string group = ".5000.1.0.94.0.0.5.0";   // VLAN 5000, 01005E000005, receive port 0
+    const std::string station = ".5000.0.1.2.3.4.7.0"; // FDB 5000, 000102030407, receive port 0
+    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".3" + group, "HEX", portListHex({1})));
+    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".4" + group, "HEX", portListHex({})));
+    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".5" + group, "INTEGER", "3"));
+    ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".3" + station, "HEX", portListHex({2})));
+    ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".4" + station, "INTEGER", "3"));
+    MessageRecorder boxes;
+    ASSERT_TRUE(withWindow<TMulticastFilterInformationForm>("MulticastInformation1", [&](TMulticastFilterInformationForm& w) {
+        ASSERT_EQ(columnTexts(w.LV_dot1qStaticMulticastEntry, 0), (std::vector<std::string>{"1", "10", "20", "5000"}));
+        selectRow(w.LV_dot1qStaticMulticastEntry, 3);
+        w.Grids->Grid(0)->PortCheckBoxes[3]->setChecked(true);
+        clearLog();
+        w.SetBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(OneSet(), (std::vector<std::string>{Multicast + ".3" + group + " HEX " + portListHex({1, 3}),
+                                                      Multicast + ".5" + group + " INTEGER 3"}));
+        selectRow(w.LV_dot1qStaticMulticastEntry, 3);
+        clearLog();
+        w.btnDelete->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(OneSet(), (std::vector<std::string>{Multicast + ".3" + group + " HEX " + portListHex({1, 3}),
+                                                      Multicast + ".5" + group + " INTEGER 2"}));
+        EXPECT_EQ(columnTexts(w.LV_dot1qStaticMulticastEntry, 0), (std::vector<std::string>{"1", "10", "20"}));
+    }));
+    ASSERT_TRUE(withWindow<TUnicastFilterInformationForm>("UnicastInformation1", [&](TUnicastFilterInformationForm& w) {
+        ASSERT_EQ(columnTexts(w.LV_dot1qStaticUnicastEntry, 0), (std::vector<std::string>{"1", "1", "10", "5000"}));
+        selectRow(w.LV_dot1qStaticUnicastEntry, 3);
+        clearLog();
+        w.DeleteBtn->click();
+        ASSERT_TRUE(waitIdle(w));
+        EXPECT_EQ(OneSet(), (std::vector<std::string>{Unicast + ".4" + station + " INTEGER 2"}));
+        EXPECT_EQ(columnTexts(w.LV_dot1qStaticUnicastEntry, 0), (std::vector<std::string>{"1", "1", "10"}));
+    }));
+    EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown.front().text;
 }
 
 } // namespace

@@ -59,6 +59,40 @@ TEST(StpPortTable, EditsTheSelectedPortThroughTheTablesRequest)
     }));
 }
 
+// "%u" edits on INTEGER columns: what the column's type cannot carry is refused before
+// sending, naming the field (3000000000 once went out as -1294967296); its largest value
+// goes out exactly.
+TEST(StpPortTable, NumbersBeyondTheColumnsTypeAreRefusedBeforeSending)
+{
+    ASSERT_TRUE(withFactory<TSTPPortForm>("TSTPPortForm", [](TSTPPortForm& w) {
+        selectRow(w.ListView1, 1);
+        MessageRecorder boxes;
+        std::vector<std::vector<std::string>> sent;
+        QTimer::singleShot(0, w.Editor, [&] {
+            for (const char* cost : {"3000000000", "2147483648", "2147483647"}) {
+                w.Editor->PathCost->setText(cost);
+                clearLog();
+                w.Editor->SetButton->click();
+                ASSERT_TRUE(waitIdle(w));
+                const auto sets = logged("set");
+                sent.push_back(sets.empty() ? std::vector<std::string>{} : varbinds(sets[0]));
+                selectRow(w.ListView1, 1);
+            }
+            w.Editor->CloseButton->click();
+        });
+        w.EditButton->click();
+        ASSERT_TRUE(waitIdle(w));
+        ASSERT_EQ(sent.size(), 3u);
+        EXPECT_TRUE(sent[0].empty());
+        EXPECT_TRUE(sent[1].empty());
+        EXPECT_NE(std::find(sent[2].begin(), sent[2].end(),
+                            "1.3.6.1.4.1.32473.11.78.1.2.16.4.1.6.2 INTEGER 2147483647"),
+                  sent[2].end());
+        EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>(2, "PathCost: Please enter a number between 0 and 2147483647!")));
+    }));
+    mainsim::sim().setValue("1.3.6.1.4.1.32473.11.78.1.2.16.4.1.6.2", "INTEGER", "20000");
+}
+
 TEST(StpPortTable, TheEditorRefusesASetWhileTheTableIsWalked)
 {
     ASSERT_TRUE(withFactory<TSTPPortForm>("TSTPPortForm", [](TSTPPortForm& w) {

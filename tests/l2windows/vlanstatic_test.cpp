@@ -1,7 +1,9 @@
 // Static VLAN window: the walk with the three port grids loaded bit-exact, Add, Set and
-// Delete with exactly the varbinds of a whole row, the VLAN ID's format and lock, the two
+// Delete with exactly the varbinds of a whole row, local VLANs, the VLAN ID's lock, the two
 // requests' busy rules, and the grids following the chassis.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QTest>
@@ -118,19 +120,55 @@ TEST(VlanStaticWindow, AddAndDeleteSendTheWholeRowForTheRightVlan)
     }));
 }
 
-TEST(VlanStaticWindow, AVlanIdOutsideItsRangeIsRefusedBeforeAnythingIsSent)
+// The VLAN ID has no range of its own: local VLANs (4095 and above) are added, set and
+// deleted like the others, and the agent answers for the range. What is no whole number
+// of the column's type, or nothing, is refused before anything is sent, naming the field.
+TEST(VlanStaticWindow, LocalVlansAreAddedSetAndDeletedAndNoNumberIsRefused)
 {
     ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        for (const int vlan : {4095, 5000}) {
+            SCOPED_TRACE(vlan);
+            w.ED_VLANID->setText(QString::number(vlan));
+            w.ED_VLANName->setText("local");
+            clearLog();
+            w.AddBtn->click();
+            ASSERT_TRUE(waitIdle(w));
+            auto sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(varbinds(sets[0]), RowSet(vlan, "local", {}, {}, {}, 4));
+            const auto ids = columnTexts(w.LV_dot1qVlanStaticEntry, 0);
+            const int row = static_cast<int>(std::find(ids.begin(), ids.end(), std::to_string(vlan)) - ids.begin());
+            ASSERT_LT(row, static_cast<int>(ids.size()));
+
+            selectRow(w.LV_dot1qVlanStaticEntry, row);
+            w.ED_VLANName->setText("renamed");
+            clearLog();
+            w.SetBtn->click();
+            ASSERT_TRUE(waitIdle(w));
+            sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(varbinds(sets[0]), RowSet(vlan, "renamed", {}, {}, {}, 1));
+
+            selectRow(w.LV_dot1qVlanStaticEntry, row);
+            clearLog();
+            w.DeleteBtn->click();
+            ASSERT_TRUE(waitIdle(w));
+            sets = logged("set");
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(varbinds(sets[0]), RowSet(vlan, "renamed", {}, {}, {}, 6));
+            EXPECT_EQ(columnTexts(w.LV_dot1qVlanStaticEntry, 0), (std::vector<std::string>{"1", "10", "20"}));
+        }
+
         MessageRecorder boxes;
         clearLog();
-        for (const char* id : {"5000", "0", ""}) {
+        for (const char* id : {"4294967296", ""}) {
             w.ED_VLANID->setText(id);
             w.AddBtn->click();
         }
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(logged("set").empty());
-        ASSERT_EQ(boxes.Shown.size(), 2u);
-        EXPECT_EQ(boxes.Shown[0].text, "Please enter a number between 1 and 4094!");
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].text, "VLAN ID: Please enter a number between 0 and 4294967295!");
         EXPECT_NE(w.Memo1->toPlainText().indexOf("VLAN ID is empty."), -1);
     }));
 }

@@ -334,6 +334,13 @@ TEST(TextForms, TypedValuesOfEachForm)
         {SNMP_SYNTAX_NSAPADDR, "10.0.0", false},     {SNMP_SYNTAX_OCTETSTR, "00 1F ab", true},
         {SNMP_SYNTAX_MACADDRESS, "0080C80000GG", false}, {SNMP_SYNTAX_OPAQUE, "x", false},
         {SNMP_SYNTAX_DISPLAYSTR, "anything at all", true}, {SNMP_SYNTAX_TIMETICKS, "1:00:00.00", true},
+        // An object identifier encodes: two arcs at least, each below 2^32, the first 0..2.
+        {SNMP_SYNTAX_OBJECTID, "1.3.6.1.4.1.32473", true}, {SNMP_SYNTAX_OBJECTID, ".1.3.6", true},
+        {SNMP_SYNTAX_OBJECTID, "2.999.4294967295", true},  {SNMP_SYNTAX_OBJECTID, "abc", false},
+        {SNMP_SYNTAX_OBJECTID, "", false},                 {SNMP_SYNTAX_OBJECTID, "1", false},
+        {SNMP_SYNTAX_OBJECTID, "1.3..6", false},           {SNMP_SYNTAX_OBJECTID, "1.3.", false},
+        {SNMP_SYNTAX_OBJECTID, "3.1", false},              {SNMP_SYNTAX_OBJECTID, "1.40", false},
+        {SNMP_SYNTAX_OBJECTID, "1.3.4294967296", false},   {SNMP_SYNTAX_OBJECTID, " 1.3.6", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsTypedValue(c.text, c.syntax), c.ok) << std::hex << c.syntax << " \"" << c.text << "\"";
