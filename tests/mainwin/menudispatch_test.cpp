@@ -31,6 +31,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menudispatch.h"
 #include "mainwin/menutable.h"
+#include "mainwin/requestlifetime.h"
 #include "classlib/dialogs.h"
 #include "classlib/speedbutton.h"
 #include "screenshot.h"
@@ -310,9 +311,9 @@ TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
 {
     const std::string state = E + ".11.78.1.2.1.2.4";
     ASSERT_TRUE(sim().setValue(state + ".0", "INTEGER", "3"));
-    mainForm().UpdateRmonMenus();
     QAction* statistics = mainForm().MenuItem("Statistics1");
-    ASSERT_TRUE(statistics->isEnabled());
+    mainForm().UpdateRmonMenus();
+    ASSERT_TRUE(waitUntil([&] { return RequestIdle(mainForm().MainRequest) && statistics->isEnabled(); }));
     EXPECT_TRUE(withModal("RMONSetting1", [&](QDialog* window) {
         Choose(Find<QWidget>(window, "ValueControl0"), "disabled");
         auto* set = Find<QPushButton>(window, "SetCheckedButton");
@@ -322,13 +323,13 @@ TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
         EXPECT_TRUE(statistics->isEnabled()); // until the window closes
         Find<QPushButton>(window, "CloseButton")->click();
     }));
-    EXPECT_EQ(mainForm().ST_RmonState->text(), "disabled");
+    EXPECT_TRUE(waitUntil([&] { return mainForm().ST_RmonState->text() == "disabled"; }));
     for (const char* name : {"Statistics1", "History1", "AlarmEvent1"})
         EXPECT_FALSE(mainForm().MenuItem(name)->isEnabled()) << name;
 
     ASSERT_TRUE(sim().setValue(state + ".0", "INTEGER", "3"));
     mainForm().UpdateRmonMenus();
-    EXPECT_TRUE(statistics->isEnabled());
+    EXPECT_TRUE(waitUntil([&] { return statistics->isEnabled(); }));
 }
 
 TEST(LearningConstraints, RowsTakeVlanAndSetFromTheirIndexAndTheDefaultsAreReadBesideThem)
