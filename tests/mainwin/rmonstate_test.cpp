@@ -7,6 +7,7 @@
 
 #include "fixture.h"
 #include "mainwin/mainunit.h"
+#include "mainwin/powerform.h"
 #include "mainwin/requestlifetime.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
@@ -61,7 +62,12 @@ protected:
 TEST_F(RmonState, MenuEntriesFollowTheState)
 {
     ASSERT_TRUE(sim.setValue(kRmonState, "INTEGER", "2"));
-    form->SetStatusText(""); // the chassis reads of the start leave their result lines
+    // The chassis reads of the start leave their result lines: once they have ended, the
+    // status bar is cleared.
+    ASSERT_TRUE(trqtest::waitUntil([] {
+        return PowerForm && RequestIdle(PowerForm->PowerRequest) && RequestIdle(PowerForm->FanRequest);
+    }));
+    form->SetStatusText("");
     updateAndWait();
     EXPECT_EQ(form->ST_RmonState->text().toStdString(), "disabled");
     EXPECT_FALSE(rmonEntriesEnabled());

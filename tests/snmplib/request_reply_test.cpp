@@ -78,7 +78,7 @@ TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
         {"the end of the view before a later column", {{EndOfView, ""}, {2, "3"}, {3, "3"}}, -530, 1,
          {"2", "row 2", "200"}},
         {"the end of the view in the last column", {{1, "3"}, {2, "3"}, {EndOfView, ""}}, 0, 0,
-         {"3", "3", "(NOTDONE)"}},
+         {"3", "row 3", "(NOTDONE)"}},
         {"every column past its end", {{2, "1"}, {3, "1"}, {4, "1"}}, 0, 1, {"(NOTDONE)", "(NOTDONE)", "(NOTDONE)"}},
         {"fewer varbinds than asked", {{1, "3"}, {2, "3"}}, -411, 1, {"2", "row 2", "200"}},
         {"more varbinds than asked", {{1, "3"}, {2, "3"}, {3, "3"}, {3, "4"}}, -411, 1, {"2", "row 2", "200"}},
@@ -92,6 +92,10 @@ TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
             if (col == EndOfView) {
                 Vb vb{Oid(request.VarList.Items[j]->Instance)};
                 vb.set_value(SnmpNull(sNMP_SYNTAX_ENDOFMIBVIEW));
+                pdu += vb;
+            } else if (col == 2) {
+                Vb vb{Oid(column(col, instance))};
+                vb.set_value("row 3");
                 pdu += vb;
             } else {
                 pdu += integerVb(column(col, instance), 3);
