@@ -587,6 +587,9 @@ void TMainForm::ReleaseChassis()
 {
     Timer1->stop();
     StopAndDeleteRequest(UnitRequest);
+    // A reply that comes while the request is ended no longer updates the window.
+    if (MainRequest)
+        MainRequest->OnGetComplete = nullptr;
     StopAndDeleteRequest(MainRequest);
     FreeSlotList();
     CloseModulePanel();

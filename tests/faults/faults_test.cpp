@@ -141,8 +141,9 @@ Outcome ChassisPoll(const Fault& f)
     EXPECT_TRUE(Clear());
     o.Ok = !main.UnitReadFailed();
     o.Shown = main.StatusBarPanel0()->text().toStdString();
-    // A failed read says nothing of the modules: the view keeps them. (A reply the library
-    // takes for an empty unit table empties it, as the switch's own answer would.)
+    // A failed read says nothing of the modules: the view keeps them. (A reply that does not
+    // advance or ends the agent's view inside the table is such a failure, not an empty
+    // table.)
     if (!o.Ok) {
         EXPECT_EQ(labels(), before);
     }
