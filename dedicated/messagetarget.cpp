@@ -44,7 +44,7 @@ void TMessageTarget::Show(const std::string& text, QWidget* owner) const
     else if (auto* bar = qobject_cast<QStatusBar*>(Target.data()))
         bar->showMessage(toQt(text));
     else if (auto* panel = qobject_cast<QLabel*>(Target.data()))
-        panel->setText(toQt(text));
+        SetPlainText(panel, toQt(text));
     else
         PostMessageBox(owner, text);
 }
@@ -57,6 +57,7 @@ QLabel* StatusPanel0(QStatusBar* statusBar)
         return panel;
     auto* panel = new QLabel(statusBar);
     panel->setObjectName(QStringLiteral("StatusPanel0"));
+    panel->setTextFormat(Qt::PlainText); // it shows what the switch said
     statusBar->addWidget(panel, 1);
     return panel;
 }

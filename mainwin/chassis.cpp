@@ -49,6 +49,8 @@ constexpr int IndicatorLeft = 639;
 int IndicatorTop(int slot) { return (slot - 1) * 36 + 48; }
 
 constexpr int MaxCloseCount = 0x7FFFFFFF;
+// The unit table holds a row per line card: one for each slot but the CPU module's.
+constexpr int MaxUnitRows = 8;
 const char* const CpuModuleName = "TRQ-3112";
 
 QVBoxLayout* ClientLayout(QWidget* widget)
@@ -81,6 +83,7 @@ void TMainForm::BuildChassisLayout()
 
         auto* label = new QLabel(NamePanel);
         label->setObjectName(QStringLiteral("UnitLabel%1").arg(slot));
+        label->setTextFormat(Qt::PlainText); // the module name is the switch's
         label->move(8, UnitLabelTops[slot - 1]);
         label->hide();
         UnitLabels[slot - 1] = label;
@@ -112,6 +115,7 @@ int TMainForm::ReadUnitTable()
         try {
             UnitRequest = new VhSNMPRequest2Edits(this);
             UnitRequest->Request.VarList = VhSNMPVarList(UnitTable, MVT_FMV, 1);
+            UnitRequest->MaxRows = MaxUnitRows;
             UnitRequest->SetMessageTarget(statusPanel0_);
             UnitRequest->AttachListView(UnitListView, true);
             UnitRequest->OnGetComplete = [this](VhSNMPRequest2Controls*, VhSNMPError* error) {
@@ -133,6 +137,9 @@ int TMainForm::ReadUnitTable()
         SetStatusText("Get Ports Information Failed");
         return 0;
     }
+    // A walk stopped by a close is no list of the installed units either.
+    if (UnitRequest && !UnitRequest->Request.Enabled && unitReadCode_ == VHSNMP_OK)
+        unitReadCode_ = VHSNMP_ERR_UNKNOWN;
     // A walk that failed part way is no list of the installed units.
     if (!UnitRequest || unitReadCode_ != VHSNMP_OK) {
         UnitListView->clear();
@@ -284,6 +291,15 @@ void TMainForm::RefreshChassis()
         // says nothing of the modules: the view keeps what it shows, and panel 0 the failure.
         if (!UnitReadFailed() && (rows > 0 ? ReadUnitRows() : UnitRows()) != builtRows_)
             RebuildChassis(rows);
+        // A close asked meanwhile goes through now. A reply of the switch that the walk
+        // could not use (one that does not advance, more rows than the slots) ends the
+        // poll, so that its text stays in panel 0; a silent switch still has the power and
+        // fan pictures show it.
+        if (ClosePending || (UnitReadFailed() && unitReadCode_ != VHSNMP_ERR_TIMED_OUT)) {
+            refreshing_ = false;
+            FinishChassisWork();
+            return;
+        }
         if (!MainRequest)
             MainRequest = CreateMainRequest(this, ST_RmonState);
         UpdateRmonMenus();
@@ -522,6 +538,10 @@ void TMainForm::FormCloseQuery(QObject*, bool& canClose)
     if (ChassisBusy()) {
         canClose = false;
         ClosePending = true;
+        // A walk of the unit table under way stops at its next reply: the close waits for
+        // one exchange at most, however many rows the switch would still send.
+        if (UnitRequest)
+            UnitRequest->Request.Enabled = 0;
         return;
     }
     // From here on nothing new starts; what runs ends.
@@ -567,6 +587,9 @@ void TMainForm::ReleaseChassis()
 {
     Timer1->stop();
     StopAndDeleteRequest(UnitRequest);
+    // A reply that comes while the request is ended no longer updates the window.
+    if (MainRequest)
+        MainRequest->OnGetComplete = nullptr;
     StopAndDeleteRequest(MainRequest);
     FreeSlotList();
     CloseModulePanel();

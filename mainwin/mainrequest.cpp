@@ -10,11 +10,22 @@ const VhSNMPObjectDesc RmonStateTable[] = {
     {},
 };
 
+namespace {
+
+// The owner shows a failure of the read (its completion event): no box of its own.
+class RmonStateEdits : public VhSNMPRequest2Edits {
+public:
+    using VhSNMPRequest2Edits::VhSNMPRequest2Edits;
+    void OnGetError(VhSNMPError*) override {}
+};
+
+} // namespace
+
 VhSNMPRequest2Edits* CreateMainRequest(QWidget* owner, QLabel* label)
 {
-    auto* request = new VhSNMPRequest2Edits(owner);
+    auto* request = new RmonStateEdits(owner);
     request->Request.VarList = VhSNMPVarList(RmonStateTable, SVT_SV, 0);
-    request->Mode = VHSNMP_MODE_SYNC; // the label is current when Get returns
+    request->Mode = VHSNMP_MODE_ASYNC; // a silent switch never holds up the message loop
     request->AddControl(0, label);
     return request;
 }

@@ -10,9 +10,11 @@ class VhSNMPRequest2Edits;
 extern const VhSNMPObjectDesc RmonStateTable[];
 
 // Creates the request owned by owner on RmonStateTable (scalar group, no keys), in
-// synchronous mode, with column 0 shown in label.
+// asynchronous mode, with column 0 shown in label. A failed read shows nothing itself:
+// its OnGetComplete hears of it.
 VhSNMPRequest2Edits* CreateMainRequest(QWidget* owner, QLabel* label);
-// Reads the RMON state into the label; raises the library's exception on failure.
+// Starts reading the RMON state into the label; raises the library's exception when it
+// cannot be sent.
 void GetMainRequest(VhSNMPRequest2Edits* request);
 // Stops the request, waits until it is idle and deletes it.
 void DeleteMainRequest(VhSNMPRequest2Edits* request);

@@ -23,6 +23,9 @@
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
+#include "mainwin/requestlifetime.h"
+#include "snmplib/bind/request2edits.h"
+#include "snmplib/snmperror.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmpinit.h"
 
@@ -190,6 +193,7 @@ void TMainForm::BuildLayout()
     statusPanel0_ = new QLabel(bar);
     statusPanel0_->setObjectName(QLatin1String("StatusBarPanel0"));
     statusPanel0_->setMinimumWidth(50);
+    statusPanel0_->setTextFormat(Qt::PlainText); // it shows what the switch said
     bar->addWidget(statusPanel0_, 1);
     notice_ = new QLabel(bar);
     notice_->setObjectName(QLatin1String("StatusBarNotice"));
@@ -311,27 +315,47 @@ void TMainForm::Set8021dPortMenu(int mode)
         action->setVisible(mode != 2);
 }
 
+void TMainForm::EnableRmonEntries(bool on)
+{
+    for (const char* name : {"Statistics1", "History1", "AlarmEvent1"})
+        if (QAction* entry = MenuItem(name))
+            entry->setEnabled(on);
+}
+
 void TMainForm::UpdateRmonMenus()
 {
-    QAction* entries[] = {MenuItem("Statistics1"), MenuItem("History1"), MenuItem("AlarmEvent1")};
-    const auto enable = [&](bool on) {
-        for (QAction* entry : entries)
-            if (entry)
-                entry->setEnabled(on);
-    };
+    if (!MainRequest || closing_)
+        return;
+    // A read under way may have gone out before what changed the state (a set in RMON
+    // Control): another follows it.
+    if (!RequestIdle(MainRequest)) {
+        rmonReadAgain_ = true;
+        return;
+    }
+    rmonReadAgain_ = false;
+    MainRequest->OnGetComplete = [this](VhSNMPRequest2Controls*, VhSNMPError* error) { RmonStateRead(*error); };
     try {
-        if (!MainRequest)
-            return;
         GetMainRequest(MainRequest);
-        const QString state = ST_RmonState->text();
-        if (state == QLatin1String("disabled"))
-            enable(false);
-        else if (state == QLatin1String("enabled"))
-            enable(true);
     } catch (const Exception& e) {
         SetStatusText(e.Message);
-        enable(false);
+        EnableRmonEntries(false);
     }
+}
+
+void TMainForm::RmonStateRead(const VhSNMPError& error)
+{
+    if (error.Code != VHSNMP_OK) {
+        SetStatusText(error.Message);
+        EnableRmonEntries(false);
+    } else {
+        const QString state = ST_RmonState->text();
+        if (state == QLatin1String("disabled"))
+            EnableRmonEntries(false);
+        else if (state == QLatin1String("enabled"))
+            EnableRmonEntries(true);
+    }
+    if (rmonReadAgain_)
+        QMetaObject::invokeMethod(this, &TMainForm::UpdateRmonMenus, Qt::QueuedConnection);
 }
 
 void TMainForm::FormCreate()

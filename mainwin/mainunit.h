@@ -27,6 +27,7 @@ class VhSNMPRequest2Edits;
 struct TCatalogueRecord;
 struct TGenericWindow;
 struct TMenuItemDef;
+struct VhSNMPError;
 struct VhSNMPObjectDesc;
 
 // A command that sets one object of the switch once the user confirms it.
@@ -111,7 +112,9 @@ public:
     void SetMenuLayout();
     void SetStpMenuMode(int mode);
     void Set8021dPortMenu(int mode);
-    // Re-reads the RMON state and enables the RMON entries to match.
+    // Reads the RMON state again and, when its reply comes, enables the RMON entries to
+    // match (a failure: its text in status bar panel 0, the entries disabled). The read
+    // never holds up the message loop; asked while one is under way, another follows it.
     void UpdateRmonMenus();
 
     // ---- Menu dispatch (menudispatch.cpp) ----
@@ -247,6 +250,8 @@ private:
     void RetryClose();
 
     void RunDeviceAction(const TDeviceAction& action);
+    void EnableRmonEntries(bool on);
+    void RmonStateRead(const VhSNMPError& error);
 
     QLabel* statusPanel0_ = nullptr;
     QLabel* notice_ = nullptr;       // in panel 0's place while a notice stands
@@ -260,6 +265,7 @@ private:
     bool closeRunning_ = false;
     bool closing_ = false; // a close is under way: nothing new starts
     bool closed_ = false;  // FormClose has run
+    bool rmonReadAgain_ = false; // the RMON state is read again once the read under way ends
     struct {
         int Slot = 0;
         uint8_t ModelIndex = 0;

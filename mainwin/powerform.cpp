@@ -1,6 +1,7 @@
 #include "mainwin/powerform.h"
 
 #include <functional>
+#include <iterator>
 
 #include <QTreeWidget>
 
@@ -99,7 +100,11 @@ void TPowerForm::FormCreate()
         },
         &TPowerForm::OnPowerReadComplete);
     startRead(
-        FanRequest, FanTable, MVT_FMV, 2, [this](VhSNMPRequest2Edits& request) { request.AttachListView(LV_Fan, true); },
+        FanRequest, FanTable, MVT_FMV, 2,
+        [this](VhSNMPRequest2Edits& request) {
+            request.AttachListView(LV_Fan, true);
+            request.MaxRows = std::size(FanPlaces); // the chassis holds two fan units of two fans
+        },
         &TPowerForm::OnFanReadComplete);
 }
 

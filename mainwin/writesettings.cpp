@@ -21,8 +21,14 @@ int main(int argc, char** argv)
     for (int i = 2; i < argc; ++i) {
         const std::string argument = argv[i];
         const std::size_t eq = argument.find('=');
-        if (eq == std::string::npos || !SetSettingsValue(content, argument.substr(0, eq), argument.substr(eq + 1))) {
-            std::fprintf(stderr, "%s: cannot write \"%s\"\n", argv[0], argv[i]);
+        // The value may be a pass phrase: an error names the key, never the value.
+        if (eq == std::string::npos) {
+            std::fprintf(stderr, "%s: argument %d is not Key=value\n", argv[0], i);
+            return 2;
+        }
+        const std::string key = argument.substr(0, eq);
+        if (!SetSettingsValue(content, key, argument.substr(eq + 1))) {
+            std::fprintf(stderr, "%s: cannot write the key \"%s\"\n", argv[0], key.c_str());
             return 2;
         }
     }

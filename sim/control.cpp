@@ -65,7 +65,7 @@ bool knownFault(const std::string& name)
 {
     static const char* const names[] = {"drop",  "duplicate", "truncate",     "reqid",           "pdutype",
                                         "short", "long",      "stuck",        "nosuchobject",    "nosuchinstance",
-                                        "endofmibview", "wrongtype", "bigstring"};
+                                        "endofmibview", "wrongtype", "bigstring", "endless", "backwards"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -147,7 +147,8 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
         st.delayMs = int(n);
         return "OK";
     }
-    if (cmd == "failset" && (w.size() == 2 || w.size() == 3) && toInt(w[1], n) && n >= 0 && n <= 18 &&
+    // Any error-status an agent could put in its response, inside the protocol's 0..18 or not.
+    if (cmd == "failset" && (w.size() == 2 || w.size() == 3) && toInt(w[1], n) && n >= INT32_MIN && n <= INT32_MAX &&
         (w.size() == 2 || (toInt(w[2], m) && m >= 1))) {
         st.failStatus = int(n);
         st.failIndex = w.size() == 3 ? int(m) : 1;

@@ -69,10 +69,11 @@ struct SimState {
 // agent's own reply, lost, sent twice or cut in half) or in a reply of the simulator's own
 // making, SNMPv1/v2c only (reqid: another request id; pdutype: a get instead of a
 // response; short and long: one varbind fewer or more than asked; stuck: every OID as
-// asked, so that a walk does not advance; nosuchobject, nosuchinstance, endofmibview: that
-// exception in every varbind), or in the values the agent serves, every version (wrongtype:
-// each value of another type than its object's; bigstring: the reply's first value an octet
-// string of 65,000 octets).
+// asked, so that a walk does not advance; backwards: every OID one before the one asked;
+// nosuchobject, nosuchinstance, endofmibview: that exception in every varbind; endless: a get-next never leaves a column, answering past its
+// last row with one more row, forever), or in the values the agent serves, every version
+// (wrongtype: each value of another type than its object's; bigstring: the reply's first
+// value an octet string of 65,000 octets).
 bool knownFault(const std::string& name);
 
 // The counters a REPORT can carry, by name (usmStats and snmp MPD / target counters):

@@ -461,9 +461,32 @@ bool sendFaultyReply(netsnmp_session* session, netsnmp_pdu* request, const std::
     } else if (fault == "long") {
         static const oid extra[] = {1, 3, 6, 1, 2, 1, 1, 5, 0};
         snmp_pdu_add_variable(reply, extra, OID_LENGTH(extra), ASN_OCTET_STR, reinterpret_cast<const u_char*>("x"), 1);
+    } else if (fault == "backwards") {
+        for (netsnmp_variable_list* vb = reply->variables; vb; vb = vb->next_variable) {
+            Oid name = toOid(vb->name, vb->name_length);
+            if (!name.empty() && name.back() > 0)
+                --name.back();
+            else if (!name.empty())
+                name.pop_back();
+            const std::vector<oid> o = fromOid(name);
+            snmp_set_var_objid(vb, o.data(), o.size());
+        }
+    } else if (fault == "endless" && request->command == SNMP_MSG_GETNEXT) {
+        for (netsnmp_variable_list* vb = reply->variables; vb; vb = vb->next_variable) {
+            const auto found = g_state.profile.store.endlessNext(toOid(vb->name, vb->name_length));
+            if (!found) {
+                snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+                continue;
+            }
+            const std::vector<oid> name = fromOid(found->first);
+            snmp_set_var_objid(vb, name.data(), name.size());
+            serve(vb, found->second);
+        }
     }
     if (fault != "reqid" && fault != "pdutype" && fault != "short" && fault != "long" && fault != "stuck" &&
-        fault != "nosuchobject" && fault != "nosuchinstance" && fault != "endofmibview") {
+        fault != "backwards" &&
+        fault != "nosuchobject" && fault != "nosuchinstance" && fault != "endofmibview" &&
+        !(fault == "endless" && request->command == SNMP_MSG_GETNEXT)) {
         snmp_free_pdu(reply);
         return false;
     }

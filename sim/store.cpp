@@ -410,6 +410,29 @@ std::optional<Store::RowRef> Store::rowOf(const Oid& oid) const
     return std::nullopt;
 }
 
+std::optional<std::pair<Oid, Value>> Store::endlessNext(const Oid& asked) const
+{
+    const auto* following = next(asked, {});
+    // The last cell at or before asked: the row the walk stands on, or the column's last.
+    auto at = cells_.upper_bound(asked);
+    if (at != cells_.begin() && asked.size() >= 2) {
+        --at;
+        const Oid column(asked.begin(), asked.end() - 1);
+        const bool inColumn = oidStartsWith(at->first, column) && at->first.size() == asked.size();
+        if (inColumn && !(following && oidStartsWith(following->first, column))) {
+            Oid row = asked;
+            ++row.back();
+            Value v = at->second.value;
+            if (v.type == TagInteger && v.num == int64_t(at->first.back()))
+                v.num = int64_t(row.back());
+            return std::make_pair(row, v);
+        }
+    }
+    if (!following)
+        return std::nullopt;
+    return std::make_pair(following->first, following->second.value);
+}
+
 const TableDef* Store::tableOf(const Oid& oid) const
 {
     auto r = rowOf(oid);

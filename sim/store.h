@@ -117,6 +117,12 @@ public:
     const Cell* find(const Oid& oid) const;
     // The first cell after oid whose OID lies under limit (empty limit: anywhere).
     const std::pair<const Oid, Cell>* next(const Oid& oid, const Oid& limit) const;
+    // What a get-next of asked finds from an agent that never ends a column (the fault
+    // "endless"): the next cell as usual while the asked row's column goes on; past its
+    // last row one more row, the instance's last arc one higher, with the value of the
+    // column's last cell (an integer that equals its row's last arc follows the arc).
+    // Nothing when the store has no cell after asked. The store itself is not changed.
+    std::optional<std::pair<Oid, Value>> endlessNext(const Oid& asked) const;
     // noSuchInstance (true) or noSuchObject (false) for a missing OID.
     bool knownObject(const Oid& oid) const;
     size_t size() const { return cells_.size(); }

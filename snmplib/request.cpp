@@ -258,8 +258,22 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
     }
 
     // A table row. Each column's reply is inside the column (with its instance: the arcs
-    // after the column's) or past its end; an agent that answers an OID not after the one
-    // asked is past too, so that a walk always ends.
+    // after the column's) or past its end. A reply that is not after the OID asked (stuck,
+    // backwards) fails the read, and so does the end of the agent's view in a column while
+    // the walk reads a later one: the agent's view holds that one, so this column cannot
+    // be at its end. Either way the walk ends, and says why.
+    for (int j = 0; j < n; ++j) {
+        const Vb& vb = pdu[j];
+        const VhSNMPVarItem* item = VarList.GetItem(readable[j]);
+        const ColumnBase& base = BaseOf(readable[j]);
+        if (vb.get_syntax() == sNMP_SYNTAX_ENDOFMIBVIEW) {
+            for (int k = 0; k < n; ++k)
+                if (BaseOf(readable[k]).Arcs > base.Arcs)
+                    RaiseSnmpError(VHSNMP_ERR_NOT_INCREASING);
+        } else if (!(vb.get_oid() > (item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j])))) {
+            RaiseSnmpError(VHSNMP_ERR_NOT_INCREASING);
+        }
+    }
     if (Walk.Columns.size() < static_cast<std::size_t>(n))
         Walk.Columns.resize(static_cast<std::size_t>(n));
     int row = -1; // the column whose instance is the smallest
@@ -277,7 +291,8 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
         got.append_printable(c.Received);
         const Oid& asked = item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j]);
         c.Past = true;
-        if (!IsPastColumn(base.Text, item->Instance, c.Received) && got > asked && got.len() > base.Arcs.len() &&
+        if (pdu[j].get_syntax() != sNMP_SYNTAX_ENDOFMIBVIEW && !IsPastColumn(base.Text, item->Instance, c.Received) &&
+            got > asked && got.len() > base.Arcs.len() &&
             got.nCompare(base.Arcs.len(), base.Arcs) == 0) {
             c.Skip = base.Arcs.len();
             c.Past = false;
@@ -360,7 +375,10 @@ bool VhSNMPRequest::Get(bool first)
 
     int code = 0;
     std::string message;
-    TranslateSnmpStatus(status, code, message);
+    if (pdu.get_error_status() != 0) // the agent's own error-status
+        TranslateErrorStatus(pdu.get_error_status(), code, message);
+    else
+        TranslateSnmpStatus(status, code, message);
     if (status != SNMP_CLASS_SUCCESS && code == VHSNMP_OK)
         RaiseStatus(status);
     if (code != VHSNMP_OK && !(code == VHSNMP_ERR_NO_SUCH_NAME && IsTable(VarList.ListType)))
@@ -405,6 +423,12 @@ bool VhSNMPRequest::Set(bool, const std::string& itemList, const void*)
         const std::unique_ptr<SnmpTarget> target = MakeTarget();
         BuildPdu(2, pdu);
         status = engine.set(pdu, *target);
+    }
+    if (pdu.get_error_status() != 0) { // the agent's own error-status
+        int code = 0;
+        std::string message;
+        TranslateErrorStatus(pdu.get_error_status(), code, message);
+        throw Exception(message, code);
     }
     if (status != SNMP_CLASS_SUCCESS)
         RaiseStatus(status);
@@ -484,7 +508,7 @@ void VhSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, ui
     const bool response = reason == SNMP_CLASS_ASYNC_RESPONSE;
     if (response) {
         int code = 0;
-        TranslateSnmpStatus(pdu.get_error_status(), code, error.Message);
+        TranslateErrorStatus(pdu.get_error_status(), code, error.Message);
         error.Code = code;
     } else {
         // A time-out, a REPORT, a failure to send: a failure whatever the PDU holds.

@@ -4,6 +4,7 @@
 
 #include "platform/exception.h"
 #include "platform/sysutils.h"
+#include "snmplib/expression.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ constexpr const char* SnmpTexts[] = {
     "(SNMP) Cannot perform operation, Authorization Error!",
     "(SNMP) Cannot create/set variable, Not Writable!",
     "(SNMP) Cannot create variable, Inconsistent Name!",
+    "(SNMP) unknown error status [STATUS]!",
 };
 
 constexpr const char* SnmpV3Texts[] = {
@@ -147,6 +149,8 @@ constexpr const char* VhSnmpTexts[] = {
     "(VhSNMP++) Log database field not found!",
     "(VhSNMP++) Bad syntax for the history chart of log!",
     "(VhSNMP++) Unknown error code!",
+    "(VhSNMP++) The agent sent more rows than the table can hold: the read was stopped!",
+    "(VhSNMP++) The agent's reply does not advance in the table: the read was stopped!",
 };
 
 constexpr const char* ResultTexts[] = {
@@ -248,11 +252,26 @@ void TranslateSnmpStatus(int status, int& code, std::string& message)
     }
 }
 
+void TranslateErrorStatus(int errorStatus, int& code, std::string& message)
+{
+    if (errorStatus == 0) {
+        code = VHSNMP_OK;
+        message = VhSnmpMsgTable.Text(0);
+    } else if (errorStatus >= 1 && errorStatus <= 18) {
+        code = -100 - errorStatus;
+        message = SnmpMsgTable.Text(errorStatus - 1);
+    } else {
+        // Whatever the number, it is the agent's: never a text of the security layers.
+        code = VHSNMP_ERR_UNKNOWN_STATUS;
+        message = ReplaceAll(SnmpErrorText(code), "[STATUS]", IntToStr(errorStatus));
+    }
+}
+
 std::string SnmpErrorText(int code)
 {
     if (code >= -18 && code <= -1)
         return CommonMsgTable.Text(-code);
-    if (code >= -118 && code <= -101)
+    if (code >= VHSNMP_ERR_UNKNOWN_STATUS && code <= -101)
         return SnmpMsgTable.Text(-101 - code);
     if (code >= -217 && code <= -201)
         return SnmpV3MsgTable.Text(-201 - code);
@@ -260,7 +279,7 @@ std::string SnmpErrorText(int code)
         return SnmpUsmMsgTable.Text(-301 - code);
     if (code >= -423 && code <= -401)
         return SnmpClassMsgTable.Text(-401 - code);
-    if (code == 0 || (code >= -528 && code <= -501))
+    if (code == 0 || (code >= VHSNMP_ERR_NOT_INCREASING && code <= -501))
         return VhSnmpMsgTable.Text(code == 0 ? 0 : -500 - code);
     return VhSnmpMsgTable.Text(-500 - VHSNMP_ERR_UNKNOWN);
 }

@@ -2,9 +2,10 @@
 // Error codes and message tables.
 //
 // One signed code space: 0 success; -1..-18 utility texts (expression evaluator, input
-// formats); -101..-118 the agent's error-status 1..18; -201..-217 SNMPv3 message
+// formats);
+// -101..-118 the agent's error-status 1..18 (-119 any other error-status); -201..-217 SNMPv3 message
 // processing; -301..-314 user-based security; -401..-423 SNMP engine class errors;
-// -501..-528 the library's own (-528 for any status the translation does not know).
+// -501..-530 the library's own (-528 for any status the translation does not know).
 //
 // Each of the seven message tables is reached through one cell: loading a message file
 // replaces the whole table, and the built-in English table stays in memory. An entry
@@ -38,11 +39,11 @@ private:
 };
 
 extern VhMessageTable CommonMsgTable;    // "common.err": 0 and -1..-18
-extern VhMessageTable SnmpMsgTable;      // "snmp.err": -101..-118
+extern VhMessageTable SnmpMsgTable;      // "snmp.err": -101..-119
 extern VhMessageTable SnmpV3MsgTable;    // "snmpv3.err": -201..-217
 extern VhMessageTable SnmpUsmMsgTable;   // "snmpusm.err": -301..-314
 extern VhMessageTable SnmpClassMsgTable; // "snmpclass.err": -401..-423
-extern VhMessageTable VhSnmpMsgTable;    // "vhsnmp.err": 0 and -501..-528
+extern VhMessageTable VhSnmpMsgTable;    // "vhsnmp.err": 0 and -501..-530
 extern VhMessageTable ResultMsgTable;    // "snmp.msg": the get and set result templates
 
 // Library codes used by name.
@@ -51,6 +52,7 @@ constexpr int VHSNMP_ERR_BAD_LOGIC_OPERAND = -1;
 constexpr int VHSNMP_ERR_BAD_FORMAT = -2;
 constexpr int VHSNMP_ERR_INDEX_RANGE = -12;
 constexpr int VHSNMP_ERR_NO_SUCH_NAME = -102;
+constexpr int VHSNMP_ERR_UNKNOWN_STATUS = -119; // an error-status outside 1..18
 constexpr int VHSNMP_ERR_INVALID_PDU = -411;
 constexpr int VHSNMP_ERR_CREATE_SESSION = -506;
 constexpr int VHSNMP_ERR_LOAD_BOOTS = -507;
@@ -69,14 +71,20 @@ constexpr int VHSNMP_ERR_NO_OPTION_LIST = -520;
 constexpr int VHSNMP_ERR_BAD_CONTROL_TYPE = -521;
 constexpr int VHSNMP_ERR_CONTROL_COUNT = -522;
 constexpr int VHSNMP_ERR_UNKNOWN = -528;
+constexpr int VHSNMP_ERR_TOO_MANY_ROWS = -529;  // a walk passed its bound
+constexpr int VHSNMP_ERR_NOT_INCREASING = -530; // a get-next answered at or before the OID asked
 
 // Translates an engine status (0, -1401, 1400 success; 1401..1414 USM; -1402..-1418
 // message processing; 1..18 agent error-status; -1..-23 engine class) into the library's
 // code and its text. Never fails: anything else gives -528.
 void TranslateSnmpStatus(int status, int& code, std::string& message);
 
-// Text of a library code (-1..-18, -101..-118, -201..-217, -301..-314, -401..-423,
-// 0 and -501..-528); any other code gives the text of -528.
+// Translates the error-status of an agent's response: 0 success, 1..18 their texts, any
+// other number a failure, -119 "(SNMP) unknown error status N!".
+void TranslateErrorStatus(int errorStatus, int& code, std::string& message);
+
+// Text of a library code (-1..-18, -101..-119, -201..-217, -301..-314, -401..-423,
+// 0 and -501..-530); any other code gives the text of -528.
 std::string SnmpErrorText(int code);
 
 // Throws Exception(SnmpErrorText(code), code).

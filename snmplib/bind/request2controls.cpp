@@ -54,6 +54,12 @@ void AppendLine(QPlainTextEdit* memo, const QString& line)
 
 } // namespace
 
+void SetPlainText(QLabel* label, const QString& text)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+}
+
 void PostMessageBox(QWidget* owner, const std::string& text)
 {
     Later([owner = QPointer<QWidget>(owner), text] { MessageBoxA(owner, text, ExecutableFileName(), MB_OK); });
@@ -125,7 +131,7 @@ void VhSNMPRequest2Controls::ShowMessage(const std::string& text)
     else if (auto* bar = qobject_cast<QStatusBar*>(target))
         bar->showMessage(toQt(line));
     else if (auto* panel = qobject_cast<QLabel*>(target))
-        panel->setText(toQt(line));
+        SetPlainText(panel, toQt(line));
 }
 
 void VhSNMPRequest2Controls::Report(const std::string& message)
@@ -256,6 +262,7 @@ void VhSNMPRequest2Controls::Get()
     if (alive.expired())
         return;
     const std::string filter = RowFilterText();
+    RowsRead = 0;
 
     if (Mode == VHSNMP_MODE_SYNC) {
         RunSync(VHSNMP_LAST_GET, [&] {
@@ -267,6 +274,8 @@ void VhSNMPRequest2Controls::Get()
             }
             // ShowRow lets messages run: a handler may delete this object meanwhile.
             for (bool first = true; Request.Get(first); first = false) {
+                if (!RowWithinBound())
+                    RaiseSnmpError(VHSNMP_ERR_TOO_MANY_ROWS);
                 if (RowAccepted(filter)) {
                     ShowRow();
                     if (alive.expired())
@@ -336,9 +345,16 @@ bool VhSNMPRequest2Controls::Succeeded(int op, VhSNMPError& error)
     return !alive.expired();
 }
 
+bool VhSNMPRequest2Controls::RowWithinBound() { return MaxRows <= 0 || ++RowsRead <= MaxRows; }
+
 void VhSNMPRequest2Controls::GetReply(const VhSNMPError& reply)
 {
     VhSNMPError error = reply;
+    if (error.Code == VHSNMP_OK && IsTableList() && !error.EndOfData && !RowWithinBound()) {
+        error.Code = VHSNMP_ERR_TOO_MANY_ROWS;
+        error.Message = SnmpErrorText(error.Code);
+        error.EndOfData = 1;
+    }
     if (error.Code != VHSNMP_OK) {
         Failed(VHSNMP_LAST_GET, error);
         return;

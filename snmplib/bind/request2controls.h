@@ -33,6 +33,7 @@
 #include "snmplib/snmpinit.h"
 
 class QLabel;
+class QString;
 class QObject;
 class QPlainTextEdit;
 class QStatusBar;
@@ -113,6 +114,11 @@ public:
     uint8_t RefreshAfterSet = 1;
     VhSNMPRequest* FilterSource = nullptr; // "#n" in RowFilter refers to its item n
     std::string RowFilter;                 // rows for which it is false are not shown
+    // The most rows a table read takes (0: no bound): a walk that a window runs without a
+    // Stop button is bounded by what its table can hold, so that an agent that answers
+    // every get-next with one more row cannot make it endless. The row past the bound is
+    // not shown; the read fails with -529.
+    int32_t MaxRows = 0;
 
 protected:
     // Called when a get has ended, however it ended (the last row, a failure, a stop), before
@@ -156,7 +162,11 @@ private:
     void Fire(const TSNMPCompleteEvent& event, VhSNMPError* error);
     VhSNMPCompletion Completion(void (VhSNMPRequest2Controls::*reply)(const VhSNMPError&));
 
+    // Counts a row of the table read under way; false when it is past MaxRows.
+    bool RowWithinBound();
+
     std::vector<int> LeftOut; // items whose invalid bit LeaveOut set
+    int32_t RowsRead = 0;     // rows of the table read under way
     std::shared_ptr<int> Alive = std::make_shared<int>(0);
 };
 
@@ -170,6 +180,10 @@ bool WaitWhileBusy(T* const& request, int timeoutMs = -1)
 {
     return PumpWhile([&request] { return request != nullptr && request->Busy != 0; }, timeoutMs);
 }
+
+// Shows text in a label as it stands: a value from the switch, a file or the command line
+// that looks like markup is never drawn as rich text.
+void SetPlainText(QLabel* label, const QString& text);
 
 // Shows a message box with the program's title over owner once the current handler has
 // returned (a modal box opened inside a reply would hold up every other reply).

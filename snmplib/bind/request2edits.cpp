@@ -553,7 +553,7 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
     if (!first)
         return; // the window has deleted the control
     switch (KindOf(first)) {
-    case Kind::Label: static_cast<QLabel*>(first)->setText(toQt(text)); break;
+    case Kind::Label: SetPlainText(static_cast<QLabel*>(first), toQt(text)); break;
     case Kind::CheckBox:
         if (!b.Numbers.empty()) {
             for (std::size_t i = 0; i < b.Numbers.size() && i < b.Controls.size(); ++i) {
@@ -588,7 +588,7 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
                     rest.erase(0, 1);
             }
             if (auto* label = qobject_cast<QLabel*>(b.Controls[1].data()))
-                label->setText(toQt(rest));
+                SetPlainText(label, toQt(rest));
             else
                 ShowInEdit(b.Controls[1], rest);
         }

@@ -226,7 +226,7 @@ TEST_F(Layer2ControlWindow, TheRmonMenusFollowTheStateWhenTheWindowCloses)
         return all;
     };
     mainsim::mainForm().UpdateRmonMenus();
-    ASSERT_TRUE(rmonEnabled());
+    ASSERT_TRUE(mainsim::waitUntil(rmonEnabled));
     ASSERT_TRUE(withWindow<TLayer2ControlForm>("DeviceControl1", [&](TLayer2ControlForm& w) {
         w.CheckBox3->setChecked(true);
         Choose(w.RmonComBo, "disabled");
@@ -236,10 +236,10 @@ TEST_F(Layer2ControlWindow, TheRmonMenusFollowTheStateWhenTheWindowCloses)
         EXPECT_EQ(Sets(), (std::vector<std::vector<std::string>>{{Control + ".4.0 INTEGER 2"}}));
         EXPECT_TRUE(rmonEnabled()) << "not before the window closes";
     }));
-    EXPECT_FALSE(rmonEnabled());
+    EXPECT_TRUE(mainsim::waitUntil([&] { return !rmonEnabled(); })); // the read the close started
     ASSERT_TRUE(mainsim::sim().setValue(Control + ".4.0", "INTEGER", "3"));
     mainsim::mainForm().UpdateRmonMenus();
-    EXPECT_TRUE(rmonEnabled());
+    EXPECT_TRUE(mainsim::waitUntil(rmonEnabled));
 }
 
 } // namespace

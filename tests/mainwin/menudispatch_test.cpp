@@ -31,6 +31,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menudispatch.h"
 #include "mainwin/menutable.h"
+#include "mainwin/requestlifetime.h"
 #include "classlib/dialogs.h"
 #include "classlib/speedbutton.h"
 #include "screenshot.h"
@@ -312,10 +313,10 @@ TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
 {
     const std::string state = E + ".11.78.1.2.1.2.4";
     ASSERT_TRUE(sim().setValue(state + ".0", "INTEGER", "3"));
-    mainForm().UpdateRmonMenus();
     QAction* statistics = mainForm().MenuItem("Statistics1");
     ASSERT_NE(statistics, nullptr);
-    ASSERT_TRUE(statistics->isEnabled());
+    mainForm().UpdateRmonMenus();
+    ASSERT_TRUE(waitUntil([&] { return RequestIdle(mainForm().MainRequest) && statistics->isEnabled(); }));
     EXPECT_TRUE(withModal("RMONSetting1", [&](QDialog* window) {
         Choose(Find<QWidget>(window, "ValueControl0"), "disabled");
         auto* set = Find<QPushButton>(window, "SetCheckedButton");
@@ -329,7 +330,7 @@ TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
         EXPECT_TRUE(statistics->isEnabled()); // until the window closes
         Find<QPushButton>(window, "CloseButton")->click();
     }));
-    EXPECT_EQ(mainForm().ST_RmonState->text(), "disabled");
+    EXPECT_TRUE(waitUntil([&] { return mainForm().ST_RmonState->text() == "disabled"; }));
     for (const char* name : {"Statistics1", "History1", "AlarmEvent1"}) {
         const QAction* item = mainForm().MenuItem(name);
         EXPECT_TRUE(item && !item->isEnabled()) << name;
@@ -337,7 +338,7 @@ TEST(RmonControl, TheRmonEntriesFollowTheStateSetInTheWindowOnceItCloses)
 
     ASSERT_TRUE(sim().setValue(state + ".0", "INTEGER", "3"));
     mainForm().UpdateRmonMenus();
-    EXPECT_TRUE(statistics->isEnabled());
+    EXPECT_TRUE(waitUntil([&] { return statistics->isEnabled(); }));
 }
 
 TEST(LearningConstraints, RowsTakeVlanAndSetFromTheirIndexAndTheDefaultsAreReadBesideThem)

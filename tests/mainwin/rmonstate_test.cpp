@@ -7,6 +7,9 @@
 
 #include "fixture.h"
 #include "mainwin/mainunit.h"
+#include "mainwin/powerform.h"
+#include "mainwin/requestlifetime.h"
+#include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
 #include "simharness.h"
 
@@ -35,6 +38,12 @@ protected:
         sim.stop();
         StartupWorld::TearDown();
     }
+    // Reads the state again and waits for its reply (the read never holds up the loop).
+    void updateAndWait()
+    {
+        form->UpdateRmonMenus();
+        EXPECT_TRUE(trqtest::waitUntil([&] { return RequestIdle(form->MainRequest); }));
+    }
     bool rmonEntriesEnabled() const
     {
         bool all = true;
@@ -53,13 +62,18 @@ protected:
 TEST_F(RmonState, MenuEntriesFollowTheState)
 {
     ASSERT_TRUE(sim.setValue(kRmonState, "INTEGER", "2"));
-    form->SetStatusText(""); // the chassis reads of the start leave their result lines
-    form->UpdateRmonMenus();
+    // The chassis reads of the start leave their result lines: once they have ended, the
+    // status bar is cleared.
+    ASSERT_TRUE(trqtest::waitUntil([] {
+        return PowerForm && RequestIdle(PowerForm->PowerRequest) && RequestIdle(PowerForm->FanRequest);
+    }));
+    form->SetStatusText("");
+    updateAndWait();
     EXPECT_EQ(form->ST_RmonState->text().toStdString(), "disabled");
     EXPECT_FALSE(rmonEntriesEnabled());
 
     ASSERT_TRUE(sim.setValue(kRmonState, "INTEGER", "3"));
-    form->UpdateRmonMenus();
+    updateAndWait();
     EXPECT_EQ(form->ST_RmonState->text().toStdString(), "enabled");
     EXPECT_TRUE(rmonEntriesEnabled());
     EXPECT_EQ(form->StatusText(), "");
@@ -67,10 +81,10 @@ TEST_F(RmonState, MenuEntriesFollowTheState)
 
 TEST_F(RmonState, FailedReadShowsInStatusBarAndDisablesEntries)
 {
-    form->UpdateRmonMenus();
+    updateAndWait();
     ASSERT_TRUE(rmonEntriesEnabled());
     ASSERT_TRUE(sim.mute(true));
-    form->UpdateRmonMenus();
+    updateAndWait();
     EXPECT_EQ(form->StatusText(), "(SNMPClass) SNMP request timed out!");
     EXPECT_FALSE(rmonEntriesEnabled());
 }

@@ -125,12 +125,24 @@ TEST_F(SettingsFile, TheToolWritesWhatTheWindowWrites)
     EXPECT_EQ(r.defaults.Security.Version, 1);
     EXPECT_EQ(r.defaults.Scope.ContextName, "mardle");
 
-    // A key the file does not have is refused, and nothing is written.
-    QProcess bad;
-    bad.start(tool, {QString::fromStdString(path("x.cfg")), "Port=161"});
-    ASSERT_TRUE(bad.waitForFinished(10000));
-    EXPECT_EQ(bad.exitCode(), 2);
-    EXPECT_FALSE(ReadWholeFile(path("x.cfg")));
+    // A key the file does not have (a mistyped one, or an argument without "=") is refused
+    // and nothing is written; the error names the key, never the value, which may be a
+    // pass phrase.
+    const struct {
+        const char* argument;
+        const char* names;
+    } refused[] = {{"Port=161", "Port"}, {"AuthPasword=s3cret-phrase", "AuthPasword"}, {"s3cret-phrase", "argument 2"}};
+    for (const auto& r : refused) {
+        QProcess bad;
+        bad.start(tool, {QString::fromStdString(path("x.cfg")), r.argument});
+        ASSERT_TRUE(bad.waitForFinished(10000));
+        EXPECT_EQ(bad.exitCode(), 2) << r.argument;
+        const std::string said = bad.readAllStandardError().toStdString();
+        EXPECT_NE(said.find(r.names), std::string::npos) << said;
+        EXPECT_EQ(said.find("161"), std::string::npos) << said;
+        EXPECT_EQ(said.find("s3cret"), std::string::npos) << said;
+        EXPECT_FALSE(ReadWholeFile(path("x.cfg")));
+    }
 }
 
 } // namespace

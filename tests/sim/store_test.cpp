@@ -444,7 +444,10 @@ TEST(SimControl, EscapingAndCommands)
     EXPECT_EQ(runControlCommand(st, "failset 12 3\r\n"), "OK");
     EXPECT_EQ(st.failStatus, 12);
     EXPECT_EQ(st.failIndex, 3);
-    for (const char* bad : {"failset 19", "failset 5 0", "delay -1", "mute maybe", "leds 1 0G", "nonsense", ""})
+    // Any error-status an agent could send, inside the protocol's range or not.
+    EXPECT_EQ(runControlCommand(st, "failset 1400"), "OK");
+    EXPECT_EQ(st.failStatus, 1400);
+    for (const char* bad : {"failset 19x", "failset 5 0", "delay -1", "mute maybe", "leds 1 0G", "nonsense", ""})
         EXPECT_EQ(runControlCommand(st, bad).rfind("ERR", 0), 0u) << bad;
 
     LogEntry e;

@@ -54,10 +54,14 @@ VhSNMPError deliver(VhSNMPRequest& request, Pdu& pdu, uint8_t operation = VHSNMP
     return result;
 }
 
-// A column whose reply is not after the OID asked is past its end, so that a walk ends
-// however the agent answers; a reply shorter or longer than the request is an invalid PDU.
+// A walk ends however the agent answers, and says so when the answer is no end: a column
+// whose reply is not after the OID asked (stuck, going back), or the end of the agent's
+// view in a column while the walk reads a later one (which the view holds), fails the read
+// and changes nothing; the end of the view in the last column is the end of that column. A
+// reply shorter or longer than the request is an invalid PDU.
 TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
 {
+    constexpr int EndOfView = -1; // the column's reply: endOfMibView, the OID as asked
     struct Case {
         const char* label;
         std::vector<std::pair<int, std::string>> reply; // column, instance
@@ -65,9 +69,17 @@ TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
         uint8_t endOfData;
         std::vector<std::string> values;
     } cases[] = {
-        {"the same OIDs again", {{1, "2"}, {2, "2"}, {3, "2"}}, 0, 1, {"(NOTDONE)", "(NOTDONE)", "(NOTDONE)"}},
-        {"OIDs going back", {{1, "1"}, {2, "1"}, {3, "1"}}, 0, 1, {"(NOTDONE)", "(NOTDONE)", "(NOTDONE)"}},
-        {"one column going back", {{1, "3"}, {2, "1"}, {3, "3"}}, 0, 0, {"3", "(NOTDONE)", "3"}},
+        {"the same OIDs again", {{1, "2"}, {2, "2"}, {3, "2"}}, -530, 1, {"2", "row 2", "200"}},
+        {"OIDs going back", {{1, "1"}, {2, "1"}, {3, "1"}}, -530, 1, {"2", "row 2", "200"}},
+        {"one column going back", {{1, "3"}, {2, "1"}, {3, "3"}}, -530, 1, {"2", "row 2", "200"}},
+        {"one column before its own start", {{1, "3"}, {1, "3"}, {3, "3"}}, -530, 1, {"2", "row 2", "200"}},
+        {"the end of the view in every column",
+         {{EndOfView, ""}, {EndOfView, ""}, {EndOfView, ""}}, -530, 1, {"2", "row 2", "200"}},
+        {"the end of the view before a later column", {{EndOfView, ""}, {2, "3"}, {3, "3"}}, -530, 1,
+         {"2", "row 2", "200"}},
+        {"the end of the view in the last column", {{1, "3"}, {2, "3"}, {EndOfView, ""}}, 0, 0,
+         {"3", "row 3", "(NOTDONE)"}},
+        {"every column past its end", {{2, "1"}, {3, "1"}, {4, "1"}}, 0, 1, {"(NOTDONE)", "(NOTDONE)", "(NOTDONE)"}},
         {"fewer varbinds than asked", {{1, "3"}, {2, "3"}}, -411, 1, {"2", "row 2", "200"}},
         {"more varbinds than asked", {{1, "3"}, {2, "3"}, {3, "3"}, {3, "4"}}, -411, 1, {"2", "row 2", "200"}},
     };
@@ -75,13 +87,51 @@ TEST(RequestReplies, MisbehavingAgentsEndTheWalk)
         VhSNMPRequest request;
         atRowTwo(request);
         Pdu pdu;
-        for (const auto& [col, instance] : c.reply)
-            pdu += integerVb(column(col, instance), 3);
+        for (std::size_t j = 0; j < c.reply.size(); ++j) {
+            const auto& [col, instance] = c.reply[j];
+            if (col == EndOfView) {
+                Vb vb{Oid(request.VarList.Items[j]->Instance)};
+                vb.set_value(SnmpNull(sNMP_SYNTAX_ENDOFMIBVIEW));
+                pdu += vb;
+            } else if (col == 2) {
+                Vb vb{Oid(column(col, instance))};
+                vb.set_value("row 3");
+                pdu += vb;
+            } else {
+                pdu += integerVb(column(col, instance), 3);
+            }
+        }
         const VhSNMPError e = deliver(request, pdu);
         EXPECT_EQ(e.Code, c.code) << c.label;
         EXPECT_EQ(e.EndOfData, c.endOfData) << c.label;
         EXPECT_EQ(values(request.VarList), c.values) << c.label;
         EXPECT_EQ(request.Pending, 0) << c.label;
+    }
+}
+
+// Only the error-status 0 is a success: any other number fails the read, one outside the
+// protocol's 1..18 with the agent's "unknown error status" text, never a security text.
+TEST(RequestReplies, EveryErrorStatusButZeroFails)
+{
+    for (const int status : {1400, -1401, 1401, 1414, 19, 5}) {
+        VhSNMPRequest request;
+        atRowTwo(request);
+        Pdu pdu;
+        for (int col = 1; col <= 3; ++col)
+            pdu += integerVb(column(col, "3"), 3);
+        pdu.set_error_status(status);
+        pdu.set_error_index(1);
+        for (const uint8_t operation : {VHSNMP_OP_GET, VHSNMP_OP_SET}) {
+            Pdu reply = pdu;
+            const VhSNMPError e = deliver(request, reply, operation);
+            if (status == 5) {
+                EXPECT_EQ(e.Code, -105);
+            } else {
+                EXPECT_EQ(e.Code, -119) << status;
+                EXPECT_EQ(e.Message, "(SNMP) unknown error status " + std::to_string(status) + "!");
+            }
+            EXPECT_EQ(values(request.VarList), (std::vector<std::string>{"2", "row 2", "200"})) << status;
+        }
     }
 }
 

@@ -50,6 +50,34 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{-23, -423, "(SNMPClass) Blocked Mode Shutdown!"},
                       StatusCase{-24, -528, "(VhSNMP++) Unknown error code!"}));
 
+// An agent's error-status: only 0 succeeds, and a number outside 1..18 (engine success
+// codes, security-layer numbers, negatives) is the agent's unknown status, never a text of
+// another layer.
+TEST(SnmpError, AgentErrorStatus)
+{
+    const struct {
+        int status;
+        int code;
+        const char* text;
+    } cases[] = {
+        {0, 0, "(VhSNMP++) Ok!"},
+        {5, -105, "(SNMP) Cannot perform operation, General Error!"},
+        {18, -118, "(SNMP) Cannot create variable, Inconsistent Name!"},
+        {19, -119, "(SNMP) unknown error status 19!"},
+        {1400, -119, "(SNMP) unknown error status 1400!"},
+        {-1401, -119, "(SNMP) unknown error status -1401!"},
+        {1408, -119, "(SNMP) unknown error status 1408!"},
+        {-5, -119, "(SNMP) unknown error status -5!"},
+    };
+    for (const auto& c : cases) {
+        int code = 12345;
+        std::string message;
+        TranslateErrorStatus(c.status, code, message);
+        EXPECT_EQ(code, c.code) << c.status;
+        EXPECT_EQ(message, c.text) << c.status;
+    }
+}
+
 TEST(SnmpError, TextsByCodeAndRaising)
 {
     const std::pair<int, const char*> cases[] = {
@@ -66,7 +94,9 @@ TEST(SnmpError, TextsByCodeAndRaising)
         {-528, "(VhSNMP++) Unknown error code!"},
         {-19, "(VhSNMP++) Unknown error code!"},   // between the ranges
         {-500, "(VhSNMP++) Unknown error code!"},  // not a code: 0 is the success text
-        {-529, "(VhSNMP++) Unknown error code!"},
+        {-531, "(VhSNMP++) Unknown error code!"},
+        {-119, "(SNMP) unknown error status [STATUS]!"},
+        {-530, "(VhSNMP++) The agent's reply does not advance in the table: the read was stopped!"},
         {7, "(VhSNMP++) Unknown error code!"},
     };
     for (const auto& [code, text] : cases) {
