@@ -192,10 +192,21 @@ inline std::vector<std::string> self(std::vector<std::string> args)
     return args;
 }
 
-// The rounds argument of a benchmark (paired rounds), 5 when not given.
+// A program built beside this one (in the same folder), with arguments.
+inline std::vector<std::string> sibling(const std::string& name, std::vector<std::string> args)
+{
+    std::string path = self({}).front();
+    path = path.substr(0, path.rfind('/') + 1) + name;
+    args.insert(args.begin(), path);
+    return args;
+}
+
+// The rounds argument of a benchmark (paired rounds), 15 when not given: a verdict is the
+// median of at least that many rounds, so that one round disturbed by the machine's other
+// work does not decide it.
 inline int rounds(int argc, char** argv)
 {
-    return argc > 1 && argv[1][0] != '-' ? std::max(1, std::atoi(argv[1])) : 5;
+    return argc > 1 && argv[1][0] != '-' ? std::max(1, std::atoi(argv[1])) : 15;
 }
 
 // A simulator playing the bench profile; null (and a message) when it does not start.
@@ -249,15 +260,21 @@ struct Compare {
             v.push_back(ourSide ? job(ours, oursBase, i, f) : job(peer, peerBase, i, f));
         return median(v);
     }
+    // The per-round ratios of the jobs' own times.
     template <class F>
-    double jobRatio(F f) const
+    std::vector<double> jobRatios(F f) const
     {
         std::vector<double> v;
         for (std::size_t i = 0; i < ours.size(); ++i) {
             const double p = job(peer, peerBase, i, f);
             v.push_back(p > 0 ? job(ours, oursBase, i, f) / p : 1e9);
         }
-        return median(v);
+        return v;
+    }
+    template <class F>
+    double jobRatio(F f) const
+    {
+        return median(jobRatios(f));
     }
     template <class F>
     double wholeRatio(F f) const
@@ -285,6 +302,26 @@ inline bool verdict(const char* name, double value, double target)
     const bool met = value >= 0 && value <= target;
     std::printf("ratio %-40s %6.2f (target <= %.2f) %s\n", name, value, target, met ? "ok" : "MISSED");
     return met;
+}
+
+// The same for the per-round values of a figure: the verdict is their median, printed with
+// their range, "ratio NAME MEDIAN [MIN-MAX] (target <= T) ok|MISSED".
+inline bool verdict(const char* name, const std::vector<double>& values, double target)
+{
+    const double value = median(values);
+    const bool met = value >= 0 && value <= target;
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    std::printf("ratio %-40s %6.2f [%.2f-%.2f] (target <= %.2f) %s\n", name, value, values.empty() ? -1 : *low,
+                values.empty() ? -1 : *high, target, met ? "ok" : "MISSED");
+    return met;
+}
+
+// A figure without a target, for information: its median and range.
+inline void information(const char* name, const std::vector<double>& values)
+{
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    std::printf("ratio %-40s %6.2f [%.2f-%.2f]\n", name, median(values), values.empty() ? -1 : *low,
+                values.empty() ? -1 : *high);
 }
 
 } // namespace benchtools

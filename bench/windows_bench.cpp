@@ -12,13 +12,13 @@
 // windows slowest against their tools are printed, each with a target of 2 x.
 //
 // While a window reads, a 1 ms timer measures the longest gap between two turns of the
-// message loop (the user's clicks wait that long); printed as a ratio to 50 ms (the median
-// over the rounds of each round's longest gap). Again in the thread's CPU time between two
+// message loop (the user's clicks wait that long); printed as a ratio to 50 ms (the
+// longest gap of all rounds). Again in the thread's CPU time between two
 // turns: on a busy machine a long gap with little CPU time in it was the scheduler serving
 // other processes, not the program. RSS after every window has been opened and closed
 // once: at most 150 MB.
 //
-// Usage: trq_windows_bench [rounds]   (paired rounds, default 5)
+// Usage: trq_windows_bench [rounds]   (paired rounds, default 15)
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -54,7 +54,7 @@ using namespace mainsim;
 
 namespace {
 
-int g_rounds = 5;
+int g_rounds = 15;
 bool g_met = true;
 
 double ThreadCpu()
@@ -324,12 +324,14 @@ TEST(EveryWindow, OpensAgainstTheTools)
     std::printf("most CPU time between two turns of the message loop %.1f ms, in %s\n", worstCpu, worstCpuWindow.c_str());
     for (std::size_t k = 0; k < windows.size() && k < 10 && !windows[k].Tools.empty(); ++k) {
         const std::string name = "window " + std::string(windows[k].Def->Name) + "/tools";
-        g_met &= benchtools::verdict(name.c_str(), benchtools::median(windows[k].Ratio), 2.0);
+        g_met &= benchtools::verdict(name.c_str(), windows[k].Ratio, 2.0);
     }
-    g_met &= benchtools::verdict("event loop longest gap/50 ms", benchtools::median(roundGaps) / 50.0, 1.0);
+    // The message loop is judged by its worst round: one stall is one the user meets.
+    const auto worstOf = [](const std::vector<double>& v) { return v.empty() ? -1.0 : *std::max_element(v.begin(), v.end()) / 50.0; };
+    g_met &= benchtools::verdict("event loop longest gap, worst round/50 ms", worstOf(roundGaps), 1.0);
     // The same gap counted in this thread's CPU time: what the program itself holds the
     // loop for, without the time the machine's scheduler gives to other processes.
-    g_met &= benchtools::verdict("event loop longest gap, own cpu/50 ms", benchtools::median(roundCpuGaps) / 50.0, 1.0);
+    g_met &= benchtools::verdict("event loop longest gap, own cpu, worst round/50 ms", worstOf(roundCpuGaps), 1.0);
     g_met &= benchtools::verdict("rss after every window/150 MB", rssAfterOne / 1024.0 / 150.0, 1.0);
     std::printf("rss after every window opened and closed once %.1f MB, after %d rounds %.1f MB\n",
                 rssAfterOne / 1024.0, g_rounds, RssKb() / 1024.0);

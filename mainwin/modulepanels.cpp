@@ -130,10 +130,21 @@ TModulePanelForm::TModulePanelForm(QWidget* owner, const TModuleModel& model)
 
 TModulePanelForm::~TModulePanelForm() { ReleaseLedRequest(); }
 
-void TModulePanelForm::paintEvent(QPaintEvent*)
+void TModulePanelForm::paintEvent(QPaintEvent* event)
 {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (Face.size() != pixels || Face.devicePixelRatio() != ratio) {
+        Face = QPixmap(pixels);
+        Face.setDevicePixelRatio(ratio);
+        Face.fill(Qt::transparent);
+        QPainter face(&Face);
+        PaintModuleFace(face, Model, rect());
+    }
+    const QRect area = event->rect();
     QPainter painter(this);
-    PaintModuleFace(painter, Model, rect());
+    painter.drawPixmap(QRectF(area), Face,
+                       QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
 void TModulePanelForm::CreateLedRequest()

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "mainwin/modulemodels.h"
@@ -90,6 +91,9 @@ protected:
 
 private:
     void ReleaseLedRequest();
+    // The module's face, drawn once per size: a blinking LED repaints only its own small
+    // square, and the face's texts are not laid out again for it.
+    QPixmap Face;
 };
 
 // ---- The CPU module ----

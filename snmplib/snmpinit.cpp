@@ -99,6 +99,7 @@ void _SnmpEventProcessor::Start()
         Timer = new QTimer(app);
         Timer->setInterval(Interval);
         QObject::connect(Timer.data(), &QTimer::timeout, Timer.data(), [this] { OnTimer(); });
+        SNMPSetActivityHook([] { SnmpEventProcessor.Wake(); });
     }
     Timer->start();
 }
@@ -110,7 +111,16 @@ void _SnmpEventProcessor::Stop()
         Timer->stop();
 }
 
-bool _SnmpEventProcessor::Active() const { return Timer && Timer->isActive(); }
+bool _SnmpEventProcessor::Active() const { return Running && Timer; }
+
+bool _SnmpEventProcessor::Ticking() const { return Timer && Timer->isActive(); }
+
+void _SnmpEventProcessor::Wake()
+{
+    // Inside the handler the timer is started again as the handler ends.
+    if (Running && Timer && !InHandler && !Timer->isActive())
+        Timer->start();
+}
 
 void _SnmpEventProcessor::OnTimer()
 {
@@ -118,16 +128,20 @@ void _SnmpEventProcessor::OnTimer()
         return;
     QPointer<QTimer> timer = Timer;
     timer->stop();
-    // Enabled again however the completions end (an exception goes on to the message loop).
+    // Enabled again however the completions end (an exception goes on to the message loop),
+    // while anything is outstanding; otherwise it sleeps until the next request.
     struct Restart {
         QPointer<QTimer>& T;
         const bool& Wanted;
+        bool& InHandler;
         ~Restart()
         {
-            if (T && Wanted)
+            InHandler = false;
+            if (T && Wanted && SNMPRequestsOutstanding())
                 T->start();
         }
-    } restart{timer, Running};
+    } restart{timer, Running, InHandler};
+    InHandler = true;
     VhSNMPProcessEvents();
 }
 

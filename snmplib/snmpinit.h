@@ -45,7 +45,9 @@ bool PumpWhile(const std::function<bool()>& condition, int timeoutMs = -1);
 // retries; replies are read by the engine's socket notifiers as they arrive, so a walk
 // waits in the message loop without spinning). The timer is made
 // on the first Start (an application object must exist then) and goes with the
-// application object.
+// application object. Between Start and Stop it ticks only while a request is
+// outstanding: an idle program is not woken 50 times a second for nothing, and the
+// engine wakes the timer when the next request is registered.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor() = default;
@@ -59,12 +61,19 @@ public:
     // message loop of its own does not enter it again.
     void OnTimer();
 
+    // Between Start and Stop.
     bool Active() const;
+    // The timer is counting down (a request is outstanding).
+    bool Ticking() const;
+    // A request was registered: the timer ticks again (not inside its own handler, which
+    // starts it again as it ends).
+    void Wake();
     static constexpr int Interval = 20; // milliseconds
 
 private:
     QPointer<QTimer> Timer;
     bool Running = false; // between Start and Stop
+    bool InHandler = false;
 };
 
 extern _SnmpEventProcessor SnmpEventProcessor;

@@ -16,7 +16,6 @@ VhSNMPRequest2Leds::VhSNMPRequest2Leds(QWidget* owner) : VhSNMPRequest2Controls(
     BlinkTimer = new QTimer(owner);
     BlinkTimer->setInterval(BlinkInterval);
     QObject::connect(BlinkTimer, &QTimer::timeout, BlinkTimer, [this] { OnBlinkTimer(); });
-    BlinkTimer->start();
 }
 
 VhSNMPRequest2Leds::~VhSNMPRequest2Leds()
@@ -110,27 +109,40 @@ void VhSNMPRequest2Leds::ShowRow()
     if (Stopped)
         return;
     BlinkCount = 0;
-    for (auto& led : Leds)
+    for (auto& led : Leds) {
         ValueToLeds(led.get());
+        if (!led->Blink)
+            Paint(*led, led->Color);
+    }
     BlinkStep();
 }
 
 void VhSNMPRequest2Leds::BlinkStep()
 {
-    bool changed = false;
+    // Only the blinking LEDs change; the others were painted with their value.
+    const bool flipping = BlinkCount <= BlinkLimit;
+    bool blinking = false;
     for (auto& led : Leds) {
-        if (led->Blink) {
-            const uint32_t off = led->ColorMap->OffColor;
-            const bool lit = led->Shape && led->Shape->BrushColor() != off;
-            Paint(*led, lit && BlinkCount <= BlinkLimit ? off : led->Color);
-            changed = true;
-        } else {
-            Paint(*led, led->Color);
-        }
+        if (!led->Blink)
+            continue;
+        const uint32_t off = led->ColorMap->OffColor;
+        const bool lit = led->Shape && led->Shape->BrushColor() != off;
+        Paint(*led, lit && flipping ? off : led->Color);
+        blinking = true;
     }
     // Once past the limit the count only has to stay past it.
-    if (changed && BlinkCount < INT32_MAX)
+    if (blinking && BlinkCount < INT32_MAX)
         ++BlinkCount;
+    // The timer runs only while a step is still to come: past the limit every blinking LED
+    // stays lit until the next value.
+    if (BlinkTimer) {
+        if (blinking && flipping && !BlinkStopped) {
+            if (!BlinkTimer->isActive())
+                BlinkTimer->start();
+        } else {
+            BlinkTimer->stop();
+        }
+    }
 }
 
 // ---- Reading --------------------------------------------------------------------------
@@ -154,6 +166,7 @@ void VhSNMPRequest2Leds::Start(int32_t period)
 void VhSNMPRequest2Leds::Stop()
 {
     Stopped = true;
+    BlinkStopped = true;
     if (RefreshTimer)
         RefreshTimer->stop();
     if (BlinkTimer)

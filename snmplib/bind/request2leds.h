@@ -6,7 +6,8 @@
 // (snmplib/ledcolormap.h): the octet's colour, and blinking while the octet has a blink
 // bit. Blinking runs on a second timer: after each value a blinking LED flips between its
 // colour and the map's OffColor for BlinkLimit steps and then stays lit until the next
-// value. A failed read turns every LED off and puts the result line in the message target.
+// value. The blink timer runs only while a blinking LED has steps to come, and a step
+// repaints only the blinking LEDs. A failed read turns every LED off and puts the result line in the message target.
 //
 // Calling order of a front panel: construct; set the variable list, instance suffix,
 // time-out and caption of Request; AddLeds once per row of LEDs; set the message target;
@@ -81,7 +82,7 @@ public:
 
     std::vector<std::unique_ptr<LedBinding>> Leds;
     QPointer<QTimer> RefreshTimer; // stopped until Start
-    QPointer<QTimer> BlinkTimer;   // every 60 ms from construction to Stop
+    QPointer<QTimer> BlinkTimer;   // every 60 ms while a blinking LED has steps to come
     int32_t BlinkLimit = 6;
     int32_t BlinkCount = 0;
     // How the value's octets give the LEDs their states.
@@ -103,4 +104,7 @@ private:
     bool Idle() const { return Busy == 0 && Request.Pending == 0; }
     // Set by Stop: replies that arrive afterwards leave the LEDs off.
     bool Stopped = false;
+    // Set by Stop for good: Start restarts only the refresh timer, and a blinking LED is
+    // then painted once per value.
+    bool BlinkStopped = false;
 };

@@ -120,6 +120,7 @@ struct EngineProcess {
     unsigned long NextRequestId = 1;
     std::vector<Snmp::Impl*> Engines;
     unsigned long RetiredSessions = 0; // sessions renamed to drain, for unique keys
+    void (*ActivityHook)() = nullptr;  // SNMPSetActivityHook
 };
 extern EngineProcess Process;
 

@@ -54,6 +54,8 @@ Request& Snmp::Impl::newRequest(bool sync, const SnmpTarget& target, const std::
     r.target.reset(target.clone());
     r.agent = agent;
     Process.Requests.emplace(r.id, owned.release());
+    if (!sync && Process.ActivityHook)
+        Process.ActivityHook();
     return r;
 }
 
@@ -256,6 +258,10 @@ int Snmp::cancel(unsigned long requestId)
     d->erase(requestId); // a reply still on its way finds no record and is dropped
     return SNMP_CLASS_SUCCESS;
 }
+
+bool SNMPRequestsOutstanding() { return !Process.Requests.empty(); }
+
+void SNMPSetActivityHook(void (*hook)()) { Process.ActivityHook = hook; }
 
 int Snmp::pending_count() const
 {

@@ -71,6 +71,13 @@ private:
 // callbacks of completed asynchronous requests. Called from a 20 ms timer.
 void SNMPProcessPendingEvents();
 
+// Whether any engine has a request whose outcome is still to come or to be delivered: the
+// event loop's timer has work to do only then.
+bool SNMPRequestsOutstanding();
+// Called (on the same thread) whenever an asynchronous request is registered, so that a
+// timer that sleeps while nothing is outstanding can start again. Null: nothing is called.
+void SNMPSetActivityHook(void (*hook)());
+
 // Registers a user-based-security user, or changes it: a changed pass phrase or protocol
 // takes effect at the next request (the keys derived from the old one are dropped).
 // authProtocol: SNMP_AUTHPROTOCOL_NONE/HMACMD5/HMACSHA; privProtocol:

@@ -275,24 +275,28 @@ TEST(Leds, BlinkingLedFlipsForTheBlinkLimitThenStaysLit)
     EXPECT_EQ(blink, (std::vector<uint32_t>{Grey, Lime, Grey, Lime, Grey, Lime, Grey, Lime, Lime, Lime}));
 }
 
-TEST(Leds, BlinkTimerRunsFromConstructionEverySixtyMilliseconds)
+TEST(Leds, BlinkTimerRunsEverySixtyMillisecondsOnlyWhileALedBlinks)
 {
-    Strip strip("0", &TestMap);
-    EXPECT_TRUE(strip.leds->BlinkTimer->isActive());
+    Strip strip("0,1", &TestMap);
+    EXPECT_FALSE(strip.leds->BlinkTimer->isActive()); // nothing blinks yet
     EXPECT_EQ(strip.leds->BlinkTimer->interval(), 60);
     EXPECT_FALSE(strip.leds->RefreshTimer->isActive());
-    EXPECT_EQ(strip.colours(), std::vector<uint32_t>{Grey}); // off before the first value
+    EXPECT_EQ(strip.colours(), (std::vector<uint32_t>{Grey, Grey})); // off before the first value
 
-    strip.show("82");
+    strip.show("0202"); // lit, no blinking: no timer
+    EXPECT_FALSE(strip.leds->BlinkTimer->isActive());
+
+    strip.show("8202");
+    EXPECT_TRUE(strip.leds->BlinkTimer->isActive());
     std::vector<uint32_t> seen{strip.colours()[0]};
     ASSERT_TRUE(waitUntil([&] {
         if (strip.colours()[0] != seen.back())
             seen.push_back(strip.colours()[0]);
-        return strip.leds->BlinkCount > strip.leds->BlinkLimit;
+        EXPECT_EQ(strip.colours()[1], Lime);
+        return !strip.leds->BlinkTimer->isActive();
     }));
-    EXPECT_EQ(seen, (std::vector<uint32_t>{Lime, Grey, Lime, Grey, Lime, Grey, Lime}));
-    runFor(150);
-    EXPECT_EQ(strip.colours()[0], Lime);
+    EXPECT_EQ(seen, (std::vector<uint32_t>{Grey, Lime, Grey, Lime, Grey, Lime, Grey, Lime}));
+    EXPECT_EQ(strip.colours()[0], Lime); // stays lit once the steps are over
 }
 
 // ---- Polling the simulator --------------------------------------------------------------

@@ -520,6 +520,45 @@ TEST(RequestLifetime, DeletionInsideACompletionWaitsForTheOtherReply)
     EXPECT_EQ(logOf("get").size(), 2u);
 }
 
+// The library's event timer ticks only while a request is outstanding, so that an idle
+// program is not woken 50 times a second, and the next request wakes it again: a reply that
+// comes late is still read, and a silent agent still ends in a time-out, which only the
+// timer can tell.
+TEST(RequestLifetime, TheEventTimerSleepsWhileNothingIsOutstanding)
+{
+    const struct {
+        const char* label;
+        int delayMs;
+        bool mute;
+        int code;
+    } cases[] = {{"late reply", 150, false, 0}, {"no reply", 0, true, -405}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ASSERT_TRUE(waitUntil([] { return !SnmpEventProcessor.Ticking(); }));
+        EXPECT_TRUE(SnmpEventProcessor.Active());
+        ASSERT_TRUE(sim().delay(c.delayMs));
+        ASSERT_TRUE(sim().mute(c.mute));
+        VhSNMPRequest request;
+        aim(request, AllCredentials[1]);
+        request.Timeout = 30;
+        request.Retries = 0;
+        request.VarList = VhSNMPVarList(SystemGroup, SVT_SV, 0);
+        bool done = false;
+        VhSNMPError error;
+        request.GetAsync(VhSNMPCompletion([&](const VhSNMPError& e, VhSNMPVarList&) {
+                             done = true;
+                             error = e;
+                         }),
+                         true);
+        EXPECT_TRUE(SnmpEventProcessor.Ticking());
+        ASSERT_TRUE(waitUntil([&] { return done; }));
+        EXPECT_EQ(error.Code, c.code) << error.Message;
+        ASSERT_TRUE(waitUntil([] { return !SnmpEventProcessor.Ticking(); }));
+    }
+    ASSERT_TRUE(sim().mute(false));
+    ASSERT_TRUE(sim().delay(0));
+}
+
 // Deleting a request with a reply outstanding waits for the reply, or 6000 ms at the
 // most; a reply that comes later is dropped, and no completion runs once deletion began.
 // The time-out (10 s a try) never ends a wait here: the reply ends the first, the limit the
