@@ -70,7 +70,7 @@ constexpr int VHSNMP_ERR_BAD_CONTROL_TYPE = -521;
 constexpr int VHSNMP_ERR_CONTROL_COUNT = -522;
 constexpr int VHSNMP_ERR_UNKNOWN = -528;
 
-// Translates an engine status (0, -1401, 1400 success; 1401..1414 USM; -1402..-1418
+// Translates an engine status (0, -1401, 1400 success; 1401..1415 USM; -1402..-1418
 // message processing; 1..18 agent error-status; -1..-23 engine class) into the library's
 // code and its text. Never fails: anything else gives -528.
 void TranslateSnmpStatus(int status, int& code, std::string& message);
