@@ -1,6 +1,10 @@
 # trq_add_test(NAME <name> LABEL <label> [GUI] [TIMEOUT s] [SHARDS n] SOURCES ... LIBS ...)
 # Builds one GoogleTest binary and registers it with CTest under the folder's label.
 # GUI tests get a main that creates a QApplication on the offscreen platform.
+# TIMEOUT is what the test takes at most on an idle machine, with room; CTest gets a ceiling
+# TRQ_TEST_TIMEOUT_SCALE times as long (3, or 8 in the sanitizer build), so that a machine
+# loaded by other work (CI runners are shared) never ends a test that is merely slow: the
+# ceiling only catches a test that hangs.
 # With SHARDS n the binary is registered n times, <name>_shard_<i>, each running every n-th
 # test (GoogleTest's own sharding), so that CTest runs the parts in parallel.
 function(trq_add_test)
@@ -8,6 +12,14 @@ function(trq_add_test)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
+  if(NOT DEFINED TRQ_TEST_TIMEOUT_SCALE)
+    if(TRQ_SANITIZE)
+      set(TRQ_TEST_TIMEOUT_SCALE 8)
+    else()
+      set(TRQ_TEST_TIMEOUT_SCALE 3)
+    endif()
+  endif()
+  math(EXPR T_TIMEOUT "${T_TIMEOUT} * ${TRQ_TEST_TIMEOUT_SCALE}")
   add_executable(${T_NAME} ${T_SOURCES})
   if(T_GUI)
     target_link_libraries(${T_NAME} PRIVATE trq_gui_test_main)

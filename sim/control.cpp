@@ -176,10 +176,10 @@ std::string runControlCommand(SimState& st, const std::string& rawLine)
         st.reportCount = w.size() == 3 ? int(n) : 1;
         return "OK";
     }
-    if (cmd == "engine" && w.size() == 2 && w[1] == "reboot") {
+    if (cmd == "engine" && (w.size() == 2 || (w.size() == 3 && w[2] == "reset")) && w[1] == "reboot") {
         if (!st.engineReboot)
             return "ERR no SNMP engine";
-        return "OK " + std::to_string(st.engineReboot());
+        return "OK " + std::to_string(st.engineReboot(w.size() == 3));
     }
     if (cmd == "passwd" && w.size() == 3) {
         if (!st.setAuthPass)

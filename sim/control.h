@@ -53,8 +53,9 @@ struct SimState {
     // beside the store's.
     std::function<std::vector<std::pair<Oid, Value>>()> frameworkValues;
     // The agent's SNMPv3 engine restarts (control command "engine reboot"): engineBoots
-    // goes up by one; the new value is returned.
-    std::function<long()> engineReboot;
+    // goes up by one, or with resetBoots ("engine reboot reset", a switch whose stored
+    // boots were lost) starts again at 1 under the same engine ID; the new value is returned.
+    std::function<long(bool resetBoots)> engineReboot;
     // A USM user of the agent gets a new authentication pass phrase (control command
     // "passwd"): its key is localised anew; false with the reason when it cannot.
     std::function<bool(const std::string& user, const std::string& pass, std::string* why)> setAuthPass;

@@ -316,11 +316,12 @@ std::vector<std::pair<Oid, Value>> frameworkValues()
 
 // --- SNMPv3 engine and users ---------------------------------------------------------------
 
-// The engine restarts as far as its peers can tell: engineBoots one higher (the library's
-// configuration handler sets the value it reads plus one).
-long engineReboot()
+// The engine restarts as far as its peers can tell: engineBoots one higher, or back at 1
+// when the stored counter was lost (the library's configuration handler sets the value it
+// reads plus one).
+long engineReboot(bool resetBoots)
 {
-    std::string boots = std::to_string(snmpv3_local_snmpEngineBoots());
+    std::string boots = resetBoots ? std::string("0") : std::to_string(snmpv3_local_snmpEngineBoots());
     engineBoots_conf("engineBoots", boots.data());
     // The USM module answers from its engine-time cache, where the agent's own engine
     // has an entry too: it must carry the new boots, or every report would still say the

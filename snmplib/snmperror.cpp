@@ -89,6 +89,7 @@ constexpr const char* SnmpUsmTexts[] = {
     "(SNMPv3USM) Unsupported AuthProtocol!",
     "(SNMPv3USM) Unsupported PrivProtocol!",
     "(SNMPv3USM) Address error!",
+    "(SNMPv3USM) Pass phrase too short: it needs 8 characters at least!",
 };
 
 constexpr const char* SnmpClassTexts[] = {
@@ -234,7 +235,7 @@ void TranslateSnmpStatus(int status, int& code, std::string& message)
     if (status == 0 || status == -1401 || status == 1400) {
         code = 0;
         message = VhSnmpMsgTable.Text(0);
-    } else if (status >= 1401 && status <= 1414) {
+    } else if (status >= 1401 && status <= 1415) {
         code = 1100 - status;
         message = SnmpUsmMsgTable.Text(status - 1401);
     } else if (status >= -1418 && status <= -1402) {
@@ -275,7 +276,7 @@ std::string SnmpErrorText(int code)
         return SnmpMsgTable.Text(-101 - code);
     if (code >= -217 && code <= -201)
         return SnmpV3MsgTable.Text(-201 - code);
-    if (code >= -314 && code <= -301)
+    if (code >= -315 && code <= -301)
         return SnmpUsmMsgTable.Text(-301 - code);
     if (code >= -423 && code <= -401)
         return SnmpClassMsgTable.Text(-401 - code);

@@ -4,7 +4,7 @@
 // One signed code space: 0 success; -1..-18 utility texts (expression evaluator, input
 // formats);
 // -101..-118 the agent's error-status 1..18 (-119 any other error-status); -201..-217 SNMPv3 message
-// processing; -301..-314 user-based security; -401..-423 SNMP engine class errors;
+// processing; -301..-315 user-based security; -401..-423 SNMP engine class errors;
 // -501..-530 the library's own (-528 for any status the translation does not know).
 //
 // Each of the seven message tables is reached through one cell: loading a message file
@@ -41,7 +41,7 @@ private:
 extern VhMessageTable CommonMsgTable;    // "common.err": 0 and -1..-18
 extern VhMessageTable SnmpMsgTable;      // "snmp.err": -101..-119
 extern VhMessageTable SnmpV3MsgTable;    // "snmpv3.err": -201..-217
-extern VhMessageTable SnmpUsmMsgTable;   // "snmpusm.err": -301..-314
+extern VhMessageTable SnmpUsmMsgTable;   // "snmpusm.err": -301..-315
 extern VhMessageTable SnmpClassMsgTable; // "snmpclass.err": -401..-423
 extern VhMessageTable VhSnmpMsgTable;    // "vhsnmp.err": 0 and -501..-530
 extern VhMessageTable ResultMsgTable;    // "snmp.msg": the get and set result templates
@@ -74,7 +74,7 @@ constexpr int VHSNMP_ERR_UNKNOWN = -528;
 constexpr int VHSNMP_ERR_TOO_MANY_ROWS = -529;  // a walk passed its bound
 constexpr int VHSNMP_ERR_NOT_INCREASING = -530; // a get-next answered at or before the OID asked
 
-// Translates an engine status (0, -1401, 1400 success; 1401..1414 USM; -1402..-1418
+// Translates an engine status (0, -1401, 1400 success; 1401..1415 USM; -1402..-1418
 // message processing; 1..18 agent error-status; -1..-23 engine class) into the library's
 // code and its text. Never fails: anything else gives -528.
 void TranslateSnmpStatus(int status, int& code, std::string& message);
@@ -83,7 +83,7 @@ void TranslateSnmpStatus(int status, int& code, std::string& message);
 // other number a failure, -119 "(SNMP) unknown error status N!".
 void TranslateErrorStatus(int errorStatus, int& code, std::string& message);
 
-// Text of a library code (-1..-18, -101..-119, -201..-217, -301..-314, -401..-423,
+// Text of a library code (-1..-18, -101..-119, -201..-217, -301..-315, -401..-423,
 // 0 and -501..-530); any other code gives the text of -528.
 std::string SnmpErrorText(int code);
 

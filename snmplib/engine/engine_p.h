@@ -21,7 +21,8 @@
 //   snmp.cpp       the public calls: engines, sending, cancelling
 //   sessions.cpp   net-snmp sessions: keys, opening, retiring, closing
 //   discovery.cpp  engine-ID discovery (the probes)
-//   usm.cpp        user-based-security users, this engine's own ID and boots
+//   usm.cpp        user-based-security users, this engine's own ID and boots, agents'
+//                  time windows
 //   delivery.cpp   net-snmp's callback, the event loop's pump, waiting, delivering outcomes
 //   pduconv.cpp    PDUs between the engine's classes and net-snmp's
 //   errormap.cpp   net-snmp's errors and REPORTs to engine statuses
@@ -38,6 +39,8 @@
 #include <net-snmp/library/keytools.h>
 #include <net-snmp/library/snmpv3.h>
 #include <net-snmp/library/large_fd_set.h>
+#include <net-snmp/library/lcd_time.h>
+#include <net-snmp/library/snmp_secmod.h>
 #undef snmp_callback
 
 #include <chrono>
@@ -129,6 +132,12 @@ extern EngineProcess Process;
 // nothing persistent read or written).
 bool initNetSnmp();
 Request* findRequest(unsigned long id);
+
+// ---- usm.cpp
+// Hooks net-snmp's user-based security so that an agent whose boots went back (a switch
+// that lost its stored counter) is not locked out: see usm.cpp. Called once, after
+// net-snmp's start.
+void watchTimeWindows();
 
 // ---- errormap.cpp
 int reportStatus(const netsnmp_pdu* pdu);

@@ -28,6 +28,7 @@ bool initNetSnmp()
     // caller as a status); its errors still go to stderr.
     netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, LOG_ERR);
     init_snmp("trq3100");
+    watchTimeWindows();
     Process.NetSnmpReady = true;
     return true;
 }

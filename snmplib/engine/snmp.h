@@ -83,8 +83,9 @@ void SNMPSetActivityHook(void (*hook)());
 // authProtocol: SNMP_AUTHPROTOCOL_NONE/HMACMD5/HMACSHA; privProtocol:
 // SNMP_PRIVPROTOCOL_NONE/DES/AES128. Pass phrases of a protocol in use need at least 8
 // characters. Returns SNMPv3_USM_OK, SNMPv3_USM_UNSUPPORTED_AUTHPROTOCOL,
-// SNMPv3_USM_UNSUPPORTED_PRIVPROTOCOL or SNMPv3_USM_ERROR (pass phrase too short,
-// privacy without authentication); on failure the name has no user afterwards.
+// SNMPv3_USM_UNSUPPORTED_PRIVPROTOCOL, SNMPv3_USM_PASSPHRASE_TOO_SHORT or
+// SNMPv3_USM_ERROR (privacy without authentication); on failure the name has no user
+// afterwards.
 int usmAddUserName(const OctetStr& securityName, long authProtocol, long privProtocol,
                    const OctetStr& authPassword, const OctetStr& privPassword);
 

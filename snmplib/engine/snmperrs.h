@@ -84,6 +84,7 @@ constexpr int SNMPv3_USM_NOT_IN_TIME_WINDOW = 1411;
 constexpr int SNMPv3_USM_UNSUPPORTED_AUTHPROTOCOL = 1412;
 constexpr int SNMPv3_USM_UNSUPPORTED_PRIVPROTOCOL = 1413;
 constexpr int SNMPv3_USM_ADDRESS_ERROR = 1414;
+constexpr int SNMPv3_USM_PASSPHRASE_TOO_SHORT = 1415; // under 8 characters
 
 // Boots counter file (getBootCounter / saveBootCounter).
 constexpr int SNMPv3_OK = 0;

@@ -22,7 +22,50 @@ void purgeNetSnmpUsers(const std::string& name)
     }
 }
 
+// net-snmp's decoding of incoming user-based-security messages, which ours wraps.
+SecmodInMsg* netSnmpUsmDecode = nullptr;
+
+// An authenticated message (its digest checks out) that net-snmp refuses as not in the time
+// window: the agent's boots and time lie before what net-snmp knows of its engine. net-snmp
+// never accepts a lower boots, so an agent restarted under the same engine ID with its boots
+// reset (a switch that lost its stored counter) answers every request with such reports, each
+// dropped, until the program ends. Its boots and time are forgotten here: the next message
+// to it goes out with none, its notInTimeWindow report then tells them anew and net-snmp
+// sends the request again. The requests out to it now end as "not in time window" if
+// they run out of tries (a try goes out at their time-out, with the new time).
+int usmDecode(struct snmp_secmod_incoming_params* parms)
+{
+    const int result = netSnmpUsmDecode(parms);
+    if (result != SNMPERR_USM_NOTINTIMEWINDOW || parms->secLevel == SNMP_SEC_LEVEL_NOAUTH || !parms->secEngineID ||
+        !parms->secEngineIDLen || *parms->secEngineIDLen == 0)
+        return result;
+    free_enginetime(parms->secEngineID, *parms->secEngineIDLen);
+    for (Snmp::Impl* engine : Process.Engines) {
+        for (auto& [key, session] : engine->sessions) {
+            if (!session->handle || snmp_sess_session(session->handle) != parms->sess)
+                continue;
+            for (unsigned long id : session->inFlight)
+                if (Request* r = findRequest(id))
+                    r->reported = SNMPv3_USM_NOT_IN_TIME_WINDOW;
+        }
+    }
+    return result;
+}
+
 } // namespace
+
+namespace snmpengine {
+
+void watchTimeWindows()
+{
+    struct snmp_secmod_def* usm = find_sec_mod(USM_SEC_MODEL_NUMBER);
+    if (!usm || !usm->decode || netSnmpUsmDecode)
+        return;
+    netSnmpUsmDecode = usm->decode;
+    usm->decode = usmDecode;
+}
+
+} // namespace snmpengine
 
 int usmAddUserName(const OctetStr& securityName, long authProtocol, long privProtocol, const OctetStr& authPassword,
                    const OctetStr& privPassword)
@@ -45,7 +88,7 @@ int usmAddUserName(const OctetStr& securityName, long authProtocol, long privPro
         status = SNMPv3_USM_ERROR;
     else if ((authProtocol != SNMP_AUTHPROTOCOL_NONE && user.authPassword.size() < USM_LENGTH_P_MIN) ||
              (privProtocol != SNMP_PRIVPROTOCOL_NONE && user.privPassword.size() < USM_LENGTH_P_MIN))
-        status = SNMPv3_USM_ERROR;
+        status = SNMPv3_USM_PASSPHRASE_TOO_SHORT;
 
     auto it = Process.Users.find(name);
     const bool same = it != Process.Users.end() && status == SNMPv3_USM_OK && it->second.authProtocol == authProtocol &&

@@ -21,11 +21,13 @@ int32_t savedLedTimeout = 0;
 void ChassisWorld::SetUp()
 {
     StartupWorld::SetUp();
-    Timeout = 50;
+    // Tries of 2 s: the simulator answers within milliseconds, and a loaded machine still
+    // gets its replies in. A test of a silent switch sets short ones itself.
+    Timeout = 200;
     savedLedPeriod = TModulePanelForm::LedPeriod;
     savedLedTimeout = TModulePanelForm::LedTimeout;
     TModulePanelForm::LedPeriod = 25;
-    TModulePanelForm::LedTimeout = 40;
+    TModulePanelForm::LedTimeout = 200;
     std::string error;
     ASSERT_TRUE(sim.start(&error)) << error;
     writeSimulatorSettings(sim.port());

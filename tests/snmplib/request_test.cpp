@@ -335,8 +335,8 @@ TEST_P(RequestOutcomes, RefusedUsersAreNamedAndNothingIsSent)
     } cases[] = {
         {"unknown auth protocol", 2, 7, 1, "authpass123", "", -312},
         {"privacy protocol out of range", 3, 2, 9, "authpass123", "privpass123", -313},
-        {"short auth pass phrase", 2, 2, 1, "short", "", -301},
-        {"short privacy pass phrase", 3, 2, 2, "authpass123", "priv", -301},
+        {"short auth pass phrase", 2, 2, 1, "short", "", -315},
+        {"short privacy pass phrase", 3, 2, 2, "authpass123", "priv", -315},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -27,8 +27,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const auto kStartTimeout = std::chrono::seconds(15);   // generous for sanitizer builds
-const auto kStopTimeout = std::chrono::seconds(5);
+// Ceilings, never waits: generous for sanitizer builds on a machine loaded by other work.
+const auto kStartTimeout = std::chrono::seconds(60);
+const auto kStopTimeout = std::chrono::seconds(10);
+const auto kControlTimeout = std::chrono::seconds(60);
 
 std::string envOr(const char* name, const char* fallback)
 {
@@ -296,7 +298,7 @@ std::string SimProcess::command(const std::string& line)
         off += size_t(n);
     }
     std::string answer, l;
-    auto deadline = Clock::now() + std::chrono::seconds(10);
+    auto deadline = Clock::now() + kControlTimeout;
     while (readLine(d->control, d->controlBuffer, l, deadline)) {
         if (l == ".")
             return answer;

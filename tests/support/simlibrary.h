@@ -18,8 +18,8 @@ bool UseSimulatorWithLibrary(std::function<SimOptions()> options,
 SimProcess& LibrarySim();
 
 // Runs the message loop (the library's event timer pumps the engine) until done() or the
-// time is up; the result of done().
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000);
+// time is up (a ceiling for a loaded machine, never a wait); the result of done().
+bool waitUntil(const std::function<bool()>& done, int milliseconds = 60000);
 
 // Runs the message loop for that long (lets queued events and replies through).
 void pump(int milliseconds);

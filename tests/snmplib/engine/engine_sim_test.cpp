@@ -60,8 +60,9 @@ private:
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new SimEnvironment);
 
-// Runs the event loop, with the library's 20 ms pump, until done() or the time is up.
-bool pumpUntil(const std::function<bool()>& done, int milliseconds = 10000)
+// Runs the event loop, with the library's 20 ms pump, until done() or the time is up (a
+// ceiling for a loaded machine, never a wait).
+bool pumpUntil(const std::function<bool()>& done, int milliseconds = 60000)
 {
     QTimer pump;
     QObject::connect(&pump, &QTimer::timeout, [] { SNMPProcessPendingEvents(); });
@@ -339,7 +340,7 @@ TEST_P(EngineFailures, WrongCommunityTimesOutAfterEveryTry)
     clock.start();
     EXPECT_EQ(x.run(sNMP_PDU_GET, pdu, target), SNMP_CLASS_TIMEOUT);
     EXPECT_GE(clock.elapsed(), 480);
-    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_LT(clock.elapsed(), 4000) << "far more than both tries"; // a loaded machine runs late, never early
 }
 
 // What the agent's REPORTs turn into.
@@ -372,7 +373,7 @@ TEST_P(EngineFailures, SecurityErrorsFromReports)
         SCOPED_TRACE(c.what);
         ASSERT_EQ(usmAddUserName(c.user, c.auth, c.priv, c.authPass, c.privPass), SNMPv3_USM_OK);
         UTarget target(simAddress(), c.user);
-        target.set_timeout(100);
+        target.set_timeout(1000); // every case draws a report within milliseconds
         target.set_retry(0);
         Pdu pdu = sysNamePdu();
         pdu.set_security_level(c.level);
@@ -408,7 +409,7 @@ TEST_P(EngineFailures, EveryKindOfReport)
     ASSERT_EQ(usmAddUserName("md5only", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, kAuthPass, ""),
               SNMPv3_USM_OK);
     UTarget target(simAddress(), "md5only");
-    target.set_timeout(100);
+    target.set_timeout(1000); // every case draws a reply or a report within milliseconds
     target.set_retry(1);
     const auto getName = [&] { return x.getSysName(target, SNMP_SECURITY_LEVEL_AUTH_NOPRIV); };
     ASSERT_EQ(getName(), SNMP_CLASS_SUCCESS); // the engine ID is known from here on
@@ -421,10 +422,19 @@ TEST_P(EngineFailures, EveryKindOfReport)
     }
 }
 
-// Levels the registered user cannot give are refused before anything is sent.
+// Levels the registered user cannot give are refused before anything is sent; so is a user
+// whose pass phrase is too short (under 8 characters), named as such.
 TEST_P(EngineFailures, LevelsTheLocalUserCannotGive)
 {
     Exchange x{*snmp, GetParam()};
+    EXPECT_EQ(usmAddUserName("short-local", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, "1234567", ""),
+              SNMPv3_USM_PASSPHRASE_TOO_SHORT);
+    EXPECT_EQ(usmAddUserName("short-local", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_DES, kAuthPass, "1234567"),
+              SNMPv3_USM_PASSPHRASE_TOO_SHORT);
+    EXPECT_EQ(usmAddUserName("short-local", SNMP_AUTHPROTOCOL_NONE, SNMP_PRIVPROTOCOL_DES, "", kPrivPass),
+              SNMPv3_USM_ERROR); // privacy without authentication
+    EXPECT_EQ(usmAddUserName("short-local", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, "12345678", ""),
+              SNMPv3_USM_OK);
     ASSERT_EQ(usmAddUserName("authonly-local", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, kAuthPass, ""),
               SNMPv3_USM_OK);
     UTarget target(simAddress(), "authonly-local");
@@ -485,19 +495,74 @@ TEST_P(EngineRecovery, AgentWithAnotherEngineIdBehindTheSameAddress)
     ASSERT_EQ(usmAddUserName("md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, kAuthPass, kPrivPass),
               SNMPv3_USM_OK);
     UTarget target(address, "md5des");
-    target.set_timeout(30);
     target.set_retry(0);
-    const auto getName = [&] { return x.getSysName(target, SNMP_SECURITY_LEVEL_AUTH_PRIV); };
-    ASSERT_EQ(getName(), SNMP_CLASS_SUCCESS);
+    // A try of 0.3 s for the request the agent cannot answer, 10 s where it answers within
+    // milliseconds.
+    const auto getName = [&](unsigned long hundredths) {
+        target.set_timeout(hundredths);
+        return x.getSysName(target, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    };
+    ASSERT_EQ(getName(1000), SNMP_CLASS_SUCCESS);
 
     first.reset();
     auto second = simWith("trq-second", port);
     ASSERT_TRUE(second->start());
     // Silence for the old engine ID: the request times out (or hears unknownEngineID).
-    const int stale = getName();
+    const int stale = getName(30);
     EXPECT_TRUE(stale == SNMP_CLASS_TIMEOUT || stale == SNMPv3_USM_UNKNOWN_ENGINEID) << stale;
-    EXPECT_EQ(getName(), SNMP_CLASS_SUCCESS);
-    EXPECT_EQ(getName(), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(getName(1000), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(getName(1000), SNMP_CLASS_SUCCESS);
+}
+
+// The agent restarts under the same engine ID. After a normal reboot (boots one higher) its
+// notInTimeWindow report brings the engine into the time window within the request. A switch
+// that lost its stored boots starts again at 1: its authenticated notInTimeWindow reports
+// carry a lower boots than the engine knows, which net-snmp alone never accepts. The engine
+// forgets the agent's boots and time then: a request with a try left succeeds at its next
+// try; one without says "not in time window" (never "timed out"), and the next request
+// succeeds at its first try; and so again at every such restart.
+TEST_P(EngineRecovery, AgentRestartedWithTheSameEngineIdAndItsBootsReset)
+{
+    trqtest::SimOptions options;
+    options.profile = TRQ_ENGINE_TEST_DIR "/engine.profile";
+    options.extraArgs = {"--engine-id", GetParam() ? "trq-reset-sync" : "trq-reset-async"};
+    trqtest::SimProcess agent(options);
+    ASSERT_TRUE(agent.start());
+    UdpAddress address("127.0.0.1");
+    address.set_port(static_cast<unsigned short>(agent.port()));
+
+    Exchange x{*snmp, GetParam()};
+    ASSERT_EQ(usmAddUserName("md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, kAuthPass, kPrivPass),
+              SNMPv3_USM_OK);
+    // A try of 2 s: the agent answers within milliseconds, and a try the agent's reports
+    // cannot end lasts that long.
+    UTarget target(address, "md5des");
+    target.set_timeout(200);
+    const auto getName = [&](int retries) {
+        target.set_retry(retries);
+        return x.getSysName(target, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    };
+    ASSERT_EQ(getName(0), SNMP_CLASS_SUCCESS);
+    long boots = 1;
+    const auto reboot = [&] {
+        ASSERT_EQ(agent.command("engine reboot"), "OK " + std::to_string(++boots));
+        EXPECT_EQ(getName(0), SNMP_CLASS_SUCCESS) << "after a normal reboot to " << boots;
+    };
+    reboot();
+    reboot();
+    for (int retries : {0, 1}) {
+        SCOPED_TRACE("retries " + std::to_string(retries));
+        ASSERT_EQ(agent.command("engine reboot reset"), "OK 1");
+        boots = 1;
+        if (retries == 0) {
+            EXPECT_EQ(getName(0), SNMPv3_USM_NOT_IN_TIME_WINDOW);
+            EXPECT_EQ(getName(0), SNMP_CLASS_SUCCESS);
+        } else {
+            EXPECT_EQ(getName(retries), SNMP_CLASS_SUCCESS);
+        }
+        EXPECT_EQ(getName(0), SNMP_CLASS_SUCCESS);
+        reboot();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, EngineRecovery, ::testing::Bool(),
@@ -573,7 +638,7 @@ TEST_F(EngineEvents, RepliesArriveWithoutThePump)
     const CancelOnExit cancel(*snmp, pdu.get_request_id());
     QElapsedTimer clock;
     clock.start();
-    while (c.calls == 0 && clock.elapsed() < 3000)
+    while (c.calls == 0 && clock.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
     EXPECT_EQ(c.calls, 1);
     EXPECT_EQ(c.reason, SNMP_CLASS_ASYNC_RESPONSE);
@@ -592,7 +657,7 @@ TEST_F(EngineEvents, SyncCallRunsNoOtherCompletion)
     sync += vbOf(kSysObjectId);
     EXPECT_EQ(snmp->get(sync, target), SNMP_CLASS_SUCCESS); // waits past the async reply
     EXPECT_EQ(c.calls, 0);
-    EXPECT_TRUE(pumpUntil([&] { return c.calls > 0; }, 3000));
+    EXPECT_TRUE(pumpUntil([&] { return c.calls > 0; }));
     EXPECT_EQ(c.reason, SNMP_CLASS_ASYNC_RESPONSE);
 }
 
@@ -660,7 +725,7 @@ TEST_F(EngineEvents, CallbackMayDeleteTheEngine)
     ASSERT_TRUE(g_sim->delay(300));
     ASSERT_EQ(snmp->get(second, target, deleting, &context), SNMP_CLASS_SUCCESS);
     cancel.add(second);
-    EXPECT_TRUE(pumpUntil([&] { return !snmp; }, 3000));
+    EXPECT_TRUE(pumpUntil([&] { return !snmp; }));
     pumpFor(500);
     EXPECT_EQ(context.reasons, (std::vector<int>{SNMP_CLASS_ASYNC_RESPONSE, SNMP_CLASS_SESSION_DESTROYED}));
 }
@@ -685,48 +750,60 @@ TEST_F(EngineEvents, AgentErrorStatusAndIndex)
 // to time out makes the engine look for the engine ID again; once the switch answers, the
 // reads sent after that find it. A read still out from before the outage (sent with the
 // old ID) that times out after the ID was found again leaves the new ID alone: the next
-// reads go out at once, without another search (which would take a second round trip).
+// reads go out at once, without another search (each search, a request without a user,
+// draws an unknownEngineID or unknownUserName report, which the agent counts).
 TEST_F(EngineEvents, ReadsAfterAnOutageAreNotUndoneByTheTimeOutsOfReadsFromBefore)
 {
     ASSERT_EQ(usmAddUserName("md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, kAuthPass, kPrivPass),
               SNMPv3_USM_OK);
     UTarget target(simAddress(), "md5des");
-    target.set_timeout(100);
+    target.set_timeout(1000); // the replies come within milliseconds
     target.set_retry(0);
     Exchange x{*snmp, false};
     ASSERT_EQ(x.getSysName(target, SNMP_SECURITY_LEVEL_AUTH_PRIV), SNMP_CLASS_SUCCESS);
 
-    const auto send = [&](Completion& c) {
+    // A read with a try of that many hundredths of a second.
+    const auto send = [&](Completion& c, unsigned long hundredths) {
+        UTarget t = target;
+        t.set_timeout(hundredths);
         Pdu pdu = sysNamePdu();
         pdu.set_security_level(SNMP_SECURITY_LEVEL_AUTH_PRIV);
-        EXPECT_EQ(snmp->get(pdu, target, record, &c), SNMP_CLASS_SUCCESS);
+        EXPECT_EQ(snmp->get(pdu, t, record, &c), SNMP_CLASS_SUCCESS);
         return pdu.get_request_id();
     };
+    // Two reads are lost in the outage: the one that ends first (a try of 0.3 s) makes the
+    // engine seek the ID; the other (5 s) is still out when the switch answers again and the
+    // ID is found, and times out after that.
     ASSERT_TRUE(g_sim->mute(true));
     Completion early, later;
-    CancelOnExit cancel{*snmp, send(early)};
-    pumpFor(500);
-    cancel.ids.push_back(send(later));
+    CancelOnExit cancel{*snmp, send(later, 500)};
+    cancel.ids.push_back(send(early, 30));
     ASSERT_TRUE(pumpUntil([&] { return early.calls > 0; }));
     EXPECT_EQ(early.reason, SNMP_CLASS_TIMEOUT);
-    // The switch answers again, each reply 400 ms late: this read's search for the engine ID
-    // ends before the later read of the outage times out, the read itself after.
-    ASSERT_TRUE(g_sim->delay(400));
     ASSERT_TRUE(g_sim->mute(false));
     Completion after;
-    cancel.ids.push_back(send(after));
-    ASSERT_TRUE(pumpUntil([&] { return later.calls > 0; }));
-    EXPECT_EQ(later.reason, SNMP_CLASS_TIMEOUT);
-    EXPECT_EQ(after.calls, 0) << "the reads did not overlap";
+    cancel.ids.push_back(send(after, 1000));
     ASSERT_TRUE(pumpUntil([&] { return after.calls > 0; }));
     EXPECT_EQ(after.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    ASSERT_EQ(later.calls, 0) << "the read from before the outage ended before the ID was found again";
+    ASSERT_TRUE(pumpUntil([&] { return later.calls > 0; }));
+    EXPECT_EQ(later.reason, SNMP_CLASS_TIMEOUT);
+
+    const auto searches = [] {
+        long n = 0;
+        for (const auto& counter : g_sim->walk("1.3.6.1.6.3.15.1.1")) // usmStats
+            if (counter.oid == "1.3.6.1.6.3.15.1.1.3.0" || counter.oid == "1.3.6.1.6.3.15.1.1.4.0")
+                n += std::atol(counter.value.c_str());
+        return n;
+    };
+    const long before = searches();
+    ASSERT_TRUE(g_sim->clearLog());
     for (int k = 0; k < 2; ++k) {
         Completion next;
-        QElapsedTimer clock;
-        clock.start();
-        cancel.ids.push_back(send(next));
+        cancel.ids.push_back(send(next, 1000));
         ASSERT_TRUE(pumpUntil([&] { return next.calls > 0; }));
         EXPECT_EQ(next.reason, SNMP_CLASS_ASYNC_RESPONSE) << k;
-        EXPECT_LT(clock.elapsed(), 650) << k << ": the engine ID was sought again";
     }
+    EXPECT_EQ(searches(), before) << "the engine ID was sought again";
+    EXPECT_EQ(g_sim->pduLog().size(), 2u);
 }
