@@ -11,9 +11,9 @@
 
 #include <utility>
 
-#include "mainwin/mainunit.h"
 #include "classlib/dialogs.h"
 #include "classlib/screen.h"
+#include "dedicated/windowhost.h"
 #include "platform/sysutils.h"
 
 namespace {
@@ -46,7 +46,7 @@ private:
 
 QString DedicatedCaption(const std::string& title)
 {
-    return toQt(title + (MainForm ? MainForm->DeviceAddress : std::string()));
+    return toQt(title + (WindowHost() ? WindowHost()->DeviceAddress() : std::string()));
 }
 
 // ---- TKitDialog -------------------------------------------------------------------------
@@ -71,7 +71,7 @@ bool TKitDialog::RunHandler(const std::function<void()>& body)
 
 void TKitDialog::ScaleForLargeFonts()
 {
-    if (MainForm && MainForm->LargeFonts)
+    if (WindowHost() && WindowHost()->LargeFonts())
         resize(ScalePixels(width(), kLargeFontsScale), ScalePixels(height(), kLargeFontsScale));
 }
 

@@ -3,8 +3,8 @@
 #include <QStatusBar>
 
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/units.h"
-#include "mainwin/formtable.h"
 
 TPacketStormControlForm* PacketStormControlForm = nullptr;
 TRQ_DEFINE_FORM(TPacketStormControlForm, PacketStormControlForm)

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 #include "snmplib/snmperror.h"
 
 TPBridgeConfigForm* PBridgeConfigForm = nullptr;

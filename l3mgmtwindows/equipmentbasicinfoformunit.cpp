@@ -1,6 +1,6 @@
 #include "l3mgmtwindows/equipmentbasicinfoformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TEquipmentBasicInfoForm* EquipmentBasicInfoForm = nullptr;
 TRQ_DEFINE_FORM(TEquipmentBasicInfoForm, EquipmentBasicInfoForm)

@@ -19,6 +19,7 @@
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
+#include "mainwin/windowhost.h"
 #include "platform/sysutils.h"
 #include "snmplib/snmpinit.h"
 
@@ -44,6 +45,7 @@ QFrame* panel(const char* name, QWidget* parent)
 TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) : QMainWindow(owner)
 {
     MainForm = this;
+    UseMainWindowAsHost();
     try {
         BuildLayout();
 
