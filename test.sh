@@ -2,10 +2,9 @@
 # Installs what is missing, builds, and runs the whole suite twice: a normal build and an
 # AddressSanitizer + UndefinedBehaviorSanitizer build; builds the Release configuration that
 # users and packagers build (everything, tests included; the platform, SNMP library and
-# layers tests run);
-# then runs each fuzz target for a few seconds (fuzz/run). Every build treats warnings as
-# errors (TRQ_WERROR). Fails on any build error, test failure, sanitizer report or fuzz
-# finding.
+# layers tests run); then runs each fuzz target for a few seconds (fuzz/run). The builds of
+# the suite treat warnings as errors (TRQ_WERROR). Fails on any build error, test failure,
+# sanitizer report or fuzz finding.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
