@@ -1,4 +1,4 @@
-#include "mainwin/modulemodels.h"
+#include "chassis/modulemodels.h"
 
 namespace {
 

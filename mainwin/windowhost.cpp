@@ -1,5 +1,6 @@
 #include "mainwin/windowhost.h"
 
+#include "chassis/chassishost.h"
 #include "dedicated/windowhost.h"
 #include "mainwin/mainunit.h"
 #include "snmplib/bind/request2edits.h"
@@ -7,8 +8,9 @@
 namespace {
 
 // Answers from the live main window; with none (it has gone), as a program without a host.
-class TMainWindowHost final : public TWindowHost {
+class TMainWindowHost final : public TWindowHost, public TChassisHost {
 public:
+    // ---- The dedicated windows' host ----
     std::string DeviceAddress() const override { return MainForm ? MainForm->DeviceAddress : std::string(); }
     bool LargeFonts() const override { return MainForm && MainForm->LargeFonts; }
     bool UnitReadBusy() const override
@@ -29,6 +31,35 @@ public:
         if (MainForm)
             MainForm->UpdateRmonMenus();
     }
+
+    // ---- The chassis view's host ----
+    QWidget* Window() const override { return MainForm; }
+    QLabel* StatusTarget() const override { return MainForm ? MainForm->StatusBarPanel0() : nullptr; }
+    void SetStatusText(const std::string& text) override
+    {
+        if (MainForm)
+            MainForm->SetStatusText(text);
+    }
+    QList<QAbstractButton*>* PortButtons() const override
+    {
+        return MainForm ? MainForm->PortButtons.get() : nullptr;
+    }
+    void ShowModulePanel(int slot, uint8_t modelIndex) override
+    {
+        if (MainForm)
+            MainForm->ShowModulePanel(slot, modelIndex);
+    }
+    bool PollRunning() const override { return MainForm && MainForm->PollRunning; }
+    void RefreshChassis() override
+    {
+        if (MainForm)
+            MainForm->RefreshChassis();
+    }
+    void EndFirstChassisBuild() override
+    {
+        if (MainForm)
+            MainForm->FirstChassisBuild = false;
+    }
 };
 
 } // namespace
@@ -37,4 +68,5 @@ void UseMainWindowAsHost()
 {
     static TMainWindowHost host;
     SetWindowHost(&host);
+    SetChassisHost(&host);
 }
