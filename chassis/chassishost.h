@@ -34,8 +34,8 @@ public:
     virtual void EndFirstChassisBuild() = 0;
 };
 
-// Sets the host (null: none). The host outlives every part of the chassis view, or is
-// cleared first.
-void SetChassisHost(TChassisHost* host);
-// The host, or null.
-TChassisHost* ChassisHost();
+// The host, or null (SetChassisHost). The host outlives every part of the chassis view,
+// or is cleared first.
+inline TChassisHost* TheChassisHost = nullptr;
+inline void SetChassisHost(TChassisHost* host) { TheChassisHost = host; }
+inline TChassisHost* ChassisHost() { return TheChassisHost; }

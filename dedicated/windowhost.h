@@ -34,7 +34,7 @@ public:
     virtual void RmonStateChanged() = 0;
 };
 
-// Sets the host (null: none). The host outlives every window, or is cleared first.
-void SetWindowHost(TWindowHost* host);
-// The host, or null.
-TWindowHost* WindowHost();
+// The host, or null (SetWindowHost). The host outlives every window, or is cleared first.
+inline TWindowHost* TheWindowHost = nullptr;
+inline void SetWindowHost(TWindowHost* host) { TheWindowHost = host; }
+inline TWindowHost* WindowHost() { return TheWindowHost; }
