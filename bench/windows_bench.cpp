@@ -47,7 +47,7 @@
 #include "mainwin/menudispatch.h"
 #include "mainwin/menukinds.h"
 #include "mainwin/menutable.h"
-#include "mainwin/powerform.h"
+#include "chassis/powerform.h"
 #include "snmplib/bind/request2edits.h"
 
 using namespace mainsim;

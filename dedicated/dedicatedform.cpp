@@ -13,9 +13,9 @@
 
 #include <utility>
 
-#include "mainwin/mainunit.h"
 #include "classlib/dialogs.h"
 #include "classlib/screen.h"
+#include "dedicated/windowhost.h"
 #include "platform/sysutils.h"
 #include "snmplib/textforms.h"
 
@@ -51,7 +51,7 @@ private:
 
 QString DedicatedCaption(const std::string& title)
 {
-    return toQt(title + (MainForm ? MainForm->DeviceAddress : std::string()));
+    return toQt(title + (WindowHost() ? WindowHost()->DeviceAddress() : std::string()));
 }
 
 // ---- TKitDialog -------------------------------------------------------------------------
@@ -76,7 +76,7 @@ bool TKitDialog::RunHandler(const std::function<void()>& body)
 
 void TKitDialog::ScaleForLargeFonts()
 {
-    if (MainForm && MainForm->LargeFonts)
+    if (WindowHost() && WindowHost()->LargeFonts())
         resize(ScalePixels(width(), kLargeFontsScale), ScalePixels(height(), kLargeFontsScale));
 }
 

@@ -5,12 +5,12 @@
 #include <QTreeWidget>
 
 #include "configwin/unitlist.h"
-#include "mainwin/mainunit.h"
 #include "classlib/events.h"
 #include "platform/sysutils.h"
 #include "platform/system.h"
 #include "classlib/beep.h"
-#include "snmplib/bind/request2edits.h"
+#include "dedicated/windowhost.h"
+#include "snmplib/snmpinit.h"
 
 namespace {
 
@@ -50,18 +50,15 @@ bool ListEmpty()
 bool ReadChassisUnits(std::vector<TUnitRecord>& units, std::string* error)
 {
     bool ok = true;
-    if (MainForm) {
+    if (WindowHost()) {
         // A chassis poll may be reading the list right now (and have emptied it).
-        PumpWhile([] {
-            const VhSNMPRequest2Edits* request = MainForm ? MainForm->UnitRequest : nullptr;
-            return request && (request->Busy != 0 || request->Request.Pending != 0);
-        });
-        if (MainForm && ListEmpty()) {
-            MainForm->ReadUnitTable();
-            if (MainForm && MainForm->UnitReadFailed()) {
+        PumpWhile([] { return WindowHost() && WindowHost()->UnitReadBusy(); });
+        if (WindowHost() && ListEmpty()) {
+            WindowHost()->ReadUnitTable();
+            if (WindowHost() && WindowHost()->UnitReadFailed()) {
                 ok = false;
                 if (error)
-                    *error = MainForm->StatusText();
+                    *error = WindowHost()->StatusText();
             }
         }
     }

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TAggregatorPortTableForm* AggregatorPortTableForm = nullptr;
 TRQ_DEFINE_FORM(TAggregatorPortTableForm, AggregatorPortTableForm)

@@ -1,6 +1,6 @@
 #include "l2windows/garpformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TGARPForm* GARPForm = nullptr;
 TRQ_DEFINE_FORM(TGARPForm, GARPForm)

@@ -1,8 +1,8 @@
 #include "l2windows/ifxtableunit.h"
 
+#include "dedicated/formregistration.h"
 #include "l2windows/ifxeditunit.h"
 #include "l2windows/portcapabilities8021dformunit.h"
-#include "mainwin/formtable.h"
 
 TIfxForm* IfxForm = nullptr;
 TRQ_DEFINE_FORM(TIfxForm, IfxForm)

@@ -2,8 +2,8 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
-#include "mainwin/mainunit.h"
+#include "dedicated/formregistration.h"
+#include "dedicated/windowhost.h"
 #include "snmplib/defaults.h"
 #include "snmplib/snmpinit.h"
 
@@ -103,8 +103,8 @@ void TLayer2ControlForm::FormCreate()
 
 void TLayer2ControlForm::FormClose()
 {
-    if (MainForm)
-        MainForm->UpdateRmonMenus();
+    if (WindowHost())
+        WindowHost()->RmonStateChanged();
 }
 
 bool TLayer2ControlForm::Ready() const

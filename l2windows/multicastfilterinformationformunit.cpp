@@ -1,7 +1,7 @@
 #include "l2windows/multicastfilterinformationformunit.h"
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TMulticastFilterInformationForm* MulticastFilterInformationForm = nullptr;
 TRQ_DEFINE_FORM(TMulticastFilterInformationForm, MulticastFilterInformationForm)

@@ -4,8 +4,8 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/units.h"
-#include "mainwin/formtable.h"
 
 TPacketStormControlForm* PacketStormControlForm = nullptr;
 TRQ_DEFINE_FORM(TPacketStormControlForm, PacketStormControlForm)

@@ -7,7 +7,7 @@
 #include "classlib/colors.h"
 #include "classlib/panel.h"
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 #include "snmplib/snmperror.h"
 
 TPBridgeConfigForm* PBridgeConfigForm = nullptr;

@@ -1,6 +1,6 @@
 #include "l2windows/portcapabilities8021dformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TPortCapabilities8021dForm* PortCapabilities8021dForm = nullptr;
 TRQ_DEFINE_FORM(TPortCapabilities8021dForm, PortCapabilities8021dForm)

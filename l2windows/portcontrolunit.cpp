@@ -1,6 +1,6 @@
 #include "l2windows/portcontrolunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 #include "configwin/optionlists.h"
 #include "classlib/dialogs.h"
 

@@ -4,7 +4,7 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 #include "platform/sysutils.h"
 
 TPrtSecDelCtrlForm* PrtSecDelCtrlForm = nullptr;

@@ -6,8 +6,8 @@
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
 #include "configwin/stackingportuitform.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/units.h"
-#include "mainwin/formtable.h"
 #include "platform/sysutils.h"
 
 TPortTrunkForm* PortTrunkForm = nullptr;

@@ -7,8 +7,8 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
-#include "mainwin/mainunit.h"
+#include "dedicated/formregistration.h"
+#include "dedicated/windowhost.h"
 
 TSpanningTreeAlgorithmForm* SpanningTreeAlgorithmForm = nullptr;
 TProgressForm* ProgressForm = nullptr;
@@ -79,7 +79,7 @@ void TSpanningTreeAlgorithmForm::SetButtonClick()
 
 void TSpanningTreeAlgorithmForm::EnableWithProgress()
 {
-    QTimer* poll = MainForm ? MainForm->Timer1 : nullptr;
+    QTimer* poll = WindowHost() ? WindowHost()->PollTimer() : nullptr;
     const bool polling = poll && poll->isActive();
     if (poll)
         poll->stop();
@@ -92,7 +92,7 @@ void TSpanningTreeAlgorithmForm::EnableWithProgress()
         ProgressForm = nullptr;
     });
     ProgressForm = nullptr;
-    if (polling && MainForm && MainForm->Timer1 == poll)
+    if (polling && WindowHost() && WindowHost()->PollTimer() == poll)
         poll->start();
     ReadAfterSet();
 }

@@ -3,7 +3,7 @@
 #include <QShowEvent>
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TSTPPortForm* STPPortForm = nullptr;
 TSTPPortEditForm* STPPortEditForm = nullptr;

@@ -1,6 +1,6 @@
 #include "l2windows/tpgroupdestinationforwardedformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 TTpGroupDestinationForwardedForm* TpGroupDestinationForwardedForm = nullptr;
 TRQ_DEFINE_FORM(TTpGroupDestinationForwardedForm, TpGroupDestinationForwardedForm)
 

@@ -2,8 +2,8 @@
 
 #include <QStatusBar>
 
+#include "dedicated/formregistration.h"
 #include "dedicated/units.h"
-#include "mainwin/formtable.h"
 #include "platform/sysutils.h"
 
 TTrafficSegmentationForm* TrafficSegmentationForm = nullptr;

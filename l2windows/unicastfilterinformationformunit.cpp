@@ -2,7 +2,7 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TUnicastFilterInformationForm* UnicastFilterInformationForm = nullptr;
 TRQ_DEFINE_FORM(TUnicastFilterInformationForm, UnicastFilterInformationForm)

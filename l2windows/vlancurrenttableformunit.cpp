@@ -1,7 +1,7 @@
 #include "l2windows/vlancurrenttableformunit.h"
 
-#include "mainwin/formtable.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 
 TVLanCurrentTableForm* VLanCurrentTableForm = nullptr;
 TRQ_DEFINE_FORM(TVLanCurrentTableForm, VLanCurrentTableForm)

@@ -1,7 +1,7 @@
 #include "l2windows/vlangeneralinfounit.h"
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TVLanGeneralInfoForm* VLanGeneralInfoForm = nullptr;
 TRQ_DEFINE_FORM(TVLanGeneralInfoForm, VLanGeneralInfoForm)

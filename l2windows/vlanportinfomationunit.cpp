@@ -1,7 +1,7 @@
 #include "l2windows/vlanportinfomationunit.h"
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TVLanPortInfomationForm* VLanPortInfomationForm = nullptr;
 TRQ_DEFINE_FORM(TVLanPortInfomationForm, VLanPortInfomationForm)

@@ -1,9 +1,9 @@
 #include "l3mgmtwindows/bootctrltableformunit.h"
 
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/rowdelete.h"
 #include "l3mgmtwindows/newbootpctrlformunit.h"
-#include "mainwin/formtable.h"
 
 TBOOTCtrlTableForm* BOOTCtrlTableForm = nullptr;
 TRQ_DEFINE_FORM(TBOOTCtrlTableForm, BOOTCtrlTableForm)

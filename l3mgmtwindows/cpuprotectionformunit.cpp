@@ -4,8 +4,8 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/numbertext.h"
-#include "mainwin/formtable.h"
 
 TCPUProtectionForm* CPUProtectionForm = nullptr;
 TRQ_DEFINE_FORM(TCPUProtectionForm, CPUProtectionForm)

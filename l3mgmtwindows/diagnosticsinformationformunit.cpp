@@ -1,6 +1,6 @@
 #include "l3mgmtwindows/diagnosticsinformationformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TDiagnosticsInformationForm* DiagnosticsInformationForm = nullptr;
 TRQ_DEFINE_FORM(TDiagnosticsInformationForm, DiagnosticsInformationForm)

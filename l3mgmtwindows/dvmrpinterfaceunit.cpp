@@ -1,8 +1,8 @@
 #include "l3mgmtwindows/dvmrpinterfaceunit.h"
 
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "l3mgmtwindows/dvmrpinterfaceedit.h"
-#include "mainwin/formtable.h"
 
 TDvmrpInterfaceForm* DvmrpInterfaceForm = nullptr;
 TRQ_DEFINE_FORM(TDvmrpInterfaceForm, DvmrpInterfaceForm)

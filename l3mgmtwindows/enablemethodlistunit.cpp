@@ -1,7 +1,7 @@
 #include "l3mgmtwindows/enablemethodlistunit.h"
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TEnableMethodForm* EnableMethodForm = nullptr;
 TRQ_DEFINE_FORM(TEnableMethodForm, EnableMethodForm)

@@ -2,7 +2,7 @@
 
 #include "classlib/colors.h"
 #include "classlib/panel.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TEquipmentBasicInfoForm* EquipmentBasicInfoForm = nullptr;
 TRQ_DEFINE_FORM(TEquipmentBasicInfoForm, EquipmentBasicInfoForm)

@@ -1,7 +1,7 @@
 #include "l3mgmtwindows/expandipunit.h"
 
-#include "mainwin/formtable.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 
 TExpandIPForm* ExpandIPForm = nullptr;
 TRQ_DEFINE_FORM(TExpandIPForm, ExpandIPForm)

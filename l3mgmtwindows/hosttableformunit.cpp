@@ -2,10 +2,10 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/listquery.h"
 #include "dedicated/rowdelete.h"
 #include "l3mgmtwindows/hosttableformeditunit.h"
-#include "mainwin/formtable.h"
 
 THostTableForm* HostTableForm = nullptr;
 TRQ_DEFINE_FORM(THostTableForm, HostTableForm)

@@ -1,6 +1,6 @@
 #include "l3mgmtwindows/igmpsrclistformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TIGMPSrcListForm* IGMPSrcListForm = nullptr;
 TRQ_DEFINE_FORM(TIGMPSrcListForm, IGMPSrcListForm)

@@ -2,11 +2,11 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/listquery.h"
 #include "dedicated/rowdelete.h"
 #include "l3mgmtwindows/ipctrlunit.h"
 #include "l3mgmtwindows/ipstaticrouteeditunit.h"
-#include "mainwin/formtable.h"
 
 TIpStaticRouteForm* IpStaticRouteForm = nullptr;
 TRQ_DEFINE_FORM(TIpStaticRouteForm, IpStaticRouteForm)

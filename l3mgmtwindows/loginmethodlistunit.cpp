@@ -1,7 +1,7 @@
 #include "l3mgmtwindows/loginmethodlistunit.h"
 
 #include "configwin/optionlists.h"
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TLoginMethodListForm* LoginMethodListForm = nullptr;
 TRQ_DEFINE_FORM(TLoginMethodListForm, LoginMethodListForm)

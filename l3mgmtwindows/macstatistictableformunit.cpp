@@ -1,6 +1,6 @@
 #include "l3mgmtwindows/macstatistictableformunit.h"
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TMacStatisticTableForm* MacStatisticTableForm = nullptr;
 TRQ_DEFINE_FORM(TMacStatisticTableForm, MacStatisticTableForm)

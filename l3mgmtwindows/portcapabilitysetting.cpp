@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "mainwin/formtable.h"
+#include "dedicated/formregistration.h"
 
 TPortCapabilityForm* PortCapabilityForm = nullptr;
 TRQ_DEFINE_FORM(TPortCapabilityForm, PortCapabilityForm)

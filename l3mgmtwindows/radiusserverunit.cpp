@@ -2,9 +2,9 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/rowdelete.h"
 #include "l3mgmtwindows/radiusservereditunit.h"
-#include "mainwin/formtable.h"
 
 TRadiusServerForm* RadiusServerForm = nullptr;
 TRQ_DEFINE_FORM(TRadiusServerForm, RadiusServerForm)

@@ -9,9 +9,10 @@
 #include "classlib/dialogs.h"
 #include "classlib/events.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/numbertext.h"
 #include "dedicated/rowdelete.h"
-#include "mainwin/formtable.h"
+#include "platform/exception.h"
 
 TRouteRedistributForm* RouteRedistributForm = nullptr;
 TRQ_DEFINE_FORM(TRouteRedistributForm, RouteRedistributForm)

@@ -2,10 +2,10 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/ipv4text.h"
 #include "dedicated/listquery.h"
 #include "dedicated/rowdelete.h"
-#include "mainwin/formtable.h"
 
 TServerInformationForm* ServerInformationForm = nullptr;
 TRQ_DEFINE_FORM(TServerInformationForm, ServerInformationForm)

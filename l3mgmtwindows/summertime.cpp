@@ -13,8 +13,8 @@
 #include "configwin/msgpanel.h"
 #include "configwin/optionlists.h"
 #include "configwin/snmpeditorpanel.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/numbertext.h"
-#include "mainwin/formtable.h"
 
 TSummerTimeForm* SummerTimeForm = nullptr;
 TRQ_DEFINE_FORM(TSummerTimeForm, SummerTimeForm)

@@ -2,9 +2,9 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/rowdelete.h"
 #include "l3mgmtwindows/loghosteditunit.h"
-#include "mainwin/formtable.h"
 
 TSystemLogHostForm* SystemLogHostForm = nullptr;
 TRQ_DEFINE_FORM(TSystemLogHostForm, SystemLogHostForm)

@@ -2,8 +2,8 @@
 
 #include "classlib/dialogs.h"
 #include "configwin/optionlists.h"
+#include "dedicated/formregistration.h"
 #include "dedicated/ipv4text.h"
-#include "mainwin/formtable.h"
 
 TAAASrvCtrlForm* AAASrvCtrlForm = nullptr;
 TRQ_DEFINE_FORM(TAAASrvCtrlForm, AAASrvCtrlForm)

@@ -12,6 +12,8 @@
 #include <span>
 #include <string>
 
+#include "dedicated/formregistration.h"
+
 class QDialog;
 class QWidget;
 
@@ -27,43 +29,12 @@ std::span<const TFormFactory> FormFactories();
 // The row of a form class, or null.
 const TFormFactory* FindFormFactory(const std::string& formClass);
 
-// Factories of a form class whose global pointer is Global (or none).
-template <class Form, Form** Global>
-QDialog* CreateForm(QWidget* owner)
-{
-    *Global = new Form(owner);
-    return *Global;
-}
-template <class Form, Form** Global>
-void ForgetForm()
-{
-    *Global = nullptr;
-}
-template <class Form>
-QDialog* CreateLocalForm(QWidget* owner)
-{
-    return new Form(owner);
-}
-
 // A row's factory, for a form of this folder: {"TAboutForm", nullptr, TRQ_FORM(TAboutForm, AboutForm)};
 // a form the handler keeps in a local only (no global pointer): TRQ_LOCAL_FORM(TAboutForm).
 #define TRQ_FORM(Class, Global) &CreateForm<Class, &Global>, &ForgetForm<Class, &Global>
 #define TRQ_LOCAL_FORM(Class) &CreateLocalForm<Class>, nullptr
 
-// The dedicated windows of l2windows/ and l3mgmtwindows/ are built after the main window
-// (they use it), so the form table names their factories without their headers: the
-// window's own file defines them,
-//   TRQ_DEFINE_FORM(TPortControlForm, PortControlForm)   (or TRQ_DEFINE_LOCAL_FORM(Class))
-// and formtable.cpp declares them and fills the row:
+// The dedicated windows of l2windows/ and l3mgmtwindows/ define their factories themselves
+// (dedicated/formregistration.h): formtable.cpp declares them and fills their rows,
 //   TRQ_EXTERN_FORM(TPortControlForm);
 //   {"TPortControlForm", "Port Control Table: ", TRQ_FORM_OF(TPortControlForm)},
-#define TRQ_EXTERN_FORM(Class)                                                                     \
-    QDialog* Create_##Class(QWidget* owner);                                                     \
-    void Forget_##Class()
-#define TRQ_FORM_OF(Class) &Create_##Class, &Forget_##Class
-#define TRQ_DEFINE_FORM(Class, Global)                                                             \
-    QDialog* Create_##Class(QWidget* owner) { return CreateForm<Class, &Global>(owner); }        \
-    void Forget_##Class() { ForgetForm<Class, &Global>(); }
-#define TRQ_DEFINE_LOCAL_FORM(Class)                                                               \
-    QDialog* Create_##Class(QWidget* owner) { return CreateLocalForm<Class>(owner); }           \
-    void Forget_##Class() {}

@@ -1,7 +1,7 @@
 #include "mainwin/mainrequest.h"
 
 #include "configwin/optionlists.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/requestlifetime.h"
 #include "snmplib/bind/request2edits.h"
 
 const VhSNMPObjectDesc RmonStateTable[] = {

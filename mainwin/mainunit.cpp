@@ -23,7 +23,8 @@
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/requestlifetime.h"
+#include "mainwin/windowhost.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
 #include "platform/sysutils.h"
@@ -51,6 +52,7 @@ QFrame* panel(const char* name, QWidget* parent)
 TMainForm::TMainForm(QWidget* owner, const std::vector<std::string>& arguments) : QMainWindow(owner)
 {
     MainForm = this;
+    UseMainWindowAsHost();
     try {
         BuildLayout();
 

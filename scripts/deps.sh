@@ -18,14 +18,28 @@ trq_install_deps() {
     fi
 }
 
-# Configures one build tree once. $1 = build dir, rest = extra cmake args.
+# Configures one build tree once; a tree configured before is configured again only when
+# a -DNAME=VALUE given here differs from its cache (./test.sh turning TRQ_WERROR on in a
+# tree that run.sh made). $1 = build dir, rest = extra cmake args.
 trq_configure() {
     local dir=$1; shift
     local launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
+        return
     fi
+    local arg name value
+    for arg in "$@"; do
+        [[ $arg =~ ^-D([A-Za-z_][A-Za-z0-9_]*)(:[A-Z]+)?=(.*)$ ]] || continue
+        name=${BASH_REMATCH[1]}
+        value=${BASH_REMATCH[3]}
+        if ! grep -qxF -e "$name:BOOL=$value" -e "$name:STRING=$value" -e "$name:UNINITIALIZED=$value" \
+                -e "$name:FILEPATH=$value" -e "$name:PATH=$value" "$dir/CMakeCache.txt"; then
+            cmake -S . -B "$dir" "$@"
+            return
+        fi
+    done
 }
 
 # Configures (once) and builds everything of one build tree. $1 = build dir, rest = extra

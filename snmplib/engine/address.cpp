@@ -4,7 +4,6 @@
 #include <netdb.h>
 #include <sys/socket.h>
 
-#include <charconv>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -125,17 +124,24 @@ bool IpAddress::parseHost(const std::string& hostText)
 
 std::string IpAddress::get_printable() const
 {
-    char buffer[INET6_ADDRSTRLEN] = {};
     if (family_ == 4) {
-        // The dotted quad without the C library's formatting (a reply's sender is printed).
-        char* out = buffer;
-        for (int i = 0; i < 4; ++i) {
+        // The dotted quad without the C library's formatting (a reply's sender is printed):
+        // at most three digits an octet, so "255.255.255.255" fills the buffer at most.
+        char quad[15];
+        char* out = quad;
+        for (std::size_t i = 0; i < 4; ++i) {
             if (i)
                 *out++ = '.';
-            out = std::to_chars(out, buffer + sizeof buffer, bytes_[static_cast<std::size_t>(i)]).ptr;
+            const unsigned octet = bytes_[i];
+            if (octet >= 100)
+                *out++ = static_cast<char>('0' + octet / 100);
+            if (octet >= 10)
+                *out++ = static_cast<char>('0' + octet / 10 % 10);
+            *out++ = static_cast<char>('0' + octet % 10);
         }
-        return std::string(buffer, out);
+        return std::string(quad, out);
     }
+    char buffer[INET6_ADDRSTRLEN] = {};
     if (family_ == 6)
         inet_ntop(AF_INET6, bytes_.data(), buffer, sizeof buffer);
     return buffer;

@@ -21,6 +21,7 @@
 #include "dedicated/dedicatedform.h"
 #include "dedicated/portgrids.h"
 #include "dedicated/units.h"
+#include "dedicated/windowhost.h"
 #include "dedicated/windowrequest.h"
 #include "platform/exception.h"
 
@@ -274,6 +275,68 @@ TEST_F(SetContents, KeysComeFromTheSelectedRowWhenAsked)
     EXPECT_FALSE(request.KeysFromSelectedRow) << "for one set only";
     sent();
     EXPECT_EQ(request.Request.VarList.GetItem(Key)->Value, "13");
+}
+
+// ---- The host -----------------------------------------------------------------------------
+
+// A host of the windows' own (this binary links no main window): its unit read fills the
+// registered unit list, or fails with a status text.
+class TestHost : public TWindowHost {
+public:
+    std::string DeviceAddress() const override { return "10.1.2.3"; }
+    bool LargeFonts() const override { return false; }
+    bool UnitReadBusy() const override { return false; }
+    void ReadUnitTable() override
+    {
+        ++Reads;
+        Failed = Fail;
+        if (!Fail)
+            new QTreeWidgetItem(List, QStringList{"2", "65", "TRQ-3115"});
+    }
+    bool UnitReadFailed() const override { return Failed; }
+    std::string StatusText() const override { return Failed ? "Get Ports Information Failed" : ""; }
+    QTimer* PollTimer() const override { return nullptr; }
+    void RmonStateChanged() override {}
+
+    QTreeWidget* List = nullptr;
+    bool Fail = false;
+    bool Failed = false;
+    int Reads = 0;
+};
+
+TEST(WindowHost, CaptionsAndTheUnitReadComeFromTheHost)
+{
+    QTreeWidget units;
+    units.setColumnCount(3);
+    SetChassisUnitList(&units);
+    std::vector<TUnitRecord> read;
+
+    // No host: the caption has no address, an empty list is not read.
+    EXPECT_EQ(DedicatedCaption("Port Control Table: "), "Port Control Table: ");
+    EXPECT_TRUE(ReadChassisUnits(read));
+    EXPECT_TRUE(read.empty());
+
+    TestHost host;
+    host.List = &units;
+    SetWindowHost(&host);
+    EXPECT_EQ(DedicatedCaption("Port Control Table: "), "Port Control Table: 10.1.2.3");
+
+    // An empty list is read through the host; its failure text is the host's.
+    host.Fail = true;
+    std::string error;
+    EXPECT_FALSE(ReadChassisUnits(read, &error));
+    EXPECT_EQ(error, "Get Ports Information Failed");
+    host.Fail = false;
+    EXPECT_TRUE(ReadChassisUnits(read, &error));
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].Unit, 2);
+    EXPECT_EQ(read[0].PortCount, 8);
+    // A list that holds rows is taken as it is.
+    EXPECT_TRUE(ReadChassisUnits(read));
+    EXPECT_EQ(host.Reads, 2);
+
+    SetWindowHost(nullptr);
+    SetChassisUnitList(nullptr);
 }
 
 // ---- Port grids -------------------------------------------------------------------------

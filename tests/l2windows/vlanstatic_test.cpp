@@ -29,7 +29,8 @@ TStackingPortUitForm* GridOf(TVlanStaticForm& w, Grid grid) { return w.Grids->Gr
 std::vector<std::string> RowSet(int vlan, const std::string& name, const std::vector<int>& forbidden,
                                 const std::vector<int>& untagged, const std::vector<int>& egress, int status)
 {
-    const std::string index = "." + std::to_string(vlan);
+    std::string index = ".";
+    index += std::to_string(vlan);
     std::vector<std::string> out{Static + ".1" + index + " STRING " + name};
     out.push_back(Static + ".3" + index + " HEX " + portListHex(forbidden));
     out.push_back(Static + ".4" + index + " HEX " + portListHex(untagged));

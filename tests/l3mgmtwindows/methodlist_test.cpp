@@ -26,9 +26,12 @@ constexpr char EnableMenu[] = "mmiEblMthdCtrl";
 // The instance of a list name: its length, then one arc per character.
 std::string NameArcs(const std::string& name)
 {
-    std::string arcs = "." + std::to_string(name.size());
-    for (const char c : name)
-        arcs += "." + std::to_string(static_cast<unsigned char>(c));
+    std::string arcs = ".";
+    arcs += std::to_string(name.size());
+    for (const char c : name) {
+        arcs += '.';
+        arcs += std::to_string(static_cast<unsigned char>(c));
+    }
     return arcs;
 }
 

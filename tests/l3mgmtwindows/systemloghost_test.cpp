@@ -57,7 +57,8 @@ void Restore()
         for (int index : {3, 4})
             sim.removeValue(Entry + std::to_string(column) + "." + std::to_string(index));
     for (int index : {1, 2}) {
-        const std::string i = "." + std::to_string(index);
+        std::string i = ".";
+        i += std::to_string(index);
         sim.setValue(Entry + "1" + i, "INTEGER", std::to_string(index));
         sim.setValue(Entry + "2" + i, "INTEGER", std::to_string(index + 3));
         sim.setValue(Entry + "3" + i, "INTEGER", std::to_string(index + 1));

@@ -1,7 +1,9 @@
-// The layers of the source tree, checked on the files themselves: the QtCore-only code
-// (the host-OS services, the library core and its engine, the value-label lists, the
-// catalogue data) reaches no Qt Gui or Widgets header and no folder above it, directly or
-// through the headers it includes; and no file outside the engine layer reaches net-snmp.
+// The layers of the source tree, checked on the files themselves: no folder includes a
+// header of a folder above it (the floors below; the dedicated window kit and the window
+// folders know nothing of the main window); the QtCore-only code (the host-OS services,
+// the library core and its engine, the value-label lists, the catalogue data) reaches no
+// Qt Gui or Widgets header and no folder above it, directly or through the headers it
+// includes; and no file outside the engine layer reaches net-snmp.
 // The build enforces most of it (the core's targets link QtCore only, checked below on
 // this very binary); this test names the file and the include that break a rule.
 #include <link.h>
@@ -65,6 +67,40 @@ bool IsQtCoreOnly(const std::string& file)
            StartsWith(file, "mainwin/catalogue/") || file == "mainwin/menukinds.h";
 }
 
+// The floors of the tree, bottom first: a file includes headers of its own folder and of
+// the floors below its own, never of a floor above nor of another folder of its floor.
+// The README's source-tree table names the same order.
+const std::vector<std::vector<std::string>> Floors = {
+    {"platform/"},
+    {"classlib/"},
+    {"snmplib/engine/"},
+    {"snmplib/"},
+    {"snmplib/bind/"},
+    {"configwin/"},
+    {"chassis/"},
+    {"dedicated/"},
+    {"l2windows/", "l3mgmtwindows/"},
+    {"mainwin/"},
+    {"fuzz/"}, // test infrastructure: reaches what it fuzzes
+};
+
+// The folder of a file (the longest of the floors' folders it lies in) and its floor;
+// -1 for a file in none of them.
+int FloorOf(const std::string& file, std::string* folder = nullptr)
+{
+    int floor = -1;
+    std::size_t length = 0;
+    for (std::size_t f = 0; f < Floors.size(); ++f)
+        for (const std::string& prefix : Floors[f])
+            if (StartsWith(file, prefix) && prefix.size() > length) {
+                floor = static_cast<int>(f);
+                length = prefix.size();
+                if (folder)
+                    *folder = prefix;
+            }
+    return floor;
+}
+
 // Project headers a QtCore-only file may include: QtCore-only files themselves.
 bool IsQtCoreOnlyHeader(const std::string& header) { return IsQtCoreOnly(header); }
 
@@ -80,7 +116,16 @@ public:
         for (const auto& [file, includes] : tree_) {
             const bool coreOnly = IsQtCoreOnly(file);
             const bool engine = StartsWith(file, "snmplib/engine/");
+            std::string folder;
+            const int floor = FloorOf(file, &folder);
+            if (floor < 0)
+                out.push_back(file + ": lies in no floor of the tree (tests/layers names them)");
             for (const Include& inc : includes) {
+                std::string incFolder;
+                const int incFloor = inc.Angle || !tree_.count(inc.Name) ? -1 : FloorOf(inc.Name, &incFolder);
+                if (floor >= 0 && incFloor >= 0 && incFolder != folder && incFloor >= floor)
+                    out.push_back(file + ": includes \"" + inc.Name + "\" of a folder " +
+                                  (incFloor > floor ? "above it" : "of its own floor") + " (" + incFolder + ")");
                 if (coreOnly && !inc.Angle && IsProjectHeader(inc.Name) && !IsQtCoreOnlyHeader(inc.Name))
                     out.push_back(file + ": includes \"" + inc.Name + "\" of a layer above the QtCore-only code");
                 if (coreOnly) {
@@ -224,6 +269,34 @@ TEST(Layers, ABadIncludeIsNamed)
          "<QLabel> (beyond QtCore) through \"snmplib/x.h\""},
         {"a generated layout", {{"mainwin/catalogue/basic.cpp", {{"ui_about.h", false}}}}, "\"ui_about.h\""},
         {"widgets above the core are fine", {{"configwin/editspanel.cpp", {{"QWidget", true}}}}, nullptr},
+        {"the kit reaches the main window",
+         {{"dedicated/units.cpp", {{"mainwin/mainunit.h", false}}}, {"mainwin/mainunit.h", {}}},
+         "dedicated/units.cpp: includes \"mainwin/mainunit.h\" of a folder above it (mainwin/)"},
+        {"a layer-2 window reaches the main window",
+         {{"l2windows/portcontrolunit.cpp", {{"mainwin/formtable.h", false}}}, {"mainwin/formtable.h", {}}},
+         "includes \"mainwin/formtable.h\" of a folder above it"},
+        {"a management window reaches the main window",
+         {{"l3mgmtwindows/ipctrlunit.h", {{"mainwin/mainunit.h", false}}}, {"mainwin/mainunit.h", {}}},
+         "includes \"mainwin/mainunit.h\" of a folder above it"},
+        {"the chassis view reaches the kit",
+         {{"chassis/powerform.cpp", {{"dedicated/units.h", false}}}, {"dedicated/units.h", {}}},
+         "includes \"dedicated/units.h\" of a folder above it"},
+        {"one window folder reaches the other",
+         {{"l3mgmtwindows/x.cpp", {{"l2windows/y.h", false}}}, {"l2windows/y.h", {}}},
+         "of a folder of its own floor (l2windows/)"},
+        {"the class library reaches the SNMP library",
+         {{"classlib/dialogs.cpp", {{"snmplib/varlist.h", false}}}, {"snmplib/varlist.h", {}}},
+         "of a folder above it (snmplib/)"},
+        {"down the floors and in its own folder is fine",
+         {{"mainwin/menudispatch.cpp",
+           {{"dedicated/dedicatedform.h", false}, {"chassis/powerform.h", false}, {"mainwin/menutable.h", false}}},
+          {"dedicated/dedicatedform.h", {{"snmplib/varlist.h", false}, {"dedicated/columnmask.h", false}}},
+          {"chassis/powerform.h", {}},
+          {"mainwin/menutable.h", {}},
+          {"snmplib/varlist.h", {}},
+          {"dedicated/columnmask.h", {}}},
+         nullptr},
+        {"a folder in no floor", {{"newfolder/x.cpp", {}}}, "newfolder/x.cpp: lies in no floor"},
         {"net-snmp in the engine", {{"snmplib/engine/snmp.cpp", {{"net-snmp/net-snmp-includes.h", true}}}}, nullptr},
         {"net-snmp in a window",
          {{"l2windows/portcontrolunit.cpp", {{"net-snmp/net-snmp-includes.h", true}}}},

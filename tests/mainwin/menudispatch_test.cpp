@@ -31,7 +31,7 @@
 #include "mainwin/mainunit.h"
 #include "mainwin/menudispatch.h"
 #include "mainwin/menutable.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/requestlifetime.h"
 #include "classlib/dialogs.h"
 #include "classlib/speedbutton.h"
 #include "screenshot.h"

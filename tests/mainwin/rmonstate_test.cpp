@@ -7,8 +7,8 @@
 
 #include "fixture.h"
 #include "mainwin/mainunit.h"
-#include "mainwin/powerform.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/powerform.h"
+#include "chassis/requestlifetime.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
 #include "simharness.h"

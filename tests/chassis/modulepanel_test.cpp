@@ -15,7 +15,7 @@
 #include "classlib/ledshape.h"
 #include "classlib/speedbutton.h"
 #include "configwin/unitlist.h"
-#include "mainwin/modulepanels.h"
+#include "chassis/modulepanels.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2leds.h"
 #include "support/screenshot.h"

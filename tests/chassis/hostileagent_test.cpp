@@ -13,8 +13,8 @@
 #include <QTreeWidget>
 
 #include "chassisworld.h"
-#include "mainwin/powerform.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/powerform.h"
+#include "chassis/requestlifetime.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
 #include "support/screenshot.h"

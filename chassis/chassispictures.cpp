@@ -1,4 +1,4 @@
-#include "mainwin/chassispictures.h"
+#include "chassis/chassispictures.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "mainwin/modulemodels.h"
+#include "chassis/modulemodels.h"
 
 namespace {
 
@@ -106,8 +106,11 @@ TModuleModel Grouped(const char* name, uint8_t index, int ports, int perPanel, i
         m.LedPanels.push_back({left, LedTop, perPanel * 24});
         AddPorts(m.Buttons, k * perPanel + 1, perPanel, left + portOffset, 24, 22, kind);
         std::string positions;
-        for (int i = 0; i < perPanel; ++i)
-            positions += (i ? "," : "") + Octet(k * perPanel + i + 1);
+        for (int i = 0; i < perPanel; ++i) {
+            if (i)
+                positions += ',';
+            positions += Octet(k * perPanel + i + 1);
+        }
         m.Leds.push_back({positions, k + 1, ledLeft, 18});
     }
     return m;

@@ -1,4 +1,4 @@
-#include "mainwin/modulepanels.h"
+#include "chassis/modulepanels.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,9 +12,9 @@
 #include "classlib/ledshape.h"
 #include "classlib/speedbutton.h"
 #include "configwin/optionlists.h"
-#include "mainwin/chassispictures.h"
-#include "mainwin/mainunit.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/chassispictures.h"
+#include "chassis/chassishost.h"
+#include "chassis/requestlifetime.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
@@ -90,13 +90,19 @@ void TModuleThumbnailForm::Image1Click()
 {
     if (Model.Index == CpuModuleIndex)
         Slot = 1;
-    TMainForm* main = MainForm;
+    QWidget* main = ChassisHost() ? ChassisHost()->Window() : nullptr;
     if (!main)
         return;
     // From the message loop: a rebuild may delete this thumbnail while the panel is made.
     const int slot = Slot;
     const uint8_t index = Model.Index;
-    QMetaObject::invokeMethod(main, [main, slot, index] { main->ShowModulePanel(slot, index); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        main,
+        [slot, index] {
+            if (ChassisHost())
+                ChassisHost()->ShowModulePanel(slot, index);
+        },
+        Qt::QueuedConnection);
 }
 
 // ---- Front panel -----------------------------------------------------------------------
@@ -158,14 +164,14 @@ void TModulePanelForm::CreateLedRequest()
         for (const TLedGroup& group : LedGroups())
             LedRequest->AddLeds(0, group.Positions, &LedColorMap, LedPanels.at(group.Panel - 1), group.Left,
                                 group.Gap, stRectangle, LedSize, LedSize);
-        if (MainForm)
-            LedRequest->SetMessageTarget(MainForm->StatusBarPanel0());
+        if (ChassisHost())
+            LedRequest->SetMessageTarget(ChassisHost()->StatusTarget());
         LedRequest->Request.VarList.Caption = " Led Status";
     } catch (const std::exception& e) {
         if (LedRequest && LedRequest->MessageTarget)
             LedRequest->ShowMessage(e.what());
-        else if (MainForm)
-            MainForm->SetStatusText(e.what());
+        else if (ChassisHost())
+            ChassisHost()->SetStatusText(e.what());
     }
 }
 
@@ -179,11 +185,12 @@ void TModulePanelForm::CreatePortButtons()
     for (int port = 1; port <= Model.Ports; ++port)
         if (TSpeedButton* button = PortButton(port))
             SetTag(button, (Slot - 2) * 64 + port);
-    if (!MainForm || !MainForm->PortButtons)
+    QList<QAbstractButton*>* buttons = ChassisHost() ? ChassisHost()->PortButtons() : nullptr;
+    if (!buttons)
         return;
     for (int port = 1; port <= Model.Ports; ++port)
         if (TSpeedButton* button = PortButton(port))
-            MainForm->PortButtons->append(button);
+            buttons->append(button);
 }
 
 void TModulePanelForm::FormClose() { ReleaseLedRequest(); }

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "chassisworld.h"
-#include "mainwin/powerform.h"
+#include "chassis/powerform.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/defaults.h"

@@ -1,4 +1,4 @@
-#include "mainwin/powerform.h"
+#include "chassis/powerform.h"
 
 #include <functional>
 #include <iterator>
@@ -7,9 +7,9 @@
 
 #include "classlib/formstyle.h"
 #include "configwin/optionlists.h"
-#include "mainwin/chassispictures.h"
-#include "mainwin/mainunit.h"
-#include "mainwin/requestlifetime.h"
+#include "chassis/chassispictures.h"
+#include "chassis/chassishost.h"
+#include "chassis/requestlifetime.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
@@ -76,15 +76,15 @@ void TPowerForm::FormCreate()
             request = new VhSNMPRequest2Edits(nullptr);
             request->Request.VarList = VhSNMPVarList(table, listType, keyCount);
             bind(*request);
-            QLabel* panel0 = MainForm ? MainForm->StatusBarPanel0() : nullptr;
+            QLabel* panel0 = ChassisHost() ? ChassisHost()->StatusTarget() : nullptr;
             request->SetMessageTarget(panel0);
             request->OnGetComplete = [this, complete](VhSNMPRequest2Controls* sender, VhSNMPError* error) {
                 (this->*complete)(sender, error);
             };
             request->Get();
         } catch (const std::exception& e) {
-            if (MainForm)
-                MainForm->SetStatusText(e.what());
+            if (ChassisHost())
+                ChassisHost()->SetStatusText(e.what());
             // A read that cannot even be sent (a host name that does not resolve) shows
             // the pictures of a switch that does not answer, as a time-out does.
             VhSNMPError unanswered;

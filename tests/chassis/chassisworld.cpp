@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "classlib/speedbutton.h"
-#include "mainwin/modulepanels.h"
+#include "chassis/modulepanels.h"
 #include "simlibrary.h"
 #include "snmplib/bind/request2leds.h"
 

@@ -1,10 +1,10 @@
-#include "mainwin/popuprefreshpanelform.h"
+#include "chassis/popuprefreshpanelform.h"
 
 #include <QTimer>
 
 #include "classlib/formstyle.h"
 #include "classlib/messages.h"
-#include "mainwin/mainunit.h"
+#include "chassis/chassishost.h"
 
 TPopupProcessBarForm* PopupProcessBarForm = nullptr;
 
@@ -34,8 +34,8 @@ void TPopupProcessBarForm::Timer1Timer()
 void TPopupProcessBarForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (MainForm)
-        move(MainForm->frameGeometry().center() - rect().center());
+    if (QWidget* main = ChassisHost() ? ChassisHost()->Window() : nullptr)
+        move(main->frameGeometry().center() - rect().center());
     if (!Activated)
         QTimer::singleShot(0, this, &TPopupProcessBarForm::FormActivate);
 }
@@ -46,10 +46,10 @@ void TPopupProcessBarForm::FormActivate()
         return;
     Activated = true;
     try {
-        if (MainForm && !MainForm->PollRunning) {
-            MainForm->RefreshChassis();
-            if (MainForm)
-                MainForm->FirstChassisBuild = false;
+        if (ChassisHost() && !ChassisHost()->PollRunning()) {
+            ChassisHost()->RefreshChassis();
+            if (ChassisHost())
+                ChassisHost()->EndFirstChassisBuild();
         }
     } catch (const std::exception&) {
         // The refresh shows its own failures in the status bar; the popup closes all the same.

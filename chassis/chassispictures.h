@@ -1,12 +1,12 @@
 #pragma once
 // The pictures of the chassis view, drawn with Qt: the chassis with its nine slot bays,
 // each module's face (front panel and slot thumbnail, from the model tables of
-// mainwin/modulemodels.h), the marker beside the selected slot, and the image lists of
+// chassis/modulemodels.h), the marker beside the selected slot, and the image lists of
 // the panel LEDs, the power supplies and the fans.
 #include <QPixmap>
 #include <QRect>
 
-#include "mainwin/modulemodels.h"
+#include "chassis/modulemodels.h"
 
 class QPainter;
 

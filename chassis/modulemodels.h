@@ -2,7 +2,7 @@
 // The module models the chassis view shows: for each, the front panel's size, its port
 // buttons with the port outlines under them, its LED panels and the LED groups that the
 // panel's LED request creates. The tables are data, in the order of ModuleTypeNames; the
-// panel and thumbnail forms (mainwin/modulepanels.h) are built from them.
+// panel and thumbnail forms (chassis/modulepanels.h) are built from them.
 //
 // LED groups are the arguments of VhSNMPRequest2Leds::AddLeds: a comma-separated list of
 // octet positions in the module's LED status value (four leading octets, then two per

@@ -2,7 +2,7 @@
 // The module forms of the chassis view, per model: a slot thumbnail (the module's picture
 // in its slot strip; a click on it shows the module's front panel) and a front panel (the
 // module's face with one speed button per port and live LEDs). Both are built from the
-// model tables of mainwin/modulemodels.h; the sixteen model classes only name a model.
+// model tables of chassis/modulemodels.h; the sixteen model classes only name a model.
 //
 // The main window (mainwin/chassis.cpp) creates the thumbnails when it builds the chassis
 // view and the one front panel it shows, and closes and deletes them. A thumbnail click is
@@ -21,7 +21,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "mainwin/modulemodels.h"
+#include "chassis/modulemodels.h"
 #include "snmplib/varlist.h"
 
 class QFrame;
