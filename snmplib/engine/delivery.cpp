@@ -2,10 +2,15 @@
 // synchronous calls collect them, deliver() hands them to the callers.
 #include "snmplib/engine/engine_p.h"
 
+#include <net-snmp/library/snmpUDPBaseDomain.h>
+
 #include <poll.h>
+#include <sys/socket.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 
 using namespace snmpengine;
 
@@ -27,8 +32,37 @@ void armDeadline(Request& r)
 
 namespace {
 
+// net-snmp's read of an IPv4 UDP datagram asks the kernel for the socket's own address
+// after every datagram (for its diagnostics) and collects the address the datagram was
+// sent to (for an agent's replies). A manager's session uses neither: this is the same
+// read without them, one system call a reply instead of two. What it hands net-snmp is
+// what net-snmp's read does: the sender's address in an address pair of its own type,
+// freed by net-snmp with the message.
+int readUdp4(netsnmp_transport* t, void* buffer, int size, void** opaque, int* olength)
+{
+    *opaque = nullptr;
+    *olength = 0;
+    if (!t || t->sock < 0)
+        return -1;
+    auto* pair = static_cast<netsnmp_indexed_addr_pair*>(calloc(1, sizeof(netsnmp_indexed_addr_pair)));
+    if (!pair)
+        return -1;
+    socklen_t length = sizeof(struct sockaddr);
+    int n;
+    do
+        n = static_cast<int>(recvfrom(t->sock, buffer, static_cast<std::size_t>(size), MSG_DONTWAIT,
+                                      &pair->remote_addr.sa, &length));
+    while (n < 0 && errno == EINTR);
+    *opaque = pair;
+    *olength = sizeof(netsnmp_indexed_addr_pair);
+    return n;
+}
+
 void readDatagram(Session* s)
 {
+    netsnmp_transport* transport = snmp_sess_transport(s->handle);
+    if (transport && transport->f_recv == netsnmp_udpbase_recv)
+        transport->f_recv = readUdp4;
     netsnmp_large_fd_set set;
     netsnmp_large_fd_set_init(&set, s->fd + 1);
     NETSNMP_LARGE_FD_SET(s->fd, &set);

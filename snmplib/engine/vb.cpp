@@ -37,6 +37,21 @@ bool Vb::get_exception_status() const
 
 bool Vb::integerValue(std::int64_t& value) const
 {
+    // Every number read from a reply comes this way: the integer syntaxes name their
+    // classes (SnmpInt32, and SnmpUInt32 with its subclasses), so the syntax is asked
+    // first and the class tree is searched only for a value of another syntax.
+    switch (get_syntax()) {
+    case sNMP_SYNTAX_INT32:
+        value = static_cast<long>(static_cast<const SnmpInt32&>(*value_));
+        return true;
+    case sNMP_SYNTAX_UINT32:
+    case sNMP_SYNTAX_CNTR32:
+    case sNMP_SYNTAX_GAUGE32:
+    case sNMP_SYNTAX_TIMETICKS:
+        value = static_cast<unsigned long>(static_cast<const SnmpUInt32&>(*value_));
+        return true;
+    default: break;
+    }
     if (const auto* i = dynamic_cast<const SnmpInt32*>(value_.get())) {
         value = static_cast<long>(*i);
         return true;
