@@ -83,16 +83,6 @@ struct Window {
     long Growth = 0; // kB of RSS the openings after the first added
 };
 
-// A window has read (as the menu sweep sees it).
-bool Ready(QDialog* window)
-{
-    if (auto* generic = qobject_cast<TConfigForm*>(window))
-        return firstReadDone(generic);
-    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
-        return form->Created() && form->IsIdle();
-    return true;
-}
-
 struct Opening {
     bool Opened = false;
     double Seconds = -1;     // click to first read shown
@@ -126,10 +116,10 @@ Opening Open(QAction* action)
         auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!window || !window->isVisible() || o.Opened)
             return;
-        if (!Ready(window) && clock.elapsed() < ReadyWithin)
+        if (!windowHasRead(window) && clock.elapsed() < ReadyWithin)
             return;
         o.Seconds = now / 1e9;
-        o.Opened = Ready(window);
+        o.Opened = windowHasRead(window);
         o.Title = window->windowTitle().toStdString();
         ticker.stop();
         const QPointer<QDialog> guard(window);

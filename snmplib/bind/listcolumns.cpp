@@ -15,15 +15,6 @@ namespace listcolumns {
 
 namespace {
 
-QHeaderView* HeaderOf(QAbstractItemView* view)
-{
-    if (auto* tree = qobject_cast<QTreeView*>(view))
-        return tree->header();
-    if (auto* table = qobject_cast<QTableView*>(view))
-        return table->horizontalHeader();
-    return nullptr;
-}
-
 // The largest limit in [0, highest] whose total fits the room; 0 when none does.
 int LargestLimit(const std::function<int(int)>& total, int highest, int room)
 {
@@ -244,6 +235,15 @@ void ShortTextDelegate::initStyleOption(QStyleOptionViewItem* option, const QMod
         option->text.truncate(CellTextLimit);
         option->text += QChar(0x2026);
     }
+}
+
+QHeaderView* HeaderOf(QAbstractItemView* view)
+{
+    if (auto* tree = qobject_cast<QTreeView*>(view))
+        return tree->header();
+    if (auto* table = qobject_cast<QTableView*>(view))
+        return table->horizontalHeader();
+    return nullptr;
 }
 
 } // namespace listcolumns

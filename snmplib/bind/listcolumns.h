@@ -18,6 +18,7 @@
 #include <vector>
 
 class QAbstractItemView;
+class QHeaderView;
 
 namespace listcolumns {
 
@@ -39,5 +40,8 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
+
+// The header of a tree or table view; null for any other view.
+QHeaderView* HeaderOf(QAbstractItemView* view);
 
 } // namespace listcolumns

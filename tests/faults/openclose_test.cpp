@@ -102,19 +102,10 @@ Handles Settled()
     return Count();
 }
 
-bool Ready(QDialog* window)
-{
-    if (auto* generic = qobject_cast<TConfigForm*>(window))
-        return mainsim::firstReadDone(generic);
-    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
-        return form->Created() && form->IsIdle();
-    return true;
-}
-
 // Opens the window as its menu item does and closes it at once (true) or once ready.
 bool OpenAndClose(const TMenuItemDef& item, bool atOnce)
 {
-    const auto ready = [atOnce](QDialog* window) { return atOnce || Ready(window); };
+    const auto ready = [atOnce](QDialog* window) { return atOnce || mainsim::windowHasRead(window); };
     const auto close = [](QDialog* window) { window->reject(); };
     if (item.Kind == MENU_COMPILED_WINDOW)
         return mainsim::withModal([&item] { mainsim::mainForm().OpenCompiledWindow(item); }, close, ready);

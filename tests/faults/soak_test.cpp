@@ -74,15 +74,6 @@ Figures Measure()
     return f;
 }
 
-bool Ready(QDialog* window)
-{
-    if (auto* generic = qobject_cast<TConfigForm*>(window))
-        return mainsim::firstReadDone(generic);
-    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
-        return form->Created() && form->IsIdle();
-    return true;
-}
-
 // The windows of the main menu that are built (generic and dedicated).
 std::vector<const TMenuItemDef*> Windows()
 {
@@ -118,7 +109,7 @@ TEST(Soak, NothingGrowsAfterTheFirstCycle)
             }
             QAction* action = main.MenuItem(windows[k]->Name);
             ASSERT_NE(action, nullptr) << windows[k]->Name;
-            opened += mainsim::withModal(action, [](QDialog* window) { window->reject(); }, Ready);
+            opened += mainsim::withModal(action, [](QDialog* window) { window->reject(); }, mainsim::windowHasRead);
         }
         // The chassis as it was at the start of the cycle before the figures are taken.
         sim().removeModule(6);

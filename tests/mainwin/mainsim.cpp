@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -31,9 +32,11 @@
 #include "configwin/snmplistviewpanel.h"
 #include "configwin/msgpanel.h"
 #include "configwin/snmppanel.h"
+#include "dedicated/dedicatedform.h"
 #include "fixture.h"
 #include "mainwin/catalogue.h"
 #include "mainwin/mainunit.h"
+#include "mainwin/menutable.h"
 #include "mainwin/startup.h"
 #include "classlib/events.h"
 #include "classlib/speedbutton.h"
@@ -193,6 +196,36 @@ std::vector<std::string> memoLines(TConfigForm* form)
         for (const QString& line : memo->toPlainText().split('\n', Qt::SkipEmptyParts))
             lines.push_back(line.toStdString());
     return lines;
+}
+
+bool windowHasRead(QDialog* window)
+{
+    if (auto* generic = qobject_cast<TConfigForm*>(window))
+        return firstReadDone(generic);
+    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
+        return form->Created() && form->IsIdle();
+    return true;
+}
+
+std::vector<MenuEntry> menuEntries(const std::function<bool(const TMenuItemDef&)>& keep)
+{
+    std::vector<MenuEntry> all;
+    for (const TMenuItemDef* item = MainMenuItems; item->Name; ++item)
+        if (keep(*item))
+            all.push_back({item, false});
+    for (const TMenuItemDef* item = PortInfoPopupMenuItems; item->Name; ++item)
+        if (keep(*item))
+            all.push_back({item, true});
+    return all;
+}
+
+std::string menuEntryName(const MenuEntry& entry)
+{
+    std::string name = std::string(entry.Popup ? "Popup_" : "") + entry.Def->Name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
 }
 
 bool firstReadDone(TConfigForm* form)

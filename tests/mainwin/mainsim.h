@@ -28,6 +28,7 @@ class QTreeWidget;
 class QWidget;
 class TMainForm;
 struct TCatalogueRecord;
+struct TMenuItemDef;
 
 namespace mainsim {
 
@@ -65,6 +66,20 @@ bool withModal(const std::string& menuItem, const std::function<void(QDialog* wi
 
 // A generic window's first read has ended: every request idle, a result line for each.
 bool firstReadDone(TConfigForm* form);
+// A window has read: a generic window's first read has ended, a dedicated window has run
+// its FormCreate and every request is idle; any other window at once.
+bool windowHasRead(QDialog* window);
+
+// An item of the main menu or of the port popup menu.
+struct MenuEntry {
+    const TMenuItemDef* Def;
+    bool Popup;
+};
+// Every item of the main menu, then of the port popup menu, that keep() takes.
+std::vector<MenuEntry> menuEntries(const std::function<bool(const TMenuItemDef&)>& keep);
+// A test-name form of an entry: its item name ("Popup_" before a popup item), every
+// character but letters and digits as '_'.
+std::string menuEntryName(const MenuEntry& entry);
 // Runs the message loop until done() or the time is up; the result of done().
 bool waitUntil(const std::function<bool()>& done, int milliseconds = 20000);
 QPlainTextEdit* memoOf(TConfigForm* form);

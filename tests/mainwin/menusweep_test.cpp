@@ -38,42 +38,14 @@ namespace {
 [[maybe_unused]] const bool g_environment = UseMainWindowOnSimulator();
 #endif
 
-struct SweepItem {
-    const TMenuItemDef* Def;
-    bool Popup;
-};
+using SweepItem = MenuEntry;
 
 std::vector<SweepItem> AllItems()
 {
-    std::vector<SweepItem> all;
-    for (const TMenuItemDef* item = MainMenuItems; item->Name; ++item)
-        if (item->Kind)
-            all.push_back({item, false});
-    for (const TMenuItemDef* item = PortInfoPopupMenuItems; item->Name; ++item)
-        if (item->Kind)
-            all.push_back({item, true});
-    return all;
+    return menuEntries([](const TMenuItemDef& item) { return item.Kind != 0; });
 }
 
-std::string Named(const ::testing::TestParamInfo<SweepItem>& info)
-{
-    std::string name = std::string(info.param.Popup ? "Popup_" : "") + info.param.Def->Name;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    return name;
-}
-
-// A window has read: a generic window's first read has ended, a dedicated window has run
-// its FormCreate and every request is idle; any other window at once.
-bool Ready(QDialog* window)
-{
-    if (auto* generic = qobject_cast<TConfigForm*>(window))
-        return firstReadDone(generic);
-    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
-        return form->Created() && form->IsIdle();
-    return true;
-}
+std::string Named(const ::testing::TestParamInfo<SweepItem>& info) { return menuEntryName(info.param); }
 
 // What went wrong in the window's reads, or empty.
 std::string ReadFailures(QDialog* window)
@@ -197,7 +169,7 @@ TEST_P(MenuItem, DoesWhatItSaysWithoutAnError)
                 failures = ReadFailures(window);
                 window->reject();
             },
-            Ready);
+            windowHasRead);
         EXPECT_TRUE(opened);
         EXPECT_EQ(failures, "");
         ExpectTheWindowItsCaptionNames(item, title);

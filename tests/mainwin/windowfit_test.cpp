@@ -43,59 +43,24 @@ namespace {
 constexpr int ScreenWidth = 1366;
 constexpr int ScreenHeight = 768 - 40;
 
-struct WindowItem {
-    const TMenuItemDef* Def;
-    bool Popup;
-};
+using WindowItem = MenuEntry;
 
+// The items that open a window.
 std::vector<WindowItem> AllWindows()
 {
-    std::vector<WindowItem> all;
-    const auto isWindow = [](const TMenuItemDef* item) {
-        return item->Kind == MENU_GENERIC_TABLE || item->Kind == MENU_GENERIC_EDITOR || item->Kind == MENU_PORT_EDITOR ||
-               item->Kind == MENU_COMPILED_WINDOW;
-    };
-    for (const TMenuItemDef* item = MainMenuItems; item->Name; ++item)
-        if (isWindow(item))
-            all.push_back({item, false});
-    for (const TMenuItemDef* item = PortInfoPopupMenuItems; item->Name; ++item)
-        if (isWindow(item))
-            all.push_back({item, true});
-    return all;
+    return menuEntries([](const TMenuItemDef& item) {
+        return item.Kind == MENU_GENERIC_TABLE || item.Kind == MENU_GENERIC_EDITOR || item.Kind == MENU_PORT_EDITOR ||
+               item.Kind == MENU_COMPILED_WINDOW;
+    });
 }
 
-std::string Named(const ::testing::TestParamInfo<WindowItem>& info)
-{
-    std::string name = std::string(info.param.Popup ? "Popup_" : "") + info.param.Def->Name;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    return name;
-}
-
-bool Ready(QDialog* window)
-{
-    if (auto* generic = qobject_cast<TConfigForm*>(window))
-        return firstReadDone(generic);
-    if (auto* form = dynamic_cast<TDedicatedForm*>(window))
-        return form->Created() && form->IsIdle();
-    return true;
-}
-
-QHeaderView* HeaderOf(QAbstractItemView* view)
-{
-    if (auto* tree = qobject_cast<QTreeView*>(view))
-        return tree->header();
-    if (auto* table = qobject_cast<QTableView*>(view))
-        return table->horizontalHeader();
-    return nullptr;
-}
+std::string Named(const ::testing::TestParamInfo<WindowItem>& info) { return menuEntryName(info.param); }
 
 // The values elided in the list view's rows in sight, where its shown columns could hold
 // all of them; one line each.
 std::string ElidedValues(QAbstractItemView* view)
 {
-    QHeaderView* header = HeaderOf(view);
+    QHeaderView* header = listcolumns::HeaderOf(view);
     QAbstractItemModel* model = view->model();
     if (!header || model->rowCount() == 0)
         return {};
@@ -183,13 +148,13 @@ TEST_P(OpenedWindow, FitsTheScreenAndShowsItsValuesWhole)
             EXPECT_LE(window->minimumSize().height(), ScreenHeight);
             std::string faults;
             for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>())
-                if (view->isVisible() && HeaderOf(view))
+                if (view->isVisible() && listcolumns::HeaderOf(view))
                     faults += ElidedValues(view);
             faults += CutControls(window);
             EXPECT_EQ(faults, "");
             window->reject();
         },
-        Ready);
+        windowHasRead);
     EXPECT_TRUE(opened);
 }
 
