@@ -173,6 +173,8 @@ bool TWindowRequest::EditHoldsNoNumber(int column, std::string& text) const
 
 void TWindowRequest::ControlsToVarList()
 {
+    if (BeforeControlsUsed)
+        BeforeControlsUsed();
     const bool keysFromRow = std::exchange(KeysFromSelectedRow, false);
     VhSNMPVarList& list = Request.VarList;
     const bool table = list.ListType != SVT_SV && list.ListType != MVT_SV;
@@ -225,8 +227,17 @@ void TWindowRequest::ControlsToVarList()
         throw Exception("Nothing to set: no column holds a value to write.", VHSNMP_ERR_BAD_PARTIAL_VALUE);
 }
 
+void TWindowRequest::ShowRow()
+{
+    if (!ListView && BeforeControlsUsed)
+        BeforeControlsUsed();
+    VhSNMPRequest2Edits::ShowRow();
+}
+
 void TWindowRequest::ListViewSelect(QObject* sender, int item, bool selected)
 {
+    if (BeforeControlsUsed)
+        BeforeControlsUsed();
     const std::weak_ptr<int> alive = AliveToken();
     try {
         VhSNMPRequest2Edits::ListViewSelect(sender, item, selected);
