@@ -129,7 +129,7 @@ bool TPortGrids::Refresh(std::string* error)
 {
     if (Running)
         return true;
-    BuildAll();
+    // A grid not built yet has no page to hide; it shows the units read here when it is.
     for (TStackingPortUitForm* grid : Grids) {
         QTabWidget* pages = grid->UnitPageControl;
         for (int unit = 1; unit <= ChassisUnits; ++unit) {
@@ -168,7 +168,7 @@ void TPortGrids::Bind(TWindowRequest* request, int column, int k, int positions)
 
 void TPortGrids::ClearPorts()
 {
-    BuildAll();
+    // A grid not built yet is born unticked.
     for (TStackingPortUitForm* grid : Grids)
         for (int k = 0; k < BoundPorts && k < grid->PortCheckBoxes.size(); ++k)
             grid->PortCheckBoxes[k]->setChecked(false);

@@ -16,9 +16,10 @@
 //   Grids->Bind(Request, 3, 0);                                // column 3 on grid 0
 //
 // A grid whose panel is not shown when the window opens (a page of a tab control that is
-// not the current one) gets its 576 boxes only when its panel is first shown, or when
-// Grid, ClearPorts or Refresh asks for it, or its request is about to fill or read its
-// controls (TWindowRequest::BeforeControlsUsed); its bindings and units wait for it.
+// not the current one) gets its 576 boxes only when its panel is first shown, when Grid
+// asks for it, or when its request is about to fill or read its controls
+// (TWindowRequest::BeforeControlsUsed); its bindings and units wait for it, and until
+// then it is unticked.
 #include <initializer_list>
 #include <memory>
 #include <string>
