@@ -71,7 +71,8 @@ void TPortGrids::Build(int k)
     std::unique_ptr<PendingGrid> pending = std::move(Pending.at(static_cast<std::size_t>(k)));
     if (!pending)
         return;
-    pending->Parent->removeEventFilter(this);
+    if (pending->Parent)
+        pending->Parent->removeEventFilter(this);
     TStackingPortUitForm* grid = Grids[static_cast<std::size_t>(k)];
     for (int unit = 1; unit <= ChassisUnits; ++unit)
         grid->BuildUnitPages("Unit" + IntToStr(unit), (unit - 1) * PortsPerUnit + 1, PortsPerUnit, BoxesPerRow, 0);

@@ -26,6 +26,8 @@
 #include <vector>
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 
 #include "dedicated/units.h"
@@ -84,7 +86,7 @@ private:
         int Positions;
     };
     struct PendingGrid {
-        QWidget* Parent;
+        QPointer<QWidget> Parent;
         std::vector<PendingBind> Binds;
     };
     void Build(int k);
