@@ -1,6 +1,10 @@
 #include "dedicated/portgrids.h"
 
+#include <algorithm>
+
+#include <QPointer>
 #include <QCheckBox>
+#include <QEvent>
 #include <QLayout>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -49,10 +53,61 @@ TPortGrids::TPortGrids(QWidget* window, std::initializer_list<QWidget*> parents)
         auto* grid = new TStackingPortUitForm(window);
         grid->EmbedIn(holder);
         Grids.push_back(grid);
+        Pending.push_back(std::make_unique<PendingGrid>(PendingGrid{parent, {}}));
     }
+    for (int k = 0; k < Count(); ++k) {
+        QWidget* parent = Pending[static_cast<std::size_t>(k)]->Parent;
+        if (parent->isVisibleTo(window)) {
+            Build(k);
+            continue;
+        }
+        // Not on screen when the window opens: built when it first is.
+        parent->installEventFilter(this);
+    }
+}
+
+void TPortGrids::Build(int k)
+{
+    std::unique_ptr<PendingGrid> pending = std::move(Pending.at(static_cast<std::size_t>(k)));
+    if (!pending)
+        return;
+    if (pending->Parent)
+        pending->Parent->removeEventFilter(this);
+    TStackingPortUitForm* grid = Grids[static_cast<std::size_t>(k)];
     for (int unit = 1; unit <= ChassisUnits; ++unit)
-        for (TStackingPortUitForm* grid : Grids)
-            grid->BuildUnitPages("Unit" + IntToStr(unit), (unit - 1) * PortsPerUnit + 1, PortsPerUnit, BoxesPerRow, 0);
+        grid->BuildUnitPages("Unit" + IntToStr(unit), (unit - 1) * PortsPerUnit + 1, PortsPerUnit, BoxesPerRow, 0);
+    if (UnitsShown)
+        for (const TUnitRecord& unit : Units)
+            grid->ShowUnitPorts(unit.IdText, unit.Module, unit.StartPort, unit.PortCount, BoxesPerRow);
+    for (const PendingBind& bind : pending->Binds)
+        if (!bind.Alive.expired())
+            bind.Request->AddControlPair(bind.Column, PositionList(bind.Positions), grid->PortCheckBoxes.mid(0, bind.Positions));
+}
+
+void TPortGrids::BuildAll()
+{
+    for (int k = 0; k < Count(); ++k)
+        Build(k);
+}
+
+bool TPortGrids::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        for (int k = 0; k < Count(); ++k)
+            if (!Built(k) && Pending[static_cast<std::size_t>(k)]->Parent == watched)
+                Build(k);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+TStackingPortUitForm* TPortGrids::Grid(int k)
+{
+    Build(k);
+    return Grids.at(static_cast<std::size_t>(k));
 }
 
 bool TPortGrids::ShowUnits(std::string* error)
@@ -62,9 +117,12 @@ bool TPortGrids::ShowUnits(std::string* error)
     Running = true;
     const bool ok = ReadChassisUnits(Units, error);
     Running = false;
-    for (const TUnitRecord& unit : Units)
-        for (TStackingPortUitForm* grid : Grids)
-            grid->ShowUnitPorts(unit.IdText, unit.Module, unit.StartPort, unit.PortCount, BoxesPerRow);
+    UnitsShown = true;
+    for (int k = 0; k < Count(); ++k)
+        if (Built(k))
+            for (const TUnitRecord& unit : Units)
+                Grids[static_cast<std::size_t>(k)]->ShowUnitPorts(unit.IdText, unit.Module, unit.StartPort,
+                                                                 unit.PortCount, BoxesPerRow);
     return ok;
 }
 
@@ -72,6 +130,7 @@ bool TPortGrids::Refresh(std::string* error)
 {
     if (Running)
         return true;
+    // A grid not built yet has no page to hide; it shows the units read here when it is.
     for (TStackingPortUitForm* grid : Grids) {
         QTabWidget* pages = grid->UnitPageControl;
         for (int unit = 1; unit <= ChassisUnits; ++unit) {
@@ -90,12 +149,27 @@ bool TPortGrids::Refresh(std::string* error)
 
 void TPortGrids::Bind(TWindowRequest* request, int column, int k, int positions)
 {
-    const QList<QCheckBox*>& boxes = Grid(k)->PortCheckBoxes;
+    if (!Built(k)) {
+        // The request builds the grid before it fills or reads its controls; the token
+        // held by its hook tells whether the request is still there when the grid is built.
+        auto alive = std::make_shared<int>(0);
+        QPointer<TPortGrids> self(this);
+        request->BeforeControlsUsed = [self, alive, previous = request->BeforeControlsUsed] {
+            if (self)
+                self->BuildAll();
+            if (previous)
+                previous();
+        };
+        Pending[static_cast<std::size_t>(k)]->Binds.push_back({request, alive, column, positions});
+        return;
+    }
+    const QList<QCheckBox*>& boxes = Grids[static_cast<std::size_t>(k)]->PortCheckBoxes;
     request->AddControlPair(column, PositionList(positions), boxes.mid(0, positions));
 }
 
 void TPortGrids::ClearPorts()
 {
+    // A grid not built yet is born unticked.
     for (TStackingPortUitForm* grid : Grids)
         for (int k = 0; k < BoundPorts && k < grid->PortCheckBoxes.size(); ++k)
             grid->PortCheckBoxes[k]->setChecked(false);

@@ -14,17 +14,29 @@
 //   if (!Grids->ShowUnits(&error)) ShowText(error);
 //   ...
 //   Grids->Bind(Request, 3, 0);                                // column 3 on grid 0
+//
+// A grid whose panel is not shown when the window opens (a page of a tab control that is
+// not the current one) gets its 576 boxes only when its panel is first shown, when Grid
+// asks for it, or when its request is about to fill or read its controls
+// (TWindowRequest::BeforeControlsUsed); its bindings and units wait for it, and until
+// then it is unticked.
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
+
 
 #include "dedicated/units.h"
 
+class QEvent;
+class TWindowRequest;
+
 class QWidget;
 class TStackingPortUitForm;
-class TWindowRequest;
 
 // The decimal numbers 0 to count - 1 joined by ",": the position list of a PortList binding.
 std::string PositionList(int count);
@@ -38,7 +50,12 @@ public:
     TPortGrids(QWidget* window, std::initializer_list<QWidget*> parents);
 
     int Count() const { return static_cast<int>(Grids.size()); }
-    TStackingPortUitForm* Grid(int k) const { return Grids.at(static_cast<std::size_t>(k)); }
+    // The grid, built first if it has not been.
+    TStackingPortUitForm* Grid(int k);
+    // Whether grid k has its boxes yet.
+    bool Built(int k) const { return Pending.at(static_cast<std::size_t>(k)) == nullptr; }
+    // Builds every grid that is not built yet.
+    void BuildAll();
 
     // Shows the pages of the installed units on every grid (ReadChassisUnits: the list is
     // read first when it is empty). False when that read failed, its text in *error; the
@@ -58,7 +75,24 @@ public:
     // The units the grids show, as last read.
     std::vector<TUnitRecord> Units;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct PendingBind {
+        TWindowRequest* Request;
+        std::weak_ptr<int> Alive; // expires with the request
+        int Column;
+        int Positions;
+    };
+    struct PendingGrid {
+        QPointer<QWidget> Parent;
+        std::vector<PendingBind> Binds;
+    };
+    void Build(int k);
+
     std::vector<TStackingPortUitForm*> Grids;
+    std::vector<std::unique_ptr<PendingGrid>> Pending; // by grid; null once built
+    bool UnitsShown = false;
     bool Running = false;
 };

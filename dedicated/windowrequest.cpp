@@ -200,6 +200,8 @@ bool TWindowRequest::EditHoldsNoValue(int column, std::string& text, bool& typed
 
 void TWindowRequest::ControlsToVarList()
 {
+    if (BeforeControlsUsed)
+        BeforeControlsUsed();
     const bool keysFromRow = std::exchange(KeysFromSelectedRow, false);
     VhSNMPVarList& list = Request.VarList;
     const bool table = list.ListType != SVT_SV && list.ListType != MVT_SV;
@@ -270,8 +272,17 @@ void TWindowRequest::ControlsToVarList()
                         VHSNMP_ERR_BAD_PARTIAL_VALUE);
 }
 
+void TWindowRequest::ShowRow()
+{
+    if (!ListView && BeforeControlsUsed)
+        BeforeControlsUsed();
+    VhSNMPRequest2Edits::ShowRow();
+}
+
 void TWindowRequest::ListViewSelect(QObject* sender, int item, bool selected)
 {
+    if (BeforeControlsUsed)
+        BeforeControlsUsed();
     const std::weak_ptr<int> alive = AliveToken();
     try {
         VhSNMPRequest2Edits::ListViewSelect(sender, item, selected);

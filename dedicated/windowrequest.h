@@ -65,6 +65,9 @@ public:
     std::function<void(const VhSNMPError& error)> OnEndOfWrite;
     // Called after the list view's selection changed and the row, if any, was loaded.
     std::function<void(bool selected)> OnSelection;
+    // Called before the bound controls are filled (a selected row; a reply, without a list
+    // view) or read for a set: controls built late (dedicated/portgrids.h) are built here.
+    std::function<void()> BeforeControlsUsed;
 
     TExchangeOutcome LastRead;
     TExchangeOutcome LastWrite;
@@ -79,6 +82,7 @@ public:
     void OnSetError(VhSNMPError* error) override;
     void ControlsToVarList() override;
     void ListViewSelect(QObject* sender, int item, bool selected) override;
+    void ShowRow() override;
 
 private:
     void Ended(TExchangeOutcome& outcome, const VhSNMPError& error);

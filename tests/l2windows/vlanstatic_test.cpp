@@ -195,6 +195,36 @@ TEST(VlanStaticWindow, WhileEitherRequestIsBusyRefreshIsIgnoredAndWritesAreRefus
     }));
 }
 
+// The window opens with the boxes of the grid on screen only: the others are built when
+// their page is first shown, or when a selected row is loaded into them.
+TEST(VlanStaticWindow, OnlyTheGridOnScreenIsBuiltAtOpening)
+{
+    ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
+        const auto boxes = [&w] {
+            qsizetype count = 0;
+            for (const TStackingPortUitForm* grid : w.findChildren<TStackingPortUitForm*>())
+                count += grid->findChildren<QCheckBox*>().size();
+            return count;
+        };
+        EXPECT_EQ(boxes(), 576) << "one grid of nine units of 64 ports";
+        EXPECT_TRUE(w.Grids->Built(Egress));
+        EXPECT_FALSE(w.Grids->Built(Forbidden));
+        EXPECT_FALSE(w.Grids->Built(Untagged));
+
+        w.PageControl1->setCurrentWidget(w.ScrollBox2->parentWidget());
+        EXPECT_TRUE(w.Grids->Built(Forbidden));
+        EXPECT_FALSE(w.Grids->Built(Untagged));
+        EXPECT_EQ(boxes(), 2 * 576);
+
+        selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
+        EXPECT_TRUE(w.Grids->Built(Untagged)) << "the row is loaded into every grid";
+        EXPECT_EQ(tickedBoxes(w.Grids->Grid(Forbidden)), (std::vector<int>{511}));
+        EXPECT_EQ(tickedBoxes(w.Grids->Grid(Untagged)), (std::vector<int>{0}));
+        EXPECT_EQ(visiblePages(w.Grids->Grid(Untagged)).size(), 5u) << "the units shown at opening";
+        snapshot(&w, "vlanstatic-forbidden");
+    }));
+}
+
 TEST(VlanStaticWindow, PortGridsFollowTheChassis)
 {
     // First open with the main window's unit list still empty: the grids wait for its read.
