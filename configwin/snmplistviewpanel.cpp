@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolTip>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -212,6 +213,10 @@ void TSNMPListViewPanel::ListViewMouseMove(int x, int y)
         const QString caption = header->text(c);
         hint += caption + QString(longest - caption.size(), QChar('\t')) + "  " + item->text(c) + "\n";
     }
+    // A value that holds markup is shown as it stands, never drawn as rich text.
+    if (Qt::mightBeRichText(hint))
+        hint = "<p style='white-space:pre'>" + hint.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")) +
+               "</p>";
     view->setToolTip(hint);
 }
 

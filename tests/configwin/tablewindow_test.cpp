@@ -16,6 +16,7 @@
 #include <QToolTip>
 #include <QHelpEvent>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -194,6 +195,14 @@ TEST_F(TableWindowTest, TheWalkFillsTheListTheCountAndTheSelectedRowsValues)
     w.panel->ListViewMouseMove(r.center().x(), r.center().y());
     EXPECT_EQ(w.view()->toolTip(),
               "Index\t\t  1\nName\t\t\t  entry 1\nValue\t\t  10\nAddress  10.0.0.1\nStatus\t  active\n");
+    // A value holding markup is shown as it stands, not drawn as rich text (the tooltip
+    // takes a text for rich text when its first line looks like markup).
+    w.view()->topLevelItem(0)->setText(0, "<b>1</b> & <font color=red>red</font>");
+    w.panel->ListViewMouseMove(r.center().x(), r.center().y());
+    QTextDocument shown;
+    shown.setHtml(w.view()->toolTip());
+    EXPECT_TRUE(shown.toPlainText().startsWith("Index\t\t  <b>1</b> & <font color=red>red</font>"))
+        << w.view()->toolTip().toStdString();
     w.panel->ListViewMouseMove(r.center().x(), w.view()->viewport()->height() - 2);
     EXPECT_EQ(w.view()->toolTip(), "");
 }
