@@ -8,7 +8,7 @@
 //   ctest --test-dir build -L realagent --repeat until-fail:20
 //   build/tests/snmplib/snmplib_realagent_test --gtest_filter='*BootsLost*'
 // It needs /usr/sbin/snmpd (Debian package snmpd, which scripts/deps.sh installs); without
-// it every test is skipped and says why. TRQ_SNMPD names another agent binary.
+// it every test is skipped and says why.
 //
 // Each agent is a child of the test on a free UDP port of 127.0.0.1 below the kernel's
 // ephemeral range (so that no port-0 socket of a parallel test takes it while the agent
@@ -60,11 +60,7 @@ constexpr int kCompletionCeilingMs = 120000;
 const char* const kAuthPass = "authpass123";
 const char* const kPrivPass = "privpass123";
 
-std::string snmpdBinary()
-{
-    const char* own = std::getenv("TRQ_SNMPD");
-    return own && *own ? own : "/usr/sbin/snmpd";
-}
+const char* const kSnmpd = "/usr/sbin/snmpd";
 
 // The lowest port of the kernel's ephemeral range (what port-0 sockets get).
 int ephemeralLow()
@@ -178,7 +174,7 @@ private:
         // Its own files only: -C reads no default configuration, -c names the two read
         // (ours and the persistent one, which holds the boots), the persistent directory
         // is private, and no MIB files are loaded.
-        std::vector<std::string> args = {snmpdBinary(), "-f", "-Lo", "-C", "-c",
+        std::vector<std::string> args = {kSnmpd, "-f", "-Lo", "-C", "-c",
                                          path("snmpd.conf") + "," + persistentFile()};
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e) {
@@ -365,8 +361,8 @@ class RealAgent : public ::testing::TestWithParam<Mode> {
 protected:
     void SetUp() override
     {
-        if (access(snmpdBinary().c_str(), X_OK) != 0)
-            GTEST_SKIP() << snmpdBinary() << " is missing: install Debian's snmpd (scripts/deps.sh does) to run "
+        if (access(kSnmpd, X_OK) != 0)
+            GTEST_SKIP() << kSnmpd << " is missing: install Debian's snmpd (scripts/deps.sh does) to run "
                          << "these tests against a real agent";
         // net-snmp keeps what it knows of an agent's boots and time by engine ID, for the
         // whole process: every agent has an ID of its own.
