@@ -28,6 +28,9 @@ class HostEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
+        // The simulator did not start: that failure is reported, and no test runs.
+        if (::testing::Test::HasFatalFailure())
+            return;
         trqtest::SimProcess& simulator = trqtest::LibrarySim();
         VhSNMPDefaults.Device.Address = Address;
         VhSNMPDefaults.Device.Port = static_cast<uint16_t>(simulator.port());

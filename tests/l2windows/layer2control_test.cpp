@@ -3,7 +3,6 @@
 // port, and the host reading the RMON state again when the window closes.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTimer>
