@@ -22,6 +22,22 @@ const char* const NotDone = "(NOTDONE)";
 
 bool IsTable(uint8_t listType) { return listType == MVT_FMV || listType == MVT_UMV; }
 
+// The agent's address from its text. Windows send request after request to the same
+// agent: its text is read again only when it changes (a host name is resolved once in
+// the process whatever happens, so the address of a text never changes).
+const IpAddress& AgentAddress(const std::string& text)
+{
+    static std::string lastText;
+    static IpAddress last;
+    static bool known = false;
+    if (!known || text != lastText) {
+        last = IpAddress(text);
+        lastText = text;
+        known = true;
+    }
+    return last;
+}
+
 Snmp& RequireSession()
 {
     Snmp* engine = VhSNMPSession();
@@ -123,7 +139,7 @@ std::string VhSNMPRequest::BaseOid(int itemIndex) const
 
 std::unique_ptr<SnmpTarget> VhSNMPRequest::MakeTarget()
 {
-    const UdpAddress address(IpAddress(Device.Address), Device.Port);
+    const UdpAddress address(AgentAddress(Device.Address), Device.Port);
     if (!address.valid())
         RaiseSnmpError(VHSNMP_ERR_BAD_ADDRESS);
     const int retries = Retries;
