@@ -281,12 +281,12 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
     for (int j = 0; j < n; ++j) {
         const Vb& vb = pdu[j];
         const VhSNMPVarItem* item = VarList.GetItem(readable[j]);
-        const ColumnBase& base = BaseOf(readable[j]);
         if (vb.get_syntax() == sNMP_SYNTAX_ENDOFMIBVIEW) {
+            const ColumnBase& base = BaseOf(readable[j]);
             for (int k = 0; k < n; ++k)
                 if (BaseOf(readable[k]).Arcs > base.Arcs)
                     RaiseSnmpError(VHSNMP_ERR_NOT_INCREASING);
-        } else if (!(vb.get_oid() > (item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j])))) {
+        } else if (!(vb.get_oid() > (item->Instance.empty() ? BaseOf(readable[j]).Arcs : InstanceArcs(readable[j])))) {
             RaiseSnmpError(VHSNMP_ERR_NOT_INCREASING);
         }
     }
@@ -305,11 +305,10 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
         c.Received.clear();
         const Oid& got = pdu[j].get_oid();
         got.append_printable(c.Received);
-        const Oid& asked = item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j]);
         c.Past = true;
+        // Every reply but endOfMibView is after the OID asked (checked above).
         if (pdu[j].get_syntax() != sNMP_SYNTAX_ENDOFMIBVIEW && !IsPastColumn(base.Text, item->Instance, c.Received) &&
-            got > asked && got.len() > base.Arcs.len() &&
-            got.nCompare(base.Arcs.len(), base.Arcs) == 0) {
+            got.len() > base.Arcs.len() && got.nCompare(base.Arcs.len(), base.Arcs) == 0) {
             c.Skip = base.Arcs.len();
             c.Past = false;
         }
