@@ -1,5 +1,7 @@
 // Instance keys: a table row's index columns as OID arcs after the column's OID.
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "snmplib/engine/oid.h"
@@ -10,14 +12,11 @@
 namespace {
 
 // Arcs from..from+count-1 (clipped to the arcs there are) as dotted decimal.
-std::string JoinArcs(const std::vector<SmiUINT32>& arcs, std::size_t from, std::size_t count)
+std::string JoinArcs(std::span<const SmiUINT32> arcs, std::size_t from, std::size_t count)
 {
     std::string text;
-    for (std::size_t i = from; i < arcs.size() && i < from + count; ++i) {
-        if (i > from)
-            text += '.';
-        text += std::to_string(arcs[i]);
-    }
+    if (from < arcs.size())
+        Oid::append_printable(arcs.subspan(from, std::min(count, arcs.size() - from)), text);
     return text;
 }
 
@@ -48,7 +47,7 @@ std::string VhSNMPRequest::IndexToKeys(int k, const std::string& rest)
     VhSNMPVarItem* item = VarList.GetItem(k);
     const bool implied = k == VarList.KeyCount - 1 && VarList.IsImplied(k);
     const Oid instance(rest); // text that is no OID has no arcs
-    const std::vector<SmiUINT32>& a = instance.arcs();
+    const std::span<const SmiUINT32> a = instance.arcs();
     const std::size_t n = a.size();
 
     // Every read below is behind one of these checks: an instance never gets read past.

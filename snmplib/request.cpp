@@ -22,6 +22,22 @@ const char* const NotDone = "(NOTDONE)";
 
 bool IsTable(uint8_t listType) { return listType == MVT_FMV || listType == MVT_UMV; }
 
+// The agent's address from its text. Windows send request after request to the same
+// agent: its text is read again only when it changes (a host name is resolved once in
+// the process whatever happens, so the address of a text never changes).
+const IpAddress& AgentAddress(const std::string& text)
+{
+    static std::string lastText;
+    static IpAddress last;
+    static bool known = false;
+    if (!known || text != lastText) {
+        last = IpAddress(text);
+        lastText = text;
+        known = true;
+    }
+    return last;
+}
+
 Snmp& RequireSession()
 {
     Snmp* engine = VhSNMPSession();
@@ -123,7 +139,7 @@ std::string VhSNMPRequest::BaseOid(int itemIndex) const
 
 std::unique_ptr<SnmpTarget> VhSNMPRequest::MakeTarget()
 {
-    const UdpAddress address(IpAddress(Device.Address), Device.Port);
+    const UdpAddress address(AgentAddress(Device.Address), Device.Port);
     if (!address.valid())
         RaiseSnmpError(VHSNMP_ERR_BAD_ADDRESS);
     const int retries = Retries;
@@ -265,12 +281,12 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
     for (int j = 0; j < n; ++j) {
         const Vb& vb = pdu[j];
         const VhSNMPVarItem* item = VarList.GetItem(readable[j]);
-        const ColumnBase& base = BaseOf(readable[j]);
         if (vb.get_syntax() == sNMP_SYNTAX_ENDOFMIBVIEW) {
+            const ColumnBase& base = BaseOf(readable[j]);
             for (int k = 0; k < n; ++k)
                 if (BaseOf(readable[k]).Arcs > base.Arcs)
                     RaiseSnmpError(VHSNMP_ERR_NOT_INCREASING);
-        } else if (!(vb.get_oid() > (item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j])))) {
+        } else if (!(vb.get_oid() > (item->Instance.empty() ? BaseOf(readable[j]).Arcs : InstanceArcs(readable[j])))) {
             RaiseSnmpError(VHSNMP_ERR_NOT_INCREASING);
         }
     }
@@ -289,11 +305,10 @@ VhSNMPRequest::Stored VhSNMPRequest::StoreReply(const Pdu& pdu, int code)
         c.Received.clear();
         const Oid& got = pdu[j].get_oid();
         got.append_printable(c.Received);
-        const Oid& asked = item->Instance.empty() ? base.Arcs : InstanceArcs(readable[j]);
         c.Past = true;
+        // Every reply but endOfMibView is after the OID asked (checked above).
         if (pdu[j].get_syntax() != sNMP_SYNTAX_ENDOFMIBVIEW && !IsPastColumn(base.Text, item->Instance, c.Received) &&
-            got > asked && got.len() > base.Arcs.len() &&
-            got.nCompare(base.Arcs.len(), base.Arcs) == 0) {
+            got.len() > base.Arcs.len() && got.nCompare(base.Arcs.len(), base.Arcs) == 0) {
             c.Skip = base.Arcs.len();
             c.Past = false;
         }

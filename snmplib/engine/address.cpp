@@ -1,5 +1,7 @@
 #include "snmplib/engine/address.h"
 
+#include <typeinfo>
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <sys/socket.h>
@@ -190,6 +192,9 @@ GenAddress::GenAddress(const Address& address) : address_(toUdpAddress(address, 
 
 UdpAddress toUdpAddress(const Address& address, unsigned short defaultPort)
 {
+    // Every request's target is given a UdpAddress: known by its type at once.
+    if (typeid(address) == typeid(UdpAddress))
+        return static_cast<const UdpAddress&>(address);
     if (const auto* gen = dynamic_cast<const GenAddress*>(&address))
         return gen->udp();
     if (const auto* udp = dynamic_cast<const UdpAddress*>(&address))

@@ -43,6 +43,7 @@
 #include <net-snmp/library/snmp_secmod.h>
 #undef snmp_callback
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <map>
@@ -57,6 +58,34 @@ class QSocketNotifier;
 namespace snmpengine {
 
 using Clock = std::chrono::steady_clock;
+
+// A set of a few values, kept in a list: what a session has in flight and the notifiers
+// being served change with every request, and a list keeps its storage from one to the next
+// where a tree makes and frees a node each time.
+template <typename T> class SmallSet {
+public:
+    void insert(const T& value)
+    {
+        if (!count(value))
+            items_.push_back(value);
+    }
+    void erase(const T& value)
+    {
+        const auto it = std::find(items_.begin(), items_.end(), value);
+        if (it != items_.end()) {
+            *it = items_.back();
+            items_.pop_back();
+        }
+    }
+    bool count(const T& value) const { return std::find(items_.begin(), items_.end(), value) != items_.end(); }
+    bool empty() const { return items_.empty(); }
+    void clear() { items_.clear(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    std::vector<T> items_;
+};
 
 // A user registered with usmAddUserName.
 struct User {
@@ -76,7 +105,7 @@ struct Session {
     bool sync = false;
     bool v3 = false;           // an SNMPv3 session with a user (not a probe)
     bool retired = false;      // no new requests; closed once nothing is in flight
-    std::set<unsigned long> inFlight;
+    SmallSet<unsigned long> inFlight;
     QSocketNotifier* notifier = nullptr;
 };
 
@@ -117,7 +146,7 @@ struct EngineProcess {
     unsigned long Discoveries = 0;
     // Socket notifiers whose signal is being handled: they are deleted later, not from
     // inside their own signal (a callback may delete the engine).
-    std::set<QSocketNotifier*> Emitting;
+    SmallSet<QSocketNotifier*> Emitting;
     // The registry of every outstanding request of every engine.
     std::unordered_map<unsigned long, Request*> Requests;
     unsigned long NextRequestId = 1;
@@ -174,6 +203,7 @@ struct Snmp::Impl {
     std::deque<unsigned long> completed;                       // to deliver, in order
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
     bool closing = false;
+    std::string sessionKey; // sessionFor's work text, kept from one request to the next
 
     // ----- sending
 

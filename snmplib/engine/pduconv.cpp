@@ -78,10 +78,12 @@ bool addVariable(netsnmp_pdu* npdu, const Vb& vb)
 
 namespace {
 
-Vb fromVariable(const netsnmp_variable_list* v)
+// Makes vb the varbind of a reply: its name and value (none for the null value and for
+// anything unknown).
+void fromVariable(Vb& vb, const netsnmp_variable_list* v)
 {
-    Vb vb;
     vb.set_oid(Oid(v->name, v->name_length));
+    vb.set_null();
     switch (v->type) {
     case ASN_INTEGER: vb.set_value(SnmpInt32(*v->val.integer)); break;
     case ASN_COUNTER: vb.set_value(Counter32(static_cast<unsigned long>(*v->val.integer) & 0xFFFFFFFFul)); break;
@@ -102,31 +104,34 @@ Vb fromVariable(const netsnmp_variable_list* v)
     case SNMP_ENDOFMIBVIEW: vb.set_syntax(sNMP_SYNTAX_ENDOFMIBVIEW); break;
     default: break; // ASN_NULL and anything unknown: no value
     }
-    return vb;
 }
 
 } // namespace
 
 void fillFromResponse(Pdu& out, const netsnmp_pdu* in)
 {
-    const unsigned long id = out.get_request_id();
-    const int level = out.get_security_level();
-    const OctetStr contextName = out.get_context_name();
-    const OctetStr contextEngineId = out.get_context_engine_id();
-    out = Pdu();
+    // The reply's varbinds take the places of those sent (as many, for a get or get-next
+    // answered as it should be), so that their list is not made again; the request ID,
+    // the security level and the context stay the request's.
     int count = 0;
     for (const netsnmp_variable_list* v = in->variables; v; v = v->next_variable)
         ++count;
+    if (out.get_vb_count() > count)
+        out.trim(out.get_vb_count() - count);
     out.reserve(count);
-    for (const netsnmp_variable_list* v = in->variables; v; v = v->next_variable)
-        out += fromVariable(v);
+    int i = 0;
+    for (const netsnmp_variable_list* v = in->variables; v; v = v->next_variable, ++i) {
+        if (i < out.get_vb_count()) {
+            fromVariable(out[i], v);
+        } else {
+            Vb vb;
+            fromVariable(vb, v);
+            out += std::move(vb);
+        }
+    }
     out.set_error_status(static_cast<int>(in->errstat));
     out.set_error_index(static_cast<int>(in->errindex));
     out.set_type(static_cast<unsigned short>(in->command));
-    out.set_request_id(id);
-    out.set_security_level(level);
-    out.set_context_name(contextName);
-    out.set_context_engine_id(contextEngineId);
 }
 
 } // namespace snmpengine

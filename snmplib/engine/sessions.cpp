@@ -112,9 +112,10 @@ Session* Snmp::Impl::sessionFor(const Request& r, int& status)
 {
     const SnmpTarget& target = *r.target;
     const bool v3 = target.get_version() == version3;
-    // Built in one piece: every request looks its session up by it.
-    std::string key;
-    key.reserve(128);
+    // Built in one piece, in a text that keeps its storage: every request looks its
+    // session up by it.
+    std::string& key = sessionKey;
+    key.clear();
     key += r.sync ? "S|" : "A|";
     key += r.agent;
     key += '|';
