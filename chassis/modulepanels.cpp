@@ -161,6 +161,9 @@ void TModulePanelForm::CreateLedRequest()
         LedRequest->Request.Timeout = LedTimeout;
         LedRequest->Request.VarList.Suffix = IntToStr(Slot - 1);
         BeforeLeds();
+        // A close of the panel during the reads above has ended its requests.
+        if (!LedRequest)
+            return;
         for (const TLedGroup& group : LedGroups())
             LedRequest->AddLeds(0, group.Positions, &LedColorMap, LedPanels.at(group.Panel - 1), group.Left,
                                 group.Gap, stRectangle, LedSize, LedSize);
@@ -194,6 +197,14 @@ void TModulePanelForm::CreatePortButtons()
 }
 
 void TModulePanelForm::FormClose() { ReleaseLedRequest(); }
+
+void TModulePanelForm::Stop()
+{
+    if (!LedRequest)
+        return;
+    LedRequest->Stop();
+    LedRequest->Request.Enabled = 0;
+}
 
 void TModulePanelForm::ReleaseLedRequest()
 {
@@ -256,6 +267,8 @@ void TPanelTRQ3117Form::ReleasePortTypeRequest() { StopAndDeleteRequest(PortType
 
 bool TPanelTRQ3117Form::ReadPortType(int port, bool& notCombo)
 {
+    if (stopped_ || !PortTypeRequest)
+        return false;
     int32_t code = VHSNMP_ERR_UNKNOWN;
     ST_ComboPortLinkSpeed->clear();
     PortTypeRequest->Request.VarList.Suffix = IntToStr((Slot - 2) * 64 + port);
@@ -276,12 +289,15 @@ void TPanelTRQ3117Form::BeforeLeds()
 {
     Port11NotCombo = 0;
     Port12NotCombo = 0;
+    if (stopped_)
+        return;
     try {
         PortTypeRequest = new QuietEdits(this);
         PortTypeRequest->Request.VarList = VhSNMPVarList(PortTypeTable, MVT_SV, 0);
         PortTypeRequest->AddControl(0, ST_ComboPortLinkSpeed);
         bool port11 = false;
         bool port12 = false;
+        // A stop during the first read leaves the second unsent.
         if (ReadPortType(11, port11) && ReadPortType(12, port12)) {
             Port11NotCombo = port11;
             Port12NotCombo = port12;
@@ -329,8 +345,17 @@ void TPanelTRQ3117Form::CreatePortButtons()
 
 void TPanelTRQ3117Form::FormClose()
 {
+    stopped_ = true;
     TModulePanelForm::FormClose();
     ReleasePortTypeRequest();
+}
+
+void TPanelTRQ3117Form::Stop()
+{
+    stopped_ = true;
+    if (PortTypeRequest)
+        PortTypeRequest->Request.Enabled = 0;
+    TModulePanelForm::Stop();
 }
 
 // ---- Model classes ---------------------------------------------------------------------

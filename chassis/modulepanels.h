@@ -67,6 +67,9 @@ public:
     virtual void CreatePortButtons();
     // Stops and deletes the requests (waiting while one is busy).
     virtual void FormClose();
+    // A close or a replacement is asked while the panel is being made: what it reads
+    // stops. A read under way ends with its reply or its time-out; no further read starts.
+    virtual void Stop();
 
     const TModuleModel& Model;
     int Slot = 0;
@@ -120,6 +123,7 @@ public:
     ~TPanelTRQ3117Form() override;
     void CreatePortButtons() override;
     void FormClose() override;
+    void Stop() override;
 
     VhSNMPRequest2Edits* PortTypeRequest = nullptr; // owned while the port types are read
     QLabel* ST_ComboPortLinkSpeed = nullptr;        // hidden; shows the port type label
@@ -135,6 +139,7 @@ protected:
 private:
     bool ReadPortType(int port, bool& notCombo);
     void ReleasePortTypeRequest();
+    bool stopped_ = false; // Stop or FormClose ran: no port type read starts any more
 };
 
 // ---- The model classes ----

@@ -396,12 +396,16 @@ void TMainForm::ShowModulePanel(int slot, uint8_t modelIndex)
 {
     if (closing_)
         return;
-    // The latest click counts; a replacement under way carries it out when it is done.
+    // The latest click counts; a replacement under way carries it out when it is done,
+    // and the panel it is making reads no more.
     pendingPanel_ = {slot, modelIndex, true};
-    if (panelSwitching_)
+    if (panelSwitching_) {
+        if (CurrentPanelForm)
+            CurrentPanelForm->Stop();
         return;
+    }
     panelSwitching_ = true;
-    while (pendingPanel_.Set && !closing_) {
+    while (pendingPanel_.Set && !closing_ && !ClosePending) {
         pendingPanel_.Set = false;
         SwitchModulePanel(pendingPanel_.Slot, pendingPanel_.ModelIndex);
     }
@@ -542,6 +546,9 @@ void TMainForm::FormCloseQuery(QObject*, bool& canClose)
         // one exchange at most, however many rows the switch would still send.
         if (UnitRequest)
             UnitRequest->Request.Enabled = 0;
+        // So does a front panel being made: its reads stop after the one under way.
+        if (panelSwitching_ && CurrentPanelForm)
+            CurrentPanelForm->Stop();
         return;
     }
     // From here on nothing new starts; what runs ends.

@@ -17,6 +17,7 @@
 #include "configwin/unitlist.h"
 #include "chassis/modulepanels.h"
 #include "simlibrary.h"
+#include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
 #include "support/screenshot.h"
 
@@ -223,6 +224,67 @@ TEST_F(ModulePanel, Trq3117CombosFollowThePortTypesOfPorts11And12)
     EXPECT_EQ(panel->Port11NotCombo, 0);
     EXPECT_EQ(panel->Port12NotCombo, 0);
     EXPECT_EQ(portButton(11)->objectName(), "SpeedButton11");
+}
+
+// TRQ-3117 reads the port types of ports 11 and 12 one after the other before its LEDs. A
+// close of the window, a click on another module or a close of the panel itself, asked
+// while a silent switch keeps the first read waiting, stops the reads: the second is never
+// sent (the wait ends with the first read's time-out) and the LEDs are not read.
+TEST_F(ModulePanel, AStopDuringTheFirstPortTypeReadSendsNoSecond)
+{
+    const std::string port11 = "1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4.139";
+    const std::string port12 = "1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4.140";
+    const std::string leds3 = "1.3.6.1.4.1.32473.12.11.1.9.5.1.5.3";
+    enum class Ask { CloseWindow, ShowOtherModule, ClosePanel };
+    Timeout = 50; // the silent reads end soon
+    TModulePanelForm::LedTimeout = 40;
+    for (Ask ask : {Ask::CloseWindow, Ask::ShowOtherModule, Ask::ClosePanel}) {
+        const std::string context = "case " + std::to_string(static_cast<int>(ask));
+        form.reset();
+        ASSERT_TRUE(sim.mute(false));
+        start();
+        ASSERT_NE(thumbnail(2), nullptr);
+        ASSERT_TRUE(sim.mute(true));
+        sim.clearLog();
+        const auto gets = [&](const std::string& oid) {
+            int n = 0;
+            for (const auto& entry : sim.pduLog())
+                n += entry.type == "get" && !entry.varbinds.empty() && entry.varbinds[0].oid == oid;
+            return n;
+        };
+        // Runs inside the panel's wait for its first read, as a user's action would.
+        bool asked = false;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* panel = qobject_cast<TPanelTRQ3117Form*>(form->CurrentPanelForm);
+            if (asked || !panel || !panel->PortTypeRequest || panel->PortTypeRequest->Busy == 0 ||
+                gets(port11) == 0)
+                return;
+            asked = true;
+            switch (ask) {
+            case Ask::CloseWindow: form->close(); break;
+            case Ask::ShowOtherModule: QTest::mouseClick(thumbnail(2)->Image1, Qt::LeftButton); break;
+            case Ask::ClosePanel: panel->FormClose(); break;
+            }
+        });
+        watch.start();
+        QTest::mouseClick(thumbnail(4)->Image1, Qt::LeftButton);
+        const int endSlot = ask == Ask::ShowOtherModule ? 2 : 4;
+        EXPECT_TRUE(trqtest::waitUntil([&] {
+            if (ask == Ask::CloseWindow)
+                return !form->isVisible();
+            return asked && form->CurrentSlot == endSlot && form->CurrentPanelForm &&
+                   form->CurrentPanelForm->isVisible();
+        })) << context;
+        watch.stop();
+        EXPECT_TRUE(asked) << context;
+        EXPECT_EQ(gets(port12), 0) << context;
+        EXPECT_EQ(gets(leds3), 0) << context;
+        if (ask == Ask::ClosePanel) {
+            EXPECT_EQ(form->CurrentPanelForm->LedRequest, nullptr) << context;
+        }
+    }
 }
 
 TEST_F(ModulePanel, ReplacingAndClosingWhileTheSwitchIsSilentEndsCleanly)
