@@ -21,6 +21,9 @@ public:
     // The status line: its label (the message target of the chassis's requests) and its text.
     virtual QLabel* StatusTarget() const = 0;
     virtual void SetStatusText(const std::string& text) = 0;
+    // The status line holds a fault of the chassis read: it stays until a later chassis
+    // read succeeds, and the parts' result lines do not replace it (chassis/statusline.h).
+    virtual bool StatusHeld() const = 0;
     // The port buttons of the shown front panel (the port popup menu finds its button
     // there), or null.
     virtual QList<QAbstractButton*>* PortButtons() const = 0;

@@ -15,6 +15,7 @@
 #include "chassis/chassispictures.h"
 #include "chassis/chassishost.h"
 #include "chassis/requestlifetime.h"
+#include "chassis/statusline.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
@@ -156,7 +157,7 @@ void TModulePanelForm::paintEvent(QPaintEvent* event)
 void TModulePanelForm::CreateLedRequest()
 {
     try {
-        LedRequest = new VhSNMPRequest2Leds(this);
+        LedRequest = new TStatusLineRequest<VhSNMPRequest2Leds>(this);
         LedRequest->Request.VarList = VhSNMPVarList(LedStatusTable, MVT_SV, 0);
         LedRequest->Request.Timeout = LedTimeout;
         LedRequest->Request.VarList.Suffix = IntToStr(Slot - 1);

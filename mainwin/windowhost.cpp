@@ -40,6 +40,7 @@ public:
         if (MainForm)
             MainForm->SetStatusText(text);
     }
+    bool StatusHeld() const override { return MainForm && MainForm->UnitReadFailed(); }
     QList<QAbstractButton*>* PortButtons() const override
     {
         return MainForm ? MainForm->PortButtons.get() : nullptr;

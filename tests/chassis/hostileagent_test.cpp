@@ -106,6 +106,63 @@ TEST_F(HostileAgent, AWalkThatEndsOnAFaultKeepsTheChassisAndSaysSo)
     }
 }
 
+// A fault of the chassis read stays in the status line until a later chassis read
+// succeeds: the power and fan reads of the start, and the LED reads of a shown front
+// panel, end meanwhile without replacing it. The fault here is the unit table's alone (a
+// ninth unit, more rows than the slots hold); the other tables answer well.
+TEST_F(HostileAgent, AChassisFaultStaysInTheStatusLineUntilAGoodRead)
+{
+    const std::vector<std::pair<std::string, std::string>> ninthUnit = {
+        {std::string(UnitTable) + ".1.9", "9"}, {std::string(UnitTable) + ".3.9", "513"},
+        {std::string(UnitTable) + ".9.9", "TRQ-3120"}};
+    const auto addNinthUnit = [&](bool add) {
+        for (const auto& [oid, value] : ninthUnit)
+            if (add ? !sim.setValue(oid, oid.find(".9.9") != std::string::npos ? "STRING" : "INTEGER", value)
+                    : !sim.removeValue(oid))
+                return false;
+        return true;
+    };
+    for (int unit : {6, 7, 8})
+        ASSERT_TRUE(sim.insertModule(unit, "TRQ-3120"));
+    ASSERT_TRUE(addNinthUnit(true));
+    start();
+    // The pictures show what the power and fan reads found: both have ended, with success.
+    ASSERT_TRUE(trqtest::waitUntil([&] {
+        return allIdle() && PowerForm && PowerForm->PowerImageIndexes[0] >= 0 && PowerForm->FanImageIndexes[0] >= 0;
+    }));
+    EXPECT_EQ(PowerForm->PowerImageIndexes[0], 0);
+    EXPECT_EQ(PowerForm->FanImageIndexes[0], 0);
+    EXPECT_TRUE(form->UnitReadFailed());
+    EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
+
+    ASSERT_TRUE(addNinthUnit(false));
+    poll();
+    EXPECT_FALSE(form->UnitReadFailed());
+    EXPECT_EQ(status().find(TooManyRows), std::string::npos) << status();
+
+    // The LED poll of a shown panel.
+    ASSERT_NE(showPanel(3), nullptr);
+    ASSERT_TRUE(waitForLedRead());
+    ASSERT_TRUE(addNinthUnit(true));
+    poll();
+    EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
+    ASSERT_TRUE(sim.clearLog());
+    const auto ledReads = [&] {
+        int n = 0;
+        for (const trqtest::PduLogEntry& e : sim.pduLog())
+            n += e.type == "get" && !e.varbinds.empty() &&
+                 e.varbinds[0].oid == "1.3.6.1.4.1.32473.12.11.1.9.5.1.5.2";
+        return n;
+    };
+    // One LED read at a time: the second goes out once the first has ended.
+    ASSERT_TRUE(trqtest::waitUntil([&] { return ledReads() >= 2; }));
+    EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
+    ASSERT_TRUE(addNinthUnit(false));
+    poll();
+    EXPECT_EQ(status().find(TooManyRows), std::string::npos) << status();
+    EXPECT_TRUE(waitForLedRead());
+}
+
 // A close asked while a poll walks the unit table waits for one exchange at most: the walk
 // stops at its next reply however many rows the switch would still send.
 TEST_F(HostileAgent, ACloseDuringAWalkWaitsForOneExchangeAtMost)
