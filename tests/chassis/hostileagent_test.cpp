@@ -44,7 +44,7 @@ protected:
     // Every request of the main window has ended.
     bool allIdle() const
     {
-        std::vector<const VhSNMPRequest2Controls*> requests = {form->UnitRequest, form->MainRequest};
+        std::vector<const VhSNMPRequest2Controls*> requests = {form->Chassis->UnitRequest, form->MainRequest};
         if (PowerForm)
             requests.insert(requests.end(), {PowerForm->PowerRequest, PowerForm->FanRequest});
         for (const VhSNMPRequest2Controls* r : requests)
@@ -61,7 +61,7 @@ TEST_F(HostileAgent, AnEndlessUnitTableStopsPastTheSlotsAndSaysSo)
 {
     ASSERT_TRUE(sim.fault("endless"));
     start(); // returns: the read of the start is bounded
-    EXPECT_TRUE(form->UnitReadFailed());
+    EXPECT_TRUE(form->Chassis->UnitReadFailed());
     EXPECT_EQ(labels(), Strings{});
     EXPECT_EQ(unitGetNexts(), 8 + 1); // the slots' worth and the one past them
     ASSERT_TRUE(trqtest::waitUntil([&] { return allIdle(); }));
@@ -73,7 +73,7 @@ TEST_F(HostileAgent, AnEndlessUnitTableStopsPastTheSlotsAndSaysSo)
     ASSERT_TRUE(sim.fault("endless"));
     poll();
     ASSERT_TRUE(sim.fault("off"));
-    EXPECT_TRUE(form->UnitReadFailed());
+    EXPECT_TRUE(form->Chassis->UnitReadFailed());
     EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
     EXPECT_EQ(labels(), DefaultLabels);
 }
@@ -95,13 +95,13 @@ TEST_F(HostileAgent, AWalkThatEndsOnAFaultKeepsTheChassisAndSaysSo)
         ASSERT_TRUE(sim.fault(c.fault));
         poll();
         ASSERT_TRUE(sim.fault("off"));
-        EXPECT_TRUE(form->UnitReadFailed());
+        EXPECT_TRUE(form->Chassis->UnitReadFailed());
         EXPECT_EQ(labels(), DefaultLabels);
-        EXPECT_EQ(form->UnitListView->topLevelItemCount(), 0);
+        EXPECT_EQ(form->Chassis->UnitListView->topLevelItemCount(), 0);
         EXPECT_TRUE(trqtest::waitUntil([&] { return allIdle(); }));
         EXPECT_NE(status().find(c.says), std::string::npos) << status();
         poll();
-        EXPECT_FALSE(form->UnitReadFailed()) << status();
+        EXPECT_FALSE(form->Chassis->UnitReadFailed()) << status();
         EXPECT_EQ(labels(), DefaultLabels);
     }
 }
@@ -132,12 +132,12 @@ TEST_F(HostileAgent, AChassisFaultStaysInTheStatusLineUntilAGoodRead)
     }));
     EXPECT_EQ(PowerForm->PowerImageIndexes[0], 0);
     EXPECT_EQ(PowerForm->FanImageIndexes[0], 0);
-    EXPECT_TRUE(form->UnitReadFailed());
+    EXPECT_TRUE(form->Chassis->UnitReadFailed());
     EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
 
     ASSERT_TRUE(addNinthUnit(false));
     poll();
-    EXPECT_FALSE(form->UnitReadFailed());
+    EXPECT_FALSE(form->Chassis->UnitReadFailed());
     EXPECT_EQ(status().find(TooManyRows), std::string::npos) << status();
 
     // The LED poll of a shown panel.
@@ -172,7 +172,7 @@ TEST_F(HostileAgent, ACloseDuringAWalkWaitsForOneExchangeAtMost)
     ASSERT_TRUE(sim.fault("endless"));
     int sentBeforeClose = -1;
     bool closed = true;
-    QObject::connect(form->UnitListView->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
+    QObject::connect(form->Chassis->UnitListView->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
         if (sentBeforeClose >= 0)
             return;
         // The close comes in while the walk shows its first row.
@@ -199,7 +199,7 @@ TEST_F(HostileAgent, AModuleNameHoldingMarkupIsShownAsItStands)
     const Strings shown = labels();
     ASSERT_GE(shown.size(), 2u);
     EXPECT_EQ(shown[1], "Unit 1: " + markup);
-    for (const QLabel* label : {form->UnitLabels[1], form->StatusBarPanel0(), form->ST_RmonState})
+    for (const QLabel* label : {form->Chassis->UnitLabels[1], form->StatusBarPanel0(), form->ST_RmonState})
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     trqtest::saveScreenshot(form.get(), "HostileAgent_MarkupInAModuleName");
     ASSERT_TRUE(sim.setValue(ModuleNameOfUnit1, "STRING", "TRQ-3120"));

@@ -145,7 +145,7 @@ TEST(PortTrunkWindow, RefusesMasterAndMembersInOrderWithNothingSent)
 
         // A unit with a module without front-panel ports takes 24 ports, like a missing one.
         ASSERT_TRUE(mainsim::sim().insertModule(6, "TRQ-3111"));
-        mainsim::mainForm().RefreshChassis();
+        mainsim::mainForm().Chassis->RefreshChassis();
         w.BT_Get->click();
         ASSERT_TRUE(waitIdle(w));
         for (const auto& [port, message] : {std::pair{"24", "You must choose master port!"},
@@ -157,7 +157,7 @@ TEST(PortTrunkWindow, RefusesMasterAndMembersInOrderWithNothingSent)
             EXPECT_EQ(boxes.Shown.front().text, message) << port;
         }
         ASSERT_TRUE(mainsim::sim().removeModule(6));
-        mainsim::mainForm().RefreshChassis();
+        mainsim::mainForm().Chassis->RefreshChassis();
     }));
 }
 

@@ -228,7 +228,7 @@ TEST(VlanStaticWindow, OnlyTheGridOnScreenIsBuiltAtOpening)
 TEST(VlanStaticWindow, PortGridsFollowTheChassis)
 {
     // First open with the main window's unit list still empty: the grids wait for its read.
-    mainsim::mainForm().UnitListView->clear();
+    mainsim::mainForm().Chassis->UnitListView->clear();
     ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
         EXPECT_EQ(visiblePages(GridOf(w, Untagged)).size(), 5u);
         EXPECT_EQ(visibleBoxCounts(GridOf(w, Untagged)), (std::vector<int>{24, 12, 12, 16, 2}));
@@ -236,7 +236,7 @@ TEST(VlanStaticWindow, PortGridsFollowTheChassis)
         // A module leaves, another comes: after the chassis poll, Refresh shows them.
         ASSERT_TRUE(mainsim::sim().removeModule(3));
         ASSERT_TRUE(mainsim::sim().insertModule(6, "TRQ-3115"));
-        mainsim::mainForm().RefreshChassis();
+        mainsim::mainForm().Chassis->RefreshChassis();
         w.RefreshBtn->click();
         ASSERT_TRUE(waitIdle(w));
         for (Grid grid : {Egress, Forbidden, Untagged}) {
@@ -247,7 +247,7 @@ TEST(VlanStaticWindow, PortGridsFollowTheChassis)
         }
 
         // A second Refresh while the first waits for the unit list changes nothing twice.
-        mainsim::mainForm().UnitListView->clear();
+        mainsim::mainForm().Chassis->UnitListView->clear();
         mainsim::sim().delay(20);
         QTimer::singleShot(5, &w, [&w] { w.RefreshBtn->click(); });
         w.RefreshBtn->click();
@@ -259,7 +259,7 @@ TEST(VlanStaticWindow, PortGridsFollowTheChassis)
     }));
     ASSERT_TRUE(mainsim::sim().removeModule(6));
     ASSERT_TRUE(mainsim::sim().insertModule(3, "TRQ-3117"));
-    mainsim::mainForm().RefreshChassis();
+    mainsim::mainForm().Chassis->RefreshChassis();
 }
 
 } // namespace
