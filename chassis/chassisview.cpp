@@ -172,7 +172,7 @@ void TChassisView::BuildChassisLayout()
     SetChassisUnitList(UnitListView);
 
     if (Timer1)
-        connect(Timer1, &QTimer::timeout, this, &TChassisView::Timer1Timer);
+        connect(Timer1.data(), &QTimer::timeout, this, &TChassisView::Timer1Timer);
 }
 
 // ---- Unit table ------------------------------------------------------------------------

@@ -69,8 +69,8 @@ public:
     bool FirstChassisBuild = false;
 
     // Controls.
-    QMenu* PortInfoPopupMenu = nullptr; // not owned
-    QTimer* Timer1 = nullptr;           // not owned
+    QPointer<QMenu> PortInfoPopupMenu; // not owned
+    QPointer<QTimer> Timer1;           // not owned (the owner may delete it before the view)
     QLabel* Indicator = nullptr;
     QFrame* TopPanel = nullptr;
     QFrame* ShowPanel = nullptr;
