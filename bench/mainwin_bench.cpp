@@ -170,8 +170,8 @@ int Child(int argc, char** argv)
     const double atShown = sinceStart();
 
     // The first unit's thumbnail, clicked as the user would.
-    auto* thumb = qobject_cast<TModuleThumbnailForm*>(form->SlotForms && form->SlotForms->size() > 1
-                                                          ? form->SlotForms->at(1)
+    auto* thumb = qobject_cast<TModuleThumbnailForm*>(form->Chassis->SlotForms && form->Chassis->SlotForms->size() > 1
+                                                          ? form->Chassis->SlotForms->at(1)
                                                           : nullptr);
     if (!thumb) {
         std::printf("error=no unit thumbnail (%s)\n", form->StatusText().c_str());
@@ -182,7 +182,7 @@ int Child(int argc, char** argv)
     thumb->Image1Click();
     // Coloured: some LED of the shown panel is lit (before the first value all are off).
     const auto ledsShown = [&] {
-        const TModulePanelForm* panel = form->CurrentPanelForm;
+        const TModulePanelForm* panel = form->Chassis->CurrentPanelForm;
         if (!panel || !panel->LedRequest || panel->LedRequest->Busy)
             return false;
         for (const auto& led : panel->LedRequest->Leds)
@@ -195,11 +195,11 @@ int Child(int argc, char** argv)
                !PowerForm->FanRequest->Busy && PowerForm->PowerImageIndexes[0] >= 0 &&
                PowerForm->FanImageIndexes[0] >= 0;
     };
-    if (!WaitFor([&] { return ledsShown() && powerRead() && form->CurrentPanelForm; }, 30000)) {
+    if (!WaitFor([&] { return ledsShown() && powerRead() && form->Chassis->CurrentPanelForm; }, 30000)) {
         std::printf("error=chassis view not populated (%s)\n", panel0->text().toLocal8Bit().constData());
         return 1;
     }
-    std::printf("units=%d\n", static_cast<int>(form->SlotForms->size()));
+    std::printf("units=%d\n", static_cast<int>(form->Chassis->SlotForms->size()));
     std::printf("steps=main %.0f ms, application %.0f ms, main window created %.0f ms, shown %.0f ms, populated %.0f ms\n",
                 atMain, atApplication, atCreated, atShown, sinceStart());
     if (!idle) {
@@ -226,10 +226,10 @@ int Child(int argc, char** argv)
     // ---- Idle: the phases. Accelerated so that the polls' CPU time stands well above the
     // rest's: LEDs every 10 ms (x300), the chassis every 30 ms (x1000). ----
     const int phaseMs = std::atoi(argv[4]);
-    TModulePanelForm* panel = form->CurrentPanelForm;
+    TModulePanelForm* panel = form->Chassis->CurrentPanelForm;
     int ledReads = 0, unitReads = 0;
     CountCompletions(panel->LedRequest, &ledReads);
-    CountCompletions(form->UnitRequest, &unitReads);
+    CountCompletions(form->Chassis->UnitRequest, &unitReads);
     const int chassisInterval = form->Timer1->interval();
 
     // Nothing polled: the LEDs keep blinking, the timers run.

@@ -15,6 +15,7 @@
 #include "chassis/chassispictures.h"
 #include "chassis/chassishost.h"
 #include "chassis/requestlifetime.h"
+#include "chassis/statusline.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
@@ -156,11 +157,14 @@ void TModulePanelForm::paintEvent(QPaintEvent* event)
 void TModulePanelForm::CreateLedRequest()
 {
     try {
-        LedRequest = new VhSNMPRequest2Leds(this);
+        LedRequest = new TStatusLineRequest<VhSNMPRequest2Leds>(this);
         LedRequest->Request.VarList = VhSNMPVarList(LedStatusTable, MVT_SV, 0);
         LedRequest->Request.Timeout = LedTimeout;
         LedRequest->Request.VarList.Suffix = IntToStr(Slot - 1);
         BeforeLeds();
+        // A close of the panel during the reads above has ended its requests.
+        if (!LedRequest)
+            return;
         for (const TLedGroup& group : LedGroups())
             LedRequest->AddLeds(0, group.Positions, &LedColorMap, LedPanels.at(group.Panel - 1), group.Left,
                                 group.Gap, stRectangle, LedSize, LedSize);
@@ -194,6 +198,14 @@ void TModulePanelForm::CreatePortButtons()
 }
 
 void TModulePanelForm::FormClose() { ReleaseLedRequest(); }
+
+void TModulePanelForm::Stop()
+{
+    if (!LedRequest)
+        return;
+    LedRequest->Stop();
+    LedRequest->Request.Enabled = 0;
+}
 
 void TModulePanelForm::ReleaseLedRequest()
 {
@@ -256,6 +268,8 @@ void TPanelTRQ3117Form::ReleasePortTypeRequest() { StopAndDeleteRequest(PortType
 
 bool TPanelTRQ3117Form::ReadPortType(int port, bool& notCombo)
 {
+    if (stopped_ || !PortTypeRequest)
+        return false;
     int32_t code = VHSNMP_ERR_UNKNOWN;
     ST_ComboPortLinkSpeed->clear();
     PortTypeRequest->Request.VarList.Suffix = IntToStr((Slot - 2) * 64 + port);
@@ -276,12 +290,15 @@ void TPanelTRQ3117Form::BeforeLeds()
 {
     Port11NotCombo = 0;
     Port12NotCombo = 0;
+    if (stopped_)
+        return;
     try {
         PortTypeRequest = new QuietEdits(this);
         PortTypeRequest->Request.VarList = VhSNMPVarList(PortTypeTable, MVT_SV, 0);
         PortTypeRequest->AddControl(0, ST_ComboPortLinkSpeed);
         bool port11 = false;
         bool port12 = false;
+        // A stop during the first read leaves the second unsent.
         if (ReadPortType(11, port11) && ReadPortType(12, port12)) {
             Port11NotCombo = port11;
             Port12NotCombo = port12;
@@ -329,8 +346,17 @@ void TPanelTRQ3117Form::CreatePortButtons()
 
 void TPanelTRQ3117Form::FormClose()
 {
+    stopped_ = true;
     TModulePanelForm::FormClose();
     ReleasePortTypeRequest();
+}
+
+void TPanelTRQ3117Form::Stop()
+{
+    stopped_ = true;
+    if (PortTypeRequest)
+        PortTypeRequest->Request.Enabled = 0;
+    TModulePanelForm::Stop();
 }
 
 // ---- Model classes ---------------------------------------------------------------------

@@ -4,13 +4,13 @@
 // module's face with one speed button per port and live LEDs). Both are built from the
 // model tables of chassis/modulemodels.h; the sixteen model classes only name a model.
 //
-// The main window (mainwin/chassis.cpp) creates the thumbnails when it builds the chassis
-// view and the one front panel it shows, and closes and deletes them. A thumbnail click is
-// handed to the main window (TMainForm::ShowModulePanel) from the message loop, so that no
-// code of a thumbnail is running when a chassis rebuild deletes it.
+// The chassis view (chassis/chassisview.h) creates the thumbnails when it builds the
+// chassis and the one front panel it shows, and closes and deletes them. A thumbnail click
+// is handed to the view (through the host's ShowModulePanel) from the message loop, so
+// that no code of a thumbnail is running when a chassis rebuild deletes it.
 //
 // A front panel with ports reads its LEDs through LedRequest (created by CreateLedRequest,
-// started by the main window): the module's LED status value every LedPeriod hundredths
+// started by the chassis view): the module's LED status value every LedPeriod hundredths
 // of a second, with a LedTimeout time-out. FormClose stops the request, waits while it is
 // busy and deletes it; the destructor does the same for a panel deleted without FormClose.
 // TRQ-3117 first reads the port types of its ports 11 and 12 to choose their LED layout.
@@ -48,7 +48,7 @@ public:
     QWidget* Image1 = nullptr; // the module's picture
 
 public slots:
-    // Asks the main window to show this module's front panel.
+    // Asks the chassis view to show this module's front panel.
     void Image1Click();
 };
 
@@ -59,14 +59,17 @@ public:
     ~TModulePanelForm() override;
 
     // LedRequest for the panel's Slot: the LED status of unit Slot - 1, its LEDs in the
-    // LED panels, result lines in the main window's status bar panel 0. A failure goes
+    // LED panels, result lines in the host's status line. A failure goes
     // to the request's result line (panel 0 when the request could not be made).
     virtual void CreateLedRequest();
     // Tags the port buttons with their port numbers, (Slot - 2) x 64 + port, and appends
-    // them, in port order, to the main window's PortButtons.
+    // them, in port order, to the chassis view's PortButtons.
     virtual void CreatePortButtons();
     // Stops and deletes the requests (waiting while one is busy).
     virtual void FormClose();
+    // A close or a replacement is asked while the panel is being made: what it reads
+    // stops. A read under way ends with its reply or its time-out; no further read starts.
+    virtual void Stop();
 
     const TModuleModel& Model;
     int Slot = 0;
@@ -120,6 +123,7 @@ public:
     ~TPanelTRQ3117Form() override;
     void CreatePortButtons() override;
     void FormClose() override;
+    void Stop() override;
 
     VhSNMPRequest2Edits* PortTypeRequest = nullptr; // owned while the port types are read
     QLabel* ST_ComboPortLinkSpeed = nullptr;        // hidden; shows the port type label
@@ -135,6 +139,7 @@ protected:
 private:
     bool ReadPortType(int port, bool& notCombo);
     void ReleasePortTypeRequest();
+    bool stopped_ = false; // Stop or FormClose ran: no port type read starts any more
 };
 
 // ---- The model classes ----

@@ -10,6 +10,7 @@
 #include "chassis/chassispictures.h"
 #include "chassis/chassishost.h"
 #include "chassis/requestlifetime.h"
+#include "chassis/statusline.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
@@ -73,7 +74,7 @@ void TPowerForm::FormCreate()
                                   int keyCount, const std::function<void(VhSNMPRequest2Edits&)>& bind,
                                   void (TPowerForm::*complete)(VhSNMPRequest2Controls*, VhSNMPError*)) {
         try {
-            request = new VhSNMPRequest2Edits(nullptr);
+            request = new TStatusLineRequest<VhSNMPRequest2Edits>(nullptr);
             request->Request.VarList = VhSNMPVarList(table, listType, keyCount);
             bind(*request);
             QLabel* panel0 = ChassisHost() ? ChassisHost()->StatusTarget() : nullptr;

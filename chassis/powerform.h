@@ -1,8 +1,8 @@
 #pragma once
 // The power and fan window: a borderless strip at the bottom of the chassis picture that
-// shows the chassis's two power supplies and its four fans as pictures. The main window
+// shows the chassis's two power supplies and its four fans as pictures. The chassis view
 // creates it at start-up inside its PowerPanel (again at a poll when it is missing) and
-// deletes it when it closes; the global PowerForm points at it.
+// deletes it when the window closes; the global PowerForm points at it.
 //
 // It reads the two power states once when created; the chassis poll reads both requests
 // again (RefreshChassis) and, when the poll fails, calls both completion handlers with a
@@ -62,5 +62,5 @@ private:
     void ShowFan(int image, int index);
 };
 
-// The power window while the main window has one.
+// The power window while the chassis view has one.
 extern TPowerForm* PowerForm;

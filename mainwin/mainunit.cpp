@@ -1,29 +1,28 @@
 #include "mainwin/mainunit.h"
 
-#include <QAbstractButton>
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <functional>
 #include <utility>
 
+#include "chassis/popuprefreshpanelform.h"
+#include "chassis/requestlifetime.h"
 #include "classlib/application.h"
 #include "classlib/dialogs.h"
+#include "classlib/events.h"
 #include "classlib/formstyle.h"
 #include "classlib/screen.h"
 #include "classlib/speedbutton.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
-#include "chassis/requestlifetime.h"
 #include "mainwin/windowhost.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/snmperror.h"
@@ -37,15 +36,7 @@ namespace {
 constexpr int kClientWidth = 790;
 constexpr int kClientHeight = 555;
 constexpr int kPollInterval = 30000;
-
-QFrame* panel(const char* name, QWidget* parent)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    return frame;
-}
+constexpr int MaxCloseCount = 0x7FFFFFFF;
 
 } // namespace
 
@@ -147,44 +138,13 @@ void TMainForm::BuildLayout()
     PortInfoPopupMenu->setObjectName(QLatin1String("PortInfoPopupMenu"));
     BuildPopupMenu(PortInfoPopupMenu, PortInfoPopupMenuItems, bind);
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QLatin1String("ClientArea"));
-    auto* clientLayout = new QVBoxLayout(client);
-    clientLayout->setContentsMargins(0, 0, 0, 0);
-    clientLayout->setSpacing(0);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QLatin1String("Timer1"));
+    Timer1->setInterval(kPollInterval);
+    connect(PortInfoPopupMenu, &QMenu::aboutToShow, this, &TMainForm::PortInfoPopupMenuPopup);
+    Chassis = new TChassisView(this, PortInfoPopupMenu, Timer1);
+    setCentralWidget(Chassis);
 
-    // The chassis picture above, the shown module's front panel below it.
-    TopPanel = panel("TopPanel", client);
-    auto* topLayout = new QVBoxLayout(TopPanel);
-    topLayout->setContentsMargins(0, 0, 0, 0);
-    ShowPanel = panel("ShowPanel", TopPanel);
-    topLayout->addWidget(ShowPanel);
-    auto* showLayout = new QVBoxLayout(ShowPanel);
-    showLayout->setContentsMargins(0, 0, 0, 0);
-    showLayout->setSpacing(0);
-    auto* chassisRow = new QHBoxLayout;
-    chassisRow->setSpacing(0);
-    NamePanel = panel("NamePanel", ShowPanel);
-    NamePanel->setFixedWidth(128);
-    DevicePanel = panel("DevicePanel", ShowPanel);
-    DevicePanel->setFrameShadow(QFrame::Sunken);
-    chassisRow->addWidget(NamePanel);
-    chassisRow->addWidget(DevicePanel, 1);
-    showLayout->addLayout(chassisRow, 1);
-    PowerPanel = panel("PowerPanel", ShowPanel);
-    PowerPanel->setFixedHeight(69);
-    showLayout->addWidget(PowerPanel);
-    clientLayout->addWidget(TopPanel, 1);
-
-    ButtonPanel = panel("ButtonPanel", client);
-    ButtonPanel->setFixedHeight(93);
-    clientLayout->addWidget(ButtonPanel);
-    setCentralWidget(client);
-
-    Indicator = new QLabel(DevicePanel);
-    Indicator->setObjectName(QLatin1String("Indicator"));
-    Indicator->setGeometry(639, 48, 16, 16);
-    Indicator->hide();
     ST_RmonState = new QLabel(this);
     ST_RmonState->setObjectName(QLatin1String("ST_RmonState"));
     ST_RmonState->hide();
@@ -204,11 +164,6 @@ void TMainForm::BuildLayout()
     bar->addWidget(notice_, 1);
     notice_->hide();
     setStatusBar(bar);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QLatin1String("Timer1"));
-    Timer1->setInterval(kPollInterval);
-    BuildChassisLayout();
 
     // Single border: the client area keeps its size; the menu bar lies above it.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -362,24 +317,26 @@ void TMainForm::RmonStateRead(const VhSNMPError& error)
 
 void TMainForm::FormCreate()
 {
-    SlotList = nullptr;
-    SlotListTail = nullptr;
     try {
-        FirstChassisBuild = true;
-        PortButtons = std::make_unique<QList<QAbstractButton*>>();
-        SlotForms = std::make_unique<QList<QWidget*>>();
-        Indicator->hide();
-        ModuleTypeNames = {"TRQ-3111", "TRQ-3112", "TRQ-3113", "TRQ-3114", "TRQ-3115", "TRQ-3116",
-                           "TRQ-3117", "TRQ-3118", "TRQ-3119", "TRQ-3120", "TRQ-3122"};
+        Chassis->FormCreate();
         // Nothing is read from a device that start-up did not name.
         if (startupStopped_)
             return;
         MainRequest = CreateMainRequest(this, ST_RmonState);
         InitChassis();
-        CreatePowerForm();
+        Chassis->CreatePowerForm();
     } catch (const Exception& e) {
         SetStatusText(e.Message);
     }
+}
+
+void TMainForm::InitChassis() { Chassis->InitChassis(); }
+
+void TMainForm::UnitTableRead()
+{
+    if (!MainRequest)
+        MainRequest = CreateMainRequest(this, ST_RmonState);
+    UpdateRmonMenus();
 }
 
 
@@ -394,4 +351,94 @@ void TMainForm::mmisnmp_ConfigClick()
                    "it again.\r\n\nSwitch to new version?",
                    mtConfirmation, mbYes | mbNo) == mrYes)
         close();
+}
+
+void TMainForm::RefreshPanel1Click()
+{
+    if (GetTag(menuBar()) > 0)
+        return;
+    if (MessageDlg("Refresh panel may take a long time. Are you sure?", mtConfirmation, mbOK | mbCancel) != mrOk)
+        return;
+    PopupProcessBarForm = new TPopupProcessBarForm(QCoreApplication::instance());
+    PopupProcessBarForm->exec();
+    delete std::exchange(PopupProcessBarForm, nullptr);
+}
+
+// ---- Close -----------------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (closeRunning_) {
+        event->ignore(); // the close under way carries on
+        return;
+    }
+    closeRunning_ = true;
+    bool canClose = true;
+    FormCloseQuery(this, canClose);
+    if (canClose)
+        FormClose(this);
+    closeRunning_ = false;
+    canClose ? event->accept() : event->ignore();
+}
+
+bool TMainForm::RequestsIdle() const
+{
+    return Chassis->RequestsIdle() && (!MainRequest || RequestIdle(MainRequest));
+}
+
+void TMainForm::FormCloseQuery(QObject*, bool& canClose)
+{
+    setEnabled(false);
+    const int count = GetTag(menuBar());
+    SetTag(menuBar(), count == MaxCloseCount ? 1 : count + 1);
+    Timer1->stop();
+    if (Chassis->Busy()) {
+        canClose = false;
+        Chassis->DeferClose();
+        return;
+    }
+    // From here on nothing new starts; what runs ends.
+    closing_ = true;
+    Chassis->StopRequests();
+    if (MainRequest)
+        MainRequest->Request.Enabled = 0;
+    // The close may be asked while a reply of one of these requests is being handled
+    // (a walk lets messages run between its rows): waiting here would wait for itself.
+    // It is asked again once every request is idle.
+    canClose = RequestsIdle();
+    if (!canClose)
+        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
+}
+
+void TMainForm::RetryClose()
+{
+    if (closed_)
+        return;
+    if (!RequestsIdle()) {
+        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
+        return;
+    }
+    close();
+}
+
+void TMainForm::FormClose(QObject*)
+{
+    closing_ = true;
+    closed_ = true;
+    ReleaseChassis();
+}
+
+void TMainForm::ReleaseChassis()
+{
+    Timer1->stop();
+    if (Chassis)
+        Chassis->Release();
+    // A reply that comes while the request is ended no longer updates the window.
+    if (MainRequest)
+        MainRequest->OnGetComplete = nullptr;
+    StopAndDeleteRequest(MainRequest);
 }

@@ -1,28 +1,22 @@
 #pragma once
 // The main window: start-up, the menu bar and the members that every other window reads
-// (device address and settings, large-font scale, status bar panel 0, poll timer).
-#include <array>
+// (device address and settings, large-font scale, status bar panel 0, poll timer). Its
+// client area is the chassis view (chassis/chassisview.h), which it hosts
+// (mainwin/windowhost.cpp).
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include <QList>
 #include <QMainWindow>
-#include <QPointer>
 
+#include "chassis/chassisview.h"
 #include "mainwin/startup.h"
 
-class QAbstractButton;
 class QAction;
-class QFrame;
 class QLabel;
 class QTimer;
 class QMenu;
-class QTreeWidget;
 class TConfigForm;
-class TModulePanelForm;
 class VhSNMPRequest2Edits;
 struct TCatalogueRecord;
 struct TGenericWindow;
@@ -43,13 +37,6 @@ extern const TDeviceAction RebootAction;
 
 // The product's help file, beside the executable.
 inline constexpr char HelpFileName[] = "TRQ-3100 r3 dr4.hlp";
-
-// One installed module that has a slot thumbnail.
-struct SlotEntry {
-    uint8_t ModuleIndex = 0; // index into ModuleTypeNames
-    int32_t Slot = 0;
-    SlotEntry* Next = nullptr;
-};
 
 class TMainForm : public QMainWindow, public TDeviceSettingsTexts {
     Q_OBJECT
@@ -72,26 +59,14 @@ public:
 
     std::string WindowTitle;
     VhSNMPRequest2Edits* MainRequest = nullptr; // owned
-    std::array<std::string, 11> ModuleTypeNames;
-    std::unique_ptr<QList<QWidget*>> SlotForms;
-    std::unique_ptr<QList<QAbstractButton*>> PortButtons;
-    SlotEntry* SlotList = nullptr;
-    SlotEntry* SlotListTail = nullptr;
-    bool FirstChassisBuild = false;
     bool LargeFonts = false;
     float ScaleFactor = 1.0f;
 
     // Controls.
     QMenu* PortInfoPopupMenu = nullptr; // PopupComponent(PortInfoPopupMenu): the port button it opened for
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;           // the chassis poll's timer (the view polls at its ticks)
     QLabel* ST_RmonState = nullptr;
-    QLabel* Indicator = nullptr;
-    QFrame* TopPanel = nullptr;
-    QFrame* ShowPanel = nullptr;
-    QFrame* NamePanel = nullptr;
-    QFrame* DevicePanel = nullptr;
-    QFrame* PowerPanel = nullptr;
-    QFrame* ButtonPanel = nullptr;
+    TChassisView* Chassis = nullptr;    // the client area
 
     // Status bar panel 0: the main window's message line.
     std::string StatusText() const;
@@ -151,56 +126,6 @@ public:
     // Opens the help file beside the executable; says so when it cannot.
     void Help2Click();
 
-    // ---- The chassis view (mainwin/chassis.cpp) ----
-    //
-    // The switch's unit table (read into UnitListView) gives the installed modules: one
-    // slot strip with the module's thumbnail and one label per module, the CPU module in
-    // slot 1 and unit n in slot n + 1. A click on a thumbnail shows that module's front
-    // panel in ButtonPanel, with its port buttons (in PortButtons, each tagged with its port
-    // number) and its LEDs polled every 3 s. Timer1 polls the chassis (RefreshChassis): the
-    // unit table again, a rebuild when the installed modules changed, the RMON state and the
-    // power and fan states.
-    //
-    // One chassis job runs at a time: while a refresh or the replacement of the front panel
-    // waits for the switch, timer polls are skipped, a second refresh returns at once, a
-    // thumbnail click is carried out after the replacement under way, and a close request
-    // is refused and carried out when the job ends.
-
-    QTreeWidget* UnitListView = nullptr;         // hidden; unit id, start port, module name
-    VhSNMPRequest2Edits* UnitRequest = nullptr;  // owned; made by the first unit table read
-    std::array<QFrame*, 9> SlotPanels{};         // SlotPanel1..SlotPanel9
-    std::array<QLabel*, 9> UnitLabels{};         // UnitLabel1..UnitLabel9
-    QLabel* ChassisImage = nullptr;
-    QPointer<QWidget> LastSlotForm;              // the thumbnail made last
-    TModulePanelForm* CurrentPanelForm = nullptr; // the shown front panel, or null
-    int CurrentSlot = 0;
-    uint8_t CurrentModuleIndex = 0;
-    bool PollRunning = false;  // a timer poll is running
-    bool ClosePending = false; // a refused close is carried out when the chassis job ends
-
-    // Reads the unit table into UnitListView: its row count, 0 when the read failed.
-    int ReadUnitTable();
-    // The last read of the unit table failed (its text is in status bar panel 0).
-    bool UnitReadFailed() const { return unitReadCode_ != 0; }
-    // Slot strips, slot list and unit labels from UnitListView.
-    void BuildUnits();
-    void CreateSlotForm(const std::string& moduleName, const std::string& slotText);
-    void CloseSlotForms();
-    // The chassis poll; also run by the refresh popup and the module configuration dialog.
-    void RefreshChassis();
-    // Shows the front panel of the module in that slot (a thumbnail's click).
-    void ShowModulePanel(int slot, uint8_t modelIndex);
-
-    // Port buttons: at most one is down; the port popup menu finds its button through
-    // PopupComponent(PortInfoPopupMenu) (platform/speedbutton.h), releases every button
-    // and sets that one down (setChecked(true)).
-    void ReleasePortButtons();
-    // A port button down (a checkable button: checked) or up.
-    static void SetButtonDown(QAbstractButton* button, bool down);
-    void SetPortButtonsPopupMenu();
-    void HookPortButtons();
-    void PortButtonClick(QObject* sender);
-
     // Status bar panel 0 itself (the message target of the chassis requests).
     QLabel* StatusBarPanel0() const { return statusPanel0_; }
 
@@ -210,15 +135,17 @@ public:
 public slots:
     void FormCreate();
     void mmisnmp_ConfigClick();
-    void Timer1Timer();
     void RefreshPanel1Click();
     void PortInfoPopupMenuPopup() {}
-    // The close request: refused while a chassis job runs (carried out when it ends);
-    // otherwise the long-lived requests are stopped, and the close goes through once they
-    // are all idle (it is asked again then).
+    // The close request: refused while a chassis job runs (the view carries it out when
+    // the job ends); otherwise the long-lived requests are stopped, and the close goes
+    // through once they are all idle (it is asked again then).
     void FormCloseQuery(QObject* sender, bool& canClose);
     // Deletes the requests, the front panel and the power window.
     void FormClose(QObject* sender);
+
+    // A read of the unit table succeeded: the RMON state is read for the menus.
+    void UnitTableRead();
 
 protected:
     // The first build of the chassis view.
@@ -230,22 +157,9 @@ private:
     void BindMenuItem(QAction* action, const TMenuItemDef& item);
     // Builds, captions and shows the record's window, then deletes it.
     void RunGenericWindow(const TCatalogueRecord& record, const std::string& suffix);
-    void BuildChassisLayout();
     void StopStartup();
-    using UnitRows = std::vector<std::pair<std::string, std::string>>; // unit id, module name
-    UnitRows ReadUnitRows() const;
-    void RebuildChassis(int rows);
-    void HideUnitLabels();
-    bool HasSlotEntry(int slot, uint8_t modelIndex) const;
-    void FreeSlotList();
-    void SwitchModulePanel(int slot, uint8_t modelIndex);
-    void CloseModulePanel();
-    void CreatePowerForm();
-    void PollFailed(const std::string& message);
-    bool ChassisBusy() const { return PollRunning || refreshing_ || panelSwitching_; }
-    void FinishChassisWork();
     void ReleaseChassis();
-    // Every long-lived request (unit table, RMON state, power, fans, LEDs) is idle.
+    // Every long-lived request (the view's, the RMON state's) is idle.
     bool RequestsIdle() const;
     void RetryClose();
 
@@ -258,19 +172,10 @@ private:
     QObject* noticeEnder_ = nullptr; // ends the notice at the user's next action
     bool startupStopped_ = false;
     bool deviceActionRunning_ = false;
-    UnitRows builtRows_;        // the units the shown view was built from
-    int32_t unitReadCode_ = 0;  // outcome of the last unit table read
-    bool refreshing_ = false;
-    bool panelSwitching_ = false;
     bool closeRunning_ = false;
     bool closing_ = false; // a close is under way: nothing new starts
     bool closed_ = false;  // FormClose has run
     bool rmonReadAgain_ = false; // the RMON state is read again once the read under way ends
-    struct {
-        int Slot = 0;
-        uint8_t ModelIndex = 0;
-        bool Set = false;
-    } pendingPanel_;
 };
 
 // The one main window.

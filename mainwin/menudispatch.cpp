@@ -153,10 +153,10 @@ void TMainForm::OpenPortEditor(const TMenuItemDef& item)
 {
     const TCatalogueRecord* record = FindCatalogueRecord(item.Name);
     auto* button = qobject_cast<QAbstractButton*>(PopupComponent(PortInfoPopupMenu));
-    ReleasePortButtons();
+    Chassis->ReleasePortButtons();
     if (!record || !button)
         return;
-    SetButtonDown(button, true);
+    TChassisView::SetButtonDown(button, true);
     // Every object is read and set at the port of the button.
     RunGenericWindow(*record, std::to_string(GetTag(button)));
 }

@@ -39,7 +39,7 @@ void TModuleBasicConfigurationForm::showEvent(QShowEvent* event)
 void TModuleBasicConfigurationForm::BitBtn1Click()
 {
     if (MainForm)
-        MainForm->RefreshChassis();
+        MainForm->Chassis->RefreshChassis();
     done(mrYes);
 }
 

@@ -15,15 +15,15 @@ public:
     bool LargeFonts() const override { return MainForm && MainForm->LargeFonts; }
     bool UnitReadBusy() const override
     {
-        const VhSNMPRequest2Edits* request = MainForm ? MainForm->UnitRequest : nullptr;
+        const VhSNMPRequest2Edits* request = MainForm ? MainForm->Chassis->UnitRequest : nullptr;
         return request && (request->Busy != 0 || request->Request.Pending != 0);
     }
     void ReadUnitTable() override
     {
         if (MainForm)
-            MainForm->ReadUnitTable();
+            MainForm->Chassis->ReadUnitTable();
     }
-    bool UnitReadFailed() const override { return MainForm && MainForm->UnitReadFailed(); }
+    bool UnitReadFailed() const override { return MainForm && MainForm->Chassis->UnitReadFailed(); }
     std::string StatusText() const override { return MainForm ? MainForm->StatusText() : std::string(); }
     QTimer* PollTimer() const override { return MainForm ? MainForm->Timer1 : nullptr; }
     void RmonStateChanged() override
@@ -40,25 +40,31 @@ public:
         if (MainForm)
             MainForm->SetStatusText(text);
     }
+    bool StatusHeld() const override { return MainForm && MainForm->Chassis->UnitReadFailed(); }
     QList<QAbstractButton*>* PortButtons() const override
     {
-        return MainForm ? MainForm->PortButtons.get() : nullptr;
+        return MainForm ? MainForm->Chassis->PortButtons.get() : nullptr;
     }
     void ShowModulePanel(int slot, uint8_t modelIndex) override
     {
         if (MainForm)
-            MainForm->ShowModulePanel(slot, modelIndex);
+            MainForm->Chassis->ShowModulePanel(slot, modelIndex);
     }
-    bool PollRunning() const override { return MainForm && MainForm->PollRunning; }
+    bool PollRunning() const override { return MainForm && MainForm->Chassis->PollRunning; }
     void RefreshChassis() override
     {
         if (MainForm)
-            MainForm->RefreshChassis();
+            MainForm->Chassis->RefreshChassis();
     }
     void EndFirstChassisBuild() override
     {
         if (MainForm)
-            MainForm->FirstChassisBuild = false;
+            MainForm->Chassis->FirstChassisBuild = false;
+    }
+    void UnitTableRead() override
+    {
+        if (MainForm)
+            MainForm->UnitTableRead();
     }
 };
 

@@ -51,11 +51,11 @@ protected:
     std::vector<std::pair<int, int>> slotList() const
     {
         std::vector<std::pair<int, int>> out;
-        for (const SlotEntry* e = form->SlotList; e; e = e->Next)
+        for (const SlotEntry* e = form->Chassis->SlotList; e; e = e->Next)
             out.emplace_back(e->ModuleIndex, e->Slot);
         return out;
     }
-    QPoint indicator() const { return form->Indicator->isHidden() ? QPoint(-1, -1) : form->Indicator->pos(); }
+    QPoint indicator() const { return form->Chassis->Indicator->isHidden() ? QPoint(-1, -1) : form->Chassis->Indicator->pos(); }
 };
 
 TEST_F(Chassis, StartupBuildsStripsAndLabelsFromTheUnitTable)
@@ -69,23 +69,23 @@ TEST_F(Chassis, StartupBuildsStripsAndLabelsFromTheUnitTable)
     ASSERT_NE(thumbnail(1), nullptr);
     EXPECT_EQ(thumbnail(3)->Slot, 3);
     EXPECT_EQ(thumbnail(1)->Slot, 0); // the CPU module's thumbnail sets it when clicked
-    EXPECT_EQ(form->SlotForms->size(), 6);
-    ASSERT_FALSE(form->UnitLabels.empty());
-    EXPECT_EQ(form->UnitLabels[0]->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_TRUE(form->UnitLabels[0]->font().bold());
+    EXPECT_EQ(form->Chassis->SlotForms->size(), 6);
+    ASSERT_FALSE(form->Chassis->UnitLabels.empty());
+    EXPECT_EQ(form->Chassis->UnitLabels[0]->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(form->Chassis->UnitLabels[0]->font().bold());
 
     // The unit list that port windows read.
-    ASSERT_EQ(ChassisUnitList(), form->UnitListView);
-    ASSERT_EQ(form->UnitListView->topLevelItemCount(), 5);
-    const QTreeWidgetItem* row = form->UnitListView->topLevelItem(2);
+    ASSERT_EQ(ChassisUnitList(), form->Chassis->UnitListView);
+    ASSERT_EQ(form->Chassis->UnitListView->topLevelItemCount(), 5);
+    const QTreeWidgetItem* row = form->Chassis->UnitListView->topLevelItem(2);
     EXPECT_EQ(row->text(0), "3");
     EXPECT_EQ(row->text(1), "129");
     EXPECT_EQ(row->text(2), "TRQ-3117");
 
-    EXPECT_EQ(form->CurrentPanelForm, nullptr);
-    EXPECT_TRUE(form->Indicator->isHidden());
+    EXPECT_EQ(form->Chassis->CurrentPanelForm, nullptr);
+    EXPECT_TRUE(form->Chassis->Indicator->isHidden());
     ASSERT_NE(PowerForm, nullptr);
-    EXPECT_EQ(PowerForm->parentWidget(), form->PowerPanel);
+    EXPECT_EQ(PowerForm->parentWidget(), form->Chassis->PowerPanel);
     EXPECT_TRUE(trqtest::waitUntil([] { return PowerForm->FanImageIndexes[3] == 0; }));
     trqtest::saveScreenshot(form.get(), "mainwin_chassis");
 }
@@ -97,14 +97,14 @@ TEST_F(Chassis, EmptyOrUnreadableUnitTableBuildsNothingUntilAPollReadsRows)
     start();
     EXPECT_EQ(labels(), Strings{});
     EXPECT_EQ(strips(), Strings(9, ""));
-    EXPECT_EQ(form->SlotList, nullptr);
+    EXPECT_EQ(form->Chassis->SlotList, nullptr);
     poll();
     EXPECT_EQ(labels(), Strings{});
-    EXPECT_EQ(form->SlotList, nullptr);
+    EXPECT_EQ(form->Chassis->SlotList, nullptr);
     ASSERT_TRUE(sim.mute(false));
     poll();
     EXPECT_EQ(labels(), DefaultLabels);
-    EXPECT_EQ(form->SlotForms->size(), 6);
+    EXPECT_EQ(form->Chassis->SlotForms->size(), 6);
 }
 
 TEST_F(Chassis, ModelsWithoutThumbnailGetALabelAndTheirChangesAreNoticed)
@@ -125,7 +125,7 @@ TEST_F(Chassis, ModelsWithoutThumbnailGetALabelAndTheirChangesAreNoticed)
         expected.push_back(std::string("Unit 6: ") + step.model);
         EXPECT_EQ(labels(), expected) << step.model;
         EXPECT_EQ(strips()[6], step.strip) << step.model;
-        EXPECT_EQ(form->SlotForms->size(), *step.strip ? 7 : 6) << step.model;
+        EXPECT_EQ(form->Chassis->SlotForms->size(), *step.strip ? 7 : 6) << step.model;
     }
     EXPECT_TRUE(before.isNull()); // the view was rebuilt
 }
@@ -141,16 +141,16 @@ TEST_F(Chassis, RemovingAnotherUnitKeepsThePanelRemovingItsUnitClosesIt)
     poll();
     EXPECT_EQ(labels(), (Strings{"CPU: TRQ-3112", "Unit 2: TRQ-3114", "Unit 3: TRQ-3117", "Unit 4: TRQ-3118",
                                  "Unit 5: TRQ-3122"}));
-    EXPECT_EQ(form->CurrentPanelForm, panel);
+    EXPECT_EQ(form->Chassis->CurrentPanelForm, panel);
     EXPECT_EQ(indicator(), QPoint(639, 3 * 36 + 48));
-    EXPECT_EQ(form->PortButtons->size(), 12);
+    EXPECT_EQ(form->Chassis->PortButtons->size(), 12);
 
     ASSERT_TRUE(sim.removeModule(3));
     poll();
-    EXPECT_EQ(form->CurrentPanelForm, nullptr);
+    EXPECT_EQ(form->Chassis->CurrentPanelForm, nullptr);
     EXPECT_EQ(indicator(), QPoint(639, 48));
-    EXPECT_TRUE(form->PortButtons->isEmpty());
-    EXPECT_EQ(form->CurrentSlot, 4); // kept, as the marker moved without a panel
+    EXPECT_TRUE(form->Chassis->PortButtons->isEmpty());
+    EXPECT_EQ(form->Chassis->CurrentSlot, 4); // kept, as the marker moved without a panel
 }
 
 TEST_F(Chassis, SwappedModulesAreNoticedAtTheNextPoll)
@@ -163,7 +163,7 @@ TEST_F(Chassis, SwappedModulesAreNoticedAtTheNextPoll)
                                  "Unit 4: TRQ-3118", "Unit 5: TRQ-3122"}));
     EXPECT_EQ(strips()[1], "TTRQ3114LittleForm");
     EXPECT_EQ(strips()[2], "TTRQ3120LittleForm");
-    EXPECT_EQ(form->CurrentPanelForm, nullptr); // slot 3 holds another model now
+    EXPECT_EQ(form->Chassis->CurrentPanelForm, nullptr); // slot 3 holds another model now
     EXPECT_EQ(indicator(), QPoint(639, 48));
 }
 
@@ -178,7 +178,7 @@ TEST_F(Chassis, APollMakesAMissingRmonRequestAndPowerWindowAsTheStartDoes)
     EXPECT_EQ(form->MainRequest->Mode, 1); // never holds up the message loop
     EXPECT_TRUE(trqtest::waitUntil([&] { return form->ST_RmonState->text() == "enabled"; }));
     ASSERT_NE(PowerForm, nullptr);
-    EXPECT_EQ(PowerForm->parentWidget(), form->PowerPanel);
+    EXPECT_EQ(PowerForm->parentWidget(), form->Chassis->PowerPanel);
     EXPECT_TRUE(PowerForm->isVisible());
     EXPECT_TRUE(trqtest::waitUntil([] { return PowerForm->PowerImageIndexes[1] == 0; }));
 }
@@ -194,7 +194,7 @@ TEST_F(Chassis, CloseDuringAPollIsRefusedThenCarriedOutWhenThePollEnds)
         during.tried = true;
         during.closed = form->close();
         during.enabled = form->isEnabled();
-        during.pending = form->ClosePending;
+        during.pending = form->Chassis->ClosePending;
     });
     poll();
     ASSERT_TRUE(sim.delay(0));
@@ -205,7 +205,7 @@ TEST_F(Chassis, CloseDuringAPollIsRefusedThenCarriedOutWhenThePollEnds)
     EXPECT_FALSE(form->Timer1->isActive());
     // The poll posted the close; it goes through now.
     EXPECT_TRUE(trqtest::waitUntil([&] { return !form->isVisible(); }));
-    EXPECT_EQ(form->UnitRequest, nullptr);
+    EXPECT_EQ(form->Chassis->UnitRequest, nullptr);
     EXPECT_EQ(form->MainRequest, nullptr);
     EXPECT_EQ(PowerForm, nullptr);
     EXPECT_GE(GetTag(form->menuBar()), 2);
@@ -233,16 +233,16 @@ TEST_F(Chassis, APollBetweenTwoRowsOfAnotherUnitTableReadIsSkipped)
     start();
     // A port window reads the unit list; the poll timer fires between two of its rows.
     bool polled = false;
-    QObject::connect(form->UnitListView->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
+    QObject::connect(form->Chassis->UnitListView->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
         if (!polled)
             QMetaObject::invokeMethod(form.get(), [&] { poll(); }, Qt::QueuedConnection);
         polled = true;
     });
     ASSERT_TRUE(sim.insertModule(8, "TRQ-3119"));
-    form->UnitRequest->Get();
-    EXPECT_TRUE(trqtest::waitUntil([&] { return form->UnitRequest->Busy == 0; }));
+    form->Chassis->UnitRequest->Get();
+    EXPECT_TRUE(trqtest::waitUntil([&] { return form->Chassis->UnitRequest->Busy == 0; }));
     EXPECT_TRUE(polled);
-    EXPECT_EQ(form->UnitListView->topLevelItemCount(), 6);
+    EXPECT_EQ(form->Chassis->UnitListView->topLevelItemCount(), 6);
     EXPECT_EQ(labels().size(), 6u); // the skipped poll built nothing
     poll();
     EXPECT_EQ(labels().back(), "Unit 8: TRQ-3119");
@@ -277,22 +277,22 @@ TEST_F(Chassis, RefreshPanelAsksThenRebuildsBehindThePopup)
     EXPECT_TRUE(popupShown);
     EXPECT_EQ(PopupProcessBarForm, nullptr);
     EXPECT_EQ(labels().back(), "Unit 8: TRQ-3119");
-    EXPECT_FALSE(form->FirstChassisBuild);
+    EXPECT_FALSE(form->Chassis->FirstChassisBuild);
 }
 
 TEST_F(Chassis, RefreshPanelDuringAPollClosesAtOnceAndAfterACloseDoesNothing)
 {
     start();
     ASSERT_TRUE(sim.insertModule(8, "TRQ-3119"));
-    form->PollRunning = true; // as inside a timer poll
+    form->Chassis->PollRunning = true; // as inside a timer poll
     {
         MessageRecorder boxes(IDOK);
         form->RefreshPanel1Click();
         EXPECT_EQ(boxes.Shown.size(), 1u);
     }
-    form->PollRunning = false;
+    form->Chassis->PollRunning = false;
     EXPECT_EQ(labels().size(), 6u); // no refresh
-    EXPECT_TRUE(form->FirstChassisBuild);
+    EXPECT_TRUE(form->Chassis->FirstChassisBuild);
 
     SetTag(form->menuBar(), 1); // a close request has been counted
     MessageRecorder boxes(IDOK);
@@ -319,7 +319,7 @@ TEST_F(Chassis, PortButtonsCarryTheirPortAndStayDownAcrossPolls)
 {
     start();
     ASSERT_NE(showPanel(4), nullptr); // unit 3: ports 129..140
-    ASSERT_EQ(form->PortButtons->size(), 12);
+    ASSERT_EQ(form->Chassis->PortButtons->size(), 12);
     for (int k = 1; k <= 12; ++k) {
         ASSERT_NE(portButton(k), nullptr) << k;
         EXPECT_EQ(GetTag(portButton(k)), 128 + k) << k;
@@ -343,18 +343,18 @@ TEST_F(Chassis, PortButtonsCarryTheirPortAndStayDownAcrossPolls)
     portButton(2)->setChecked(true);
     trqtest::saveScreenshot(form.get(), "mainwin_chassis_port_down");
     poll();
-    ASSERT_EQ(form->PortButtons->size(), 12);
+    ASSERT_EQ(form->Chassis->PortButtons->size(), 12);
     QTest::mouseClick(portButton(4), Qt::LeftButton);
     EXPECT_FALSE(portButton(2)->isChecked());
     portButton(6)->setChecked(true);
-    form->ReleasePortButtons();
+    form->Chassis->ReleasePortButtons();
     EXPECT_FALSE(portButton(6)->isChecked());
 
     // The CPU module's panel has none.
     ASSERT_NE(showPanel(1), nullptr);
-    EXPECT_TRUE(form->PortButtons->isEmpty());
+    EXPECT_TRUE(form->Chassis->PortButtons->isEmpty());
     EXPECT_EQ(thumbnail(1)->Slot, 1);
-    EXPECT_EQ(form->CurrentModuleIndex, 1);
+    EXPECT_EQ(form->Chassis->CurrentModuleIndex, 1);
     EXPECT_EQ(indicator(), QPoint(639, 48));
 }
 

@@ -56,12 +56,12 @@ void ChassisWorld::poll()
 {
     if (!form->Timer1->isActive())
         form->Timer1->start();
-    form->Timer1Timer();
+    form->Chassis->Timer1Timer();
 }
 
 TModuleThumbnailForm* ChassisWorld::thumbnail(int slot) const
 {
-    return form->SlotPanels[slot - 1]->findChild<TModuleThumbnailForm*>();
+    return form->Chassis->SlotPanels[slot - 1]->findChild<TModuleThumbnailForm*>();
 }
 
 TModulePanelForm* ChassisWorld::showPanel(int slot)
@@ -71,19 +71,19 @@ TModulePanelForm* ChassisWorld::showPanel(int slot)
     if (!thumb)
         return nullptr;
     // A click on the module shown already makes a new panel too.
-    const QPointer<TModulePanelForm> before = form->CurrentPanelForm;
+    const QPointer<TModulePanelForm> before = form->Chassis->CurrentPanelForm;
     QTest::mouseClick(thumb->Image1, Qt::LeftButton);
     const bool shown = trqtest::waitUntil([&] {
-        return form->CurrentPanelForm && form->CurrentPanelForm != before.data() && form->CurrentSlot == slot &&
-               form->CurrentPanelForm->isVisible();
+        return form->Chassis->CurrentPanelForm && form->Chassis->CurrentPanelForm != before.data() && form->Chassis->CurrentSlot == slot &&
+               form->Chassis->CurrentPanelForm->isVisible();
     });
     EXPECT_TRUE(shown) << "slot " << slot;
-    return shown ? form->CurrentPanelForm : nullptr;
+    return shown ? form->Chassis->CurrentPanelForm : nullptr;
 }
 
 bool ChassisWorld::waitForLedRead()
 {
-    TModulePanelForm* panel = form->CurrentPanelForm;
+    TModulePanelForm* panel = form->Chassis->CurrentPanelForm;
     if (!panel || !panel->LedRequest)
         return false;
     QLabel* panel0 = form->StatusBarPanel0();
@@ -95,7 +95,7 @@ bool ChassisWorld::waitForLedRead()
 std::vector<std::string> ChassisWorld::labels() const
 {
     std::vector<std::string> out;
-    for (QLabel* label : form->UnitLabels)
+    for (QLabel* label : form->Chassis->UnitLabels)
         if (!label->isHidden())
             out.push_back(label->text().toStdString());
     return out;
@@ -104,8 +104,8 @@ std::vector<std::string> ChassisWorld::labels() const
 TSpeedButton* ChassisWorld::portButton(int k) const
 {
     TSpeedButton* button = nullptr;
-    if (form && form->PortButtons && k >= 1 && k <= form->PortButtons->size())
-        button = qobject_cast<TSpeedButton*>(form->PortButtons->at(k - 1));
+    if (form && form->Chassis->PortButtons && k >= 1 && k <= form->Chassis->PortButtons->size())
+        button = qobject_cast<TSpeedButton*>(form->Chassis->PortButtons->at(k - 1));
     if (button)
         return button;
     // The case fails; it goes on against a hidden button that belongs to no panel.

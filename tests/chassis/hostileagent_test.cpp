@@ -44,7 +44,7 @@ protected:
     // Every request of the main window has ended.
     bool allIdle() const
     {
-        std::vector<const VhSNMPRequest2Controls*> requests = {form->UnitRequest, form->MainRequest};
+        std::vector<const VhSNMPRequest2Controls*> requests = {form->Chassis->UnitRequest, form->MainRequest};
         if (PowerForm)
             requests.insert(requests.end(), {PowerForm->PowerRequest, PowerForm->FanRequest});
         for (const VhSNMPRequest2Controls* r : requests)
@@ -61,7 +61,7 @@ TEST_F(HostileAgent, AnEndlessUnitTableStopsPastTheSlotsAndSaysSo)
 {
     ASSERT_TRUE(sim.fault("endless"));
     start(); // returns: the read of the start is bounded
-    EXPECT_TRUE(form->UnitReadFailed());
+    EXPECT_TRUE(form->Chassis->UnitReadFailed());
     EXPECT_EQ(labels(), Strings{});
     EXPECT_EQ(unitGetNexts(), 8 + 1); // the slots' worth and the one past them
     ASSERT_TRUE(trqtest::waitUntil([&] { return allIdle(); }));
@@ -73,7 +73,7 @@ TEST_F(HostileAgent, AnEndlessUnitTableStopsPastTheSlotsAndSaysSo)
     ASSERT_TRUE(sim.fault("endless"));
     poll();
     ASSERT_TRUE(sim.fault("off"));
-    EXPECT_TRUE(form->UnitReadFailed());
+    EXPECT_TRUE(form->Chassis->UnitReadFailed());
     EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
     EXPECT_EQ(labels(), DefaultLabels);
 }
@@ -95,15 +95,72 @@ TEST_F(HostileAgent, AWalkThatEndsOnAFaultKeepsTheChassisAndSaysSo)
         ASSERT_TRUE(sim.fault(c.fault));
         poll();
         ASSERT_TRUE(sim.fault("off"));
-        EXPECT_TRUE(form->UnitReadFailed());
+        EXPECT_TRUE(form->Chassis->UnitReadFailed());
         EXPECT_EQ(labels(), DefaultLabels);
-        EXPECT_EQ(form->UnitListView->topLevelItemCount(), 0);
+        EXPECT_EQ(form->Chassis->UnitListView->topLevelItemCount(), 0);
         EXPECT_TRUE(trqtest::waitUntil([&] { return allIdle(); }));
         EXPECT_NE(status().find(c.says), std::string::npos) << status();
         poll();
-        EXPECT_FALSE(form->UnitReadFailed()) << status();
+        EXPECT_FALSE(form->Chassis->UnitReadFailed()) << status();
         EXPECT_EQ(labels(), DefaultLabels);
     }
+}
+
+// A fault of the chassis read stays in the status line until a later chassis read
+// succeeds: the power and fan reads of the start, and the LED reads of a shown front
+// panel, end meanwhile without replacing it. The fault here is the unit table's alone (a
+// ninth unit, more rows than the slots hold); the other tables answer well.
+TEST_F(HostileAgent, AChassisFaultStaysInTheStatusLineUntilAGoodRead)
+{
+    const std::vector<std::pair<std::string, std::string>> ninthUnit = {
+        {std::string(UnitTable) + ".1.9", "9"}, {std::string(UnitTable) + ".3.9", "513"},
+        {std::string(UnitTable) + ".9.9", "TRQ-3120"}};
+    const auto addNinthUnit = [&](bool add) {
+        for (const auto& [oid, value] : ninthUnit)
+            if (add ? !sim.setValue(oid, oid.find(".9.9") != std::string::npos ? "STRING" : "INTEGER", value)
+                    : !sim.removeValue(oid))
+                return false;
+        return true;
+    };
+    for (int unit : {6, 7, 8})
+        ASSERT_TRUE(sim.insertModule(unit, "TRQ-3120"));
+    ASSERT_TRUE(addNinthUnit(true));
+    start();
+    // The pictures show what the power and fan reads found: both have ended, with success.
+    ASSERT_TRUE(trqtest::waitUntil([&] {
+        return allIdle() && PowerForm && PowerForm->PowerImageIndexes[0] >= 0 && PowerForm->FanImageIndexes[0] >= 0;
+    }));
+    EXPECT_EQ(PowerForm->PowerImageIndexes[0], 0);
+    EXPECT_EQ(PowerForm->FanImageIndexes[0], 0);
+    EXPECT_TRUE(form->Chassis->UnitReadFailed());
+    EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
+
+    ASSERT_TRUE(addNinthUnit(false));
+    poll();
+    EXPECT_FALSE(form->Chassis->UnitReadFailed());
+    EXPECT_EQ(status().find(TooManyRows), std::string::npos) << status();
+
+    // The LED poll of a shown panel.
+    ASSERT_NE(showPanel(3), nullptr);
+    ASSERT_TRUE(waitForLedRead());
+    ASSERT_TRUE(addNinthUnit(true));
+    poll();
+    EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
+    ASSERT_TRUE(sim.clearLog());
+    const auto ledReads = [&] {
+        int n = 0;
+        for (const trqtest::PduLogEntry& e : sim.pduLog())
+            n += e.type == "get" && !e.varbinds.empty() &&
+                 e.varbinds[0].oid == "1.3.6.1.4.1.32473.12.11.1.9.5.1.5.2";
+        return n;
+    };
+    // One LED read at a time: the second goes out once the first has ended.
+    ASSERT_TRUE(trqtest::waitUntil([&] { return ledReads() >= 2; }));
+    EXPECT_NE(status().find(TooManyRows), std::string::npos) << status();
+    ASSERT_TRUE(addNinthUnit(false));
+    poll();
+    EXPECT_EQ(status().find(TooManyRows), std::string::npos) << status();
+    EXPECT_TRUE(waitForLedRead());
 }
 
 // A close asked while a poll walks the unit table waits for one exchange at most: the walk
@@ -115,7 +172,7 @@ TEST_F(HostileAgent, ACloseDuringAWalkWaitsForOneExchangeAtMost)
     ASSERT_TRUE(sim.fault("endless"));
     int sentBeforeClose = -1;
     bool closed = true;
-    QObject::connect(form->UnitListView->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
+    QObject::connect(form->Chassis->UnitListView->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
         if (sentBeforeClose >= 0)
             return;
         // The close comes in while the walk shows its first row.
@@ -142,7 +199,7 @@ TEST_F(HostileAgent, AModuleNameHoldingMarkupIsShownAsItStands)
     const Strings shown = labels();
     ASSERT_GE(shown.size(), 2u);
     EXPECT_EQ(shown[1], "Unit 1: " + markup);
-    for (const QLabel* label : {form->UnitLabels[1], form->StatusBarPanel0(), form->ST_RmonState})
+    for (const QLabel* label : {form->Chassis->UnitLabels[1], form->StatusBarPanel0(), form->ST_RmonState})
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     trqtest::saveScreenshot(form.get(), "HostileAgent_MarkupInAModuleName");
     ASSERT_TRUE(sim.setValue(ModuleNameOfUnit1, "STRING", "TRQ-3120"));

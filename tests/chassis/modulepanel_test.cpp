@@ -17,6 +17,7 @@
 #include "configwin/unitlist.h"
 #include "chassis/modulepanels.h"
 #include "simlibrary.h"
+#include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
 #include "support/screenshot.h"
 
@@ -33,8 +34,8 @@ protected:
     // The colour and blinking each LED of the shown panel should have for these octets.
     void expectLeds(const std::string& octets, const std::string& context)
     {
-        ASSERT_NE(form->CurrentPanelForm, nullptr) << context;
-        VhSNMPRequest2Leds* leds = form->CurrentPanelForm->LedRequest;
+        ASSERT_NE(form->Chassis->CurrentPanelForm, nullptr) << context;
+        VhSNMPRequest2Leds* leds = form->Chassis->CurrentPanelForm->LedRequest;
         ASSERT_NE(leds, nullptr) << context;
         for (const auto& led : leds->Leds) {
             const auto byte = static_cast<uint8_t>(octets.at(static_cast<size_t>(led->Position)));
@@ -46,11 +47,11 @@ protected:
     std::vector<int> ledsIn(const char* panel)
     {
         std::vector<std::pair<int, int>> found;
-        if (!form->CurrentPanelForm || !form->CurrentPanelForm->LedRequest) {
+        if (!form->Chassis->CurrentPanelForm || !form->Chassis->CurrentPanelForm->LedRequest) {
             ADD_FAILURE() << "no front panel with LEDs";
             return {};
         }
-        for (const auto& led : form->CurrentPanelForm->LedRequest->Leds)
+        for (const auto& led : form->Chassis->CurrentPanelForm->LedRequest->Leds)
             if (led->Shape && led->Shape->parentWidget()->objectName() == QLatin1String(panel))
                 found.emplace_back(led->Shape->x(), led->Position);
         std::sort(found.begin(), found.end());
@@ -83,13 +84,13 @@ TEST_F(ModulePanel, EveryModelShowsItsFrontPanelWithPortsAndLeds)
         ASSERT_NE(panel, nullptr) << m.model;
         EXPECT_STREQ(panel->metaObject()->className(), m.panelClass);
         EXPECT_EQ(panel->Model.PanelWidth, m.width) << m.model;
-        EXPECT_EQ(panel->parentWidget(), form->ButtonPanel) << m.model;
+        EXPECT_EQ(panel->parentWidget(), form->Chassis->ButtonPanel) << m.model;
         EXPECT_EQ(panel->Slot, m.slot);
-        EXPECT_EQ(form->CurrentModuleIndex, panel->Model.Index);
-        EXPECT_EQ(form->Indicator->pos(), QPoint(639, (m.slot - 1) * 36 + 48)) << m.model;
+        EXPECT_EQ(form->Chassis->CurrentModuleIndex, panel->Model.Index);
+        EXPECT_EQ(form->Chassis->Indicator->pos(), QPoint(639, (m.slot - 1) * 36 + 48)) << m.model;
 
         const int ports = GetModulePortCount(m.model);
-        ASSERT_EQ(form->PortButtons->size(), ports) << m.model;
+        ASSERT_EQ(form->Chassis->PortButtons->size(), ports) << m.model;
         for (int k = 1; k <= ports; ++k) {
             EXPECT_EQ(GetTag(portButton(k)), (m.slot - 2) * 64 + k) << m.model << " port " << k;
             EXPECT_EQ(GetPopupMenu(portButton(k)), form->PortInfoPopupMenu) << m.model << " port " << k;
@@ -157,7 +158,7 @@ TEST_F(ModulePanel, LedsFollowTheSimulatorWithinOnePollAndBlink)
     expectLeds(octets, "changed octets");
 
     // A blinking LED flips between its colour and dark a few times after each value.
-    VhSNMPRequest2Leds* leds = form->CurrentPanelForm ? form->CurrentPanelForm->LedRequest : nullptr;
+    VhSNMPRequest2Leds* leds = form->Chassis->CurrentPanelForm ? form->Chassis->CurrentPanelForm->LedRequest : nullptr;
     ASSERT_TRUE(leds && !leds->Leds.empty());
     std::string blinking = "02020202";
     for (int p = 1; p <= 12; ++p)
@@ -194,7 +195,7 @@ TEST_F(ModulePanel, Trq3117CombosFollowThePortTypesOfPorts11And12)
         EXPECT_EQ(panel->Port11NotCombo != 0, c.notCombo11) << context;
         EXPECT_EQ(panel->Port12NotCombo != 0, c.notCombo12) << context;
         EXPECT_EQ(panel->PortTypeRequest, nullptr) << context;
-        EXPECT_EQ(form->PortButtons->size(), 12) << context;
+        EXPECT_EQ(form->Chassis->PortButtons->size(), 12) << context;
         EXPECT_EQ(portButton(11)->objectName(), c.notCombo11 ? "SpeedButton13" : "SpeedButton11") << context;
         EXPECT_EQ(portButton(12)->objectName(), c.notCombo12 ? "SpeedButton14" : "SpeedButton12") << context;
         EXPECT_EQ(GetTag(portButton(12)), 140);
@@ -225,6 +226,67 @@ TEST_F(ModulePanel, Trq3117CombosFollowThePortTypesOfPorts11And12)
     EXPECT_EQ(portButton(11)->objectName(), "SpeedButton11");
 }
 
+// TRQ-3117 reads the port types of ports 11 and 12 one after the other before its LEDs. A
+// close of the window, a click on another module or a close of the panel itself, asked
+// while a silent switch keeps the first read waiting, stops the reads: the second is never
+// sent (the wait ends with the first read's time-out) and the LEDs are not read.
+TEST_F(ModulePanel, AStopDuringTheFirstPortTypeReadSendsNoSecond)
+{
+    const std::string port11 = "1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4.139";
+    const std::string port12 = "1.3.6.1.4.1.32473.11.78.1.2.3.1.1.4.140";
+    const std::string leds3 = "1.3.6.1.4.1.32473.12.11.1.9.5.1.5.3";
+    enum class Ask { CloseWindow, ShowOtherModule, ClosePanel };
+    Timeout = 50; // the silent reads end soon
+    TModulePanelForm::LedTimeout = 40;
+    for (Ask ask : {Ask::CloseWindow, Ask::ShowOtherModule, Ask::ClosePanel}) {
+        const std::string context = "case " + std::to_string(static_cast<int>(ask));
+        form.reset();
+        ASSERT_TRUE(sim.mute(false));
+        start();
+        ASSERT_NE(thumbnail(2), nullptr);
+        ASSERT_TRUE(sim.mute(true));
+        sim.clearLog();
+        const auto gets = [&](const std::string& oid) {
+            int n = 0;
+            for (const auto& entry : sim.pduLog())
+                n += entry.type == "get" && !entry.varbinds.empty() && entry.varbinds[0].oid == oid;
+            return n;
+        };
+        // Runs inside the panel's wait for its first read, as a user's action would.
+        bool asked = false;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* panel = qobject_cast<TPanelTRQ3117Form*>(form->Chassis->CurrentPanelForm);
+            if (asked || !panel || !panel->PortTypeRequest || panel->PortTypeRequest->Busy == 0 ||
+                gets(port11) == 0)
+                return;
+            asked = true;
+            switch (ask) {
+            case Ask::CloseWindow: form->close(); break;
+            case Ask::ShowOtherModule: QTest::mouseClick(thumbnail(2)->Image1, Qt::LeftButton); break;
+            case Ask::ClosePanel: panel->FormClose(); break;
+            }
+        });
+        watch.start();
+        QTest::mouseClick(thumbnail(4)->Image1, Qt::LeftButton);
+        const int endSlot = ask == Ask::ShowOtherModule ? 2 : 4;
+        EXPECT_TRUE(trqtest::waitUntil([&] {
+            if (ask == Ask::CloseWindow)
+                return !form->isVisible();
+            return asked && form->Chassis->CurrentSlot == endSlot && form->Chassis->CurrentPanelForm &&
+                   form->Chassis->CurrentPanelForm->isVisible();
+        })) << context;
+        watch.stop();
+        EXPECT_TRUE(asked) << context;
+        EXPECT_EQ(gets(port12), 0) << context;
+        EXPECT_EQ(gets(leds3), 0) << context;
+        if (ask == Ask::ClosePanel) {
+            EXPECT_EQ(form->Chassis->CurrentPanelForm->LedRequest, nullptr) << context;
+        }
+    }
+}
+
 TEST_F(ModulePanel, ReplacingAndClosingWhileTheSwitchIsSilentEndsCleanly)
 {
     Timeout = 50; // the silent reads end soon
@@ -235,23 +297,23 @@ TEST_F(ModulePanel, ReplacingAndClosingWhileTheSwitchIsSilentEndsCleanly)
     for (int slot : {2, 5, 6})
         ASSERT_NE(thumbnail(slot), nullptr) << slot;
     ASSERT_TRUE(sim.mute(true));
-    VhSNMPRequest2Leds* leds = form->CurrentPanelForm ? form->CurrentPanelForm->LedRequest : nullptr;
+    VhSNMPRequest2Leds* leds = form->Chassis->CurrentPanelForm ? form->Chassis->CurrentPanelForm->LedRequest : nullptr;
     ASSERT_NE(leds, nullptr);
     ASSERT_TRUE(trqtest::waitUntil([&] { return leds->Busy != 0; })); // a read that gets no reply
     // Three clicks while the silent read is awaited: the panel is replaced once, for the last.
     QTest::mouseClick(thumbnail(2)->Image1, Qt::LeftButton);
     QTest::mouseClick(thumbnail(5)->Image1, Qt::LeftButton);
     QTest::mouseClick(thumbnail(6)->Image1, Qt::LeftButton);
-    ASSERT_TRUE(trqtest::waitUntil([&] { return form->CurrentSlot == 6 && form->CurrentPanelForm; }, 15000));
-    EXPECT_EQ(form->ButtonPanel->findChildren<TModulePanelForm*>().size(), 1);
+    ASSERT_TRUE(trqtest::waitUntil([&] { return form->Chassis->CurrentSlot == 6 && form->Chassis->CurrentPanelForm; }, 15000));
+    EXPECT_EQ(form->Chassis->ButtonPanel->findChildren<TModulePanelForm*>().size(), 1);
     // A close asked during the wait for the new panel's read is carried out afterwards.
     ASSERT_TRUE(trqtest::waitUntil(
-        [&] { return form->CurrentPanelForm && form->CurrentPanelForm->LedRequest && form->CurrentPanelForm->LedRequest->Busy != 0; }));
+        [&] { return form->Chassis->CurrentPanelForm && form->Chassis->CurrentPanelForm->LedRequest && form->Chassis->CurrentPanelForm->LedRequest->Busy != 0; }));
     QTest::mouseClick(thumbnail(2)->Image1, Qt::LeftButton);
     QTimer::singleShot(0, form.get(), [&] { form->close(); });
     EXPECT_TRUE(trqtest::waitUntil([&] { return !form->isVisible(); }, 15000));
-    EXPECT_EQ(form->CurrentPanelForm, nullptr);
-    EXPECT_TRUE(form->ButtonPanel->findChildren<TModulePanelForm*>().empty());
+    EXPECT_EQ(form->Chassis->CurrentPanelForm, nullptr);
+    EXPECT_TRUE(form->Chassis->ButtonPanel->findChildren<TModulePanelForm*>().empty());
 }
 
 TEST_F(ModulePanel, ASlowSwitchGetsOneLedReadAtATime)
@@ -288,7 +350,7 @@ TEST_F(ModulePanel, ALateReplyAfterThePanelWentReachesNothing)
     ASSERT_TRUE(waitForLedRead());
     ASSERT_TRUE(sim.delay(250));
     sim.clearLog();
-    VhSNMPRequest2Leds* leds = form->CurrentPanelForm ? form->CurrentPanelForm->LedRequest : nullptr;
+    VhSNMPRequest2Leds* leds = form->Chassis->CurrentPanelForm ? form->Chassis->CurrentPanelForm->LedRequest : nullptr;
     ASSERT_NE(leds, nullptr);
     ASSERT_TRUE(trqtest::waitUntil([&] { return leds->Busy != 0; }));
     // The panel goes while the reply is on its way; the reply still arrives.
@@ -304,9 +366,9 @@ TEST_F(ModulePanel, ALateReplyAfterThePanelWentReachesNothing)
     };
     EXPECT_TRUE(trqtest::waitUntil(answered)); // the delayed reply has gone out
     ASSERT_TRUE(waitForLedRead());
-    ASSERT_NE(form->CurrentPanelForm, nullptr);
-    ASSERT_NE(form->CurrentPanelForm->LedRequest, nullptr);
-    EXPECT_EQ(form->CurrentPanelForm->LedRequest->Request.VarList.Suffix, "1");
+    ASSERT_NE(form->Chassis->CurrentPanelForm, nullptr);
+    ASSERT_NE(form->Chassis->CurrentPanelForm->LedRequest, nullptr);
+    EXPECT_EQ(form->Chassis->CurrentPanelForm->LedRequest->Request.VarList.Suffix, "1");
 }
 
 } // namespace

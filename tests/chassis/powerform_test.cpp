@@ -44,7 +44,7 @@ TEST_F(PowerWindow, PicturesFollowThePowerAndFanStates)
     ASSERT_TRUE(readsDone());
     EXPECT_EQ(PowerForm->PowerImageIndexes, (Power{0, 0}));
     EXPECT_EQ(PowerForm->FanImageIndexes, (Fans{0, 0, 0, 0}));
-    EXPECT_EQ(PowerForm->size(), QSize(form->PowerPanel->contentsRect().size()));
+    EXPECT_EQ(PowerForm->size(), QSize(form->Chassis->PowerPanel->contentsRect().size()));
 
     // Main power on, redundant supply off: the right picture on, the left off.
     ASSERT_TRUE(sim.setValue(RpsPower, "INTEGER", "0"));
@@ -95,7 +95,7 @@ TEST_F(PowerWindow, AFailedPollShowsTheTimeOutPicturesAndItsMessage)
     EXPECT_EQ(PowerForm->PowerImageIndexes, (Power{1, 1}));
     EXPECT_EQ(PowerForm->FanImageIndexes, (Fans{1, 1, 1, 1}));
     EXPECT_EQ(form->StatusText(), SnmpErrorText(VHSNMP_ERR_BAD_ADDRESS));
-    EXPECT_FALSE(form->PollRunning);
+    EXPECT_FALSE(form->Chassis->PollRunning);
     EXPECT_TRUE(form->Timer1->isActive());
 }
 

@@ -130,17 +130,17 @@ Outcome ChassisPoll(const Fault& f)
     // What the chassis view shows: the unit labels.
     const auto labels = [&main] {
         std::vector<std::string> texts;
-        for (const QLabel* label : main.UnitLabels)
+        for (const QLabel* label : main.Chassis->UnitLabels)
             texts.push_back(label ? label->text().toStdString() : std::string());
         return texts;
     };
     const std::vector<std::string> before = labels();
     EXPECT_TRUE(Inject(f));
-    main.RefreshChassis(); // returns once the unit table's read has ended
+    main.Chassis->RefreshChassis(); // returns once the unit table's read has ended
     Outcome o;
     o.Ended = true;
     EXPECT_TRUE(Clear());
-    o.Ok = !main.UnitReadFailed();
+    o.Ok = !main.Chassis->UnitReadFailed();
     o.Shown = main.StatusBarPanel0()->text().toStdString();
     // A failed read says nothing of the modules: the view keeps them. (A reply that does not
     // advance or ends the agent's view inside the table is such a failure, not an empty
@@ -151,8 +151,8 @@ Outcome ChassisPoll(const Fault& f)
     // Once the switch answers again and the reads lost meanwhile have ended (the power and
     // fan reads the poll started), the next poll shows the chassis as it is.
     mainsim::waitUntil([] { return VhSNMPSession()->pending_count() == 0; }, mainsim::ReadyWithin);
-    main.RefreshChassis();
-    EXPECT_FALSE(main.UnitReadFailed()) << main.StatusBarPanel0()->text().toStdString();
+    main.Chassis->RefreshChassis();
+    EXPECT_FALSE(main.Chassis->UnitReadFailed()) << main.StatusBarPanel0()->text().toStdString();
     EXPECT_EQ(labels()[0], "CPU: TRQ-3112");
     return o;
 }

@@ -97,7 +97,7 @@ Handles Count()
 // Nothing outstanding and every closed window deleted.
 Handles Settled()
 {
-    mainsim::waitUntil([] { return !mainsim::mainForm().PollRunning && Count().Pending == 0; }, 10000);
+    mainsim::waitUntil([] { return !mainsim::mainForm().Chassis->PollRunning && Count().Pending == 0; }, 10000);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return Count();
 }

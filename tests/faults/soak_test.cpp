@@ -46,8 +46,8 @@ struct Figures {
 void Settle(TMainForm& main)
 {
     main.Timer1->stop();
-    EXPECT_TRUE(mainsim::waitUntil([&main] { return !main.PollRunning; }, 120000));
-    main.RefreshChassis();
+    EXPECT_TRUE(mainsim::waitUntil([&main] { return !main.Chassis->PollRunning; }, 120000));
+    main.Chassis->RefreshChassis();
     EXPECT_TRUE(mainsim::waitUntil([] { return VhSNMPSession()->pending_count() == 0 && !QApplication::activeModalWidget(); },
                                    120000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

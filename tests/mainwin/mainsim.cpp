@@ -327,13 +327,13 @@ StandInPortButton::StandInPortButton(int port)
     Button = new QPushButton(QString::number(port), &form);
     Button->setCheckable(true);
     SetTag(Button, port);
-    form.PortButtons->append(Button);
+    form.Chassis->PortButtons->append(Button);
     SetPopupComponent(form.PortInfoPopupMenu, Button);
 }
 
 StandInPortButton::~StandInPortButton()
 {
-    mainForm().PortButtons->removeAll(Button);
+    mainForm().Chassis->PortButtons->removeAll(Button);
     delete Button;
 }
 

@@ -159,9 +159,9 @@ TEST_F(MainWindow, OpensWithCaptionClientAreaAndMenu)
         const QRect place = f->menuBar()->actionGeometry(menu);
         EXPECT_TRUE(place.isValid() && place.right() < f->menuBar()->width() - 16) << menu->text().toStdString();
     }
-    EXPECT_EQ(f->ModuleTypeNames[0], "TRQ-3111");
-    EXPECT_EQ(f->ModuleTypeNames[10], "TRQ-3122");
-    EXPECT_TRUE(f->FirstChassisBuild);
+    EXPECT_EQ(f->Chassis->ModuleTypeNames[0], "TRQ-3111");
+    EXPECT_EQ(f->Chassis->ModuleTypeNames[10], "TRQ-3122");
+    EXPECT_TRUE(f->Chassis->FirstChassisBuild);
     EXPECT_TRUE(f->Timer1->isActive());
     EXPECT_FALSE(f->StartupStopped());
     trqtest::saveScreenshot(f, "mainwin_main_window");

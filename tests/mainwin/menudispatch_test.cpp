@@ -403,7 +403,7 @@ TEST(LearningConstraints, RowsTakeVlanAndSetFromTheirIndexAndTheDefaultsAreReadB
 TEST(PortPopup, ReadsAndSetsEveryObjectAtThePortOfItsButtonAndLeavesItDown)
 {
     StandInPortButton other(5);
-    TMainForm::SetButtonDown(other.Button, true);
+    TChassisView::SetButtonDown(other.Button, true);
     StandInPortButton port(70);
     ASSERT_TRUE(sim().clearLog());
     EXPECT_TRUE(withModal("PortInformation2", [&](QDialog* window) {

@@ -1,33 +1,29 @@
-// The main window's chassis view: the unit table, the slot strips and labels, the shown
-// front panel and its port buttons, the chassis poll and the close handling.
+#include "chassis/chassisview.h"
+
 #include <algorithm>
 
-#include <QCloseEvent>
+#include <QAbstractButton>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "classlib/dialogs.h"
+#include "chassis/chassishost.h"
+#include "chassis/chassispictures.h"
+#include "chassis/modulepanels.h"
+#include "chassis/powerform.h"
+#include "chassis/requestlifetime.h"
 #include "classlib/events.h"
 #include "classlib/messages.h"
 #include "classlib/speedbutton.h"
 #include "configwin/unitlist.h"
-#include "chassis/chassispictures.h"
-#include "mainwin/mainrequest.h"
-#include "mainwin/mainunit.h"
-#include "chassis/modulepanels.h"
-#include "chassis/popuprefreshpanelform.h"
-#include "chassis/powerform.h"
-#include "chassis/requestlifetime.h"
 #include "platform/sysutils.h"
 #include "snmplib/bind/request2edits.h"
 #include "snmplib/bind/request2leds.h"
 #include "snmplib/snmperror.h"
-#include "snmplib/snmpinit.h"
 
 namespace {
 
@@ -48,7 +44,6 @@ constexpr int UnitLabelTops[9] = {47, 84, 121, 153, 191, 225, 261, 295, 330};
 constexpr int IndicatorLeft = 639;
 int IndicatorTop(int slot) { return (slot - 1) * 36 + 48; }
 
-constexpr int MaxCloseCount = 0x7FFFFFFF;
 // The unit table holds a row per line card: one for each slot but the CPU module's.
 constexpr int MaxUnitRows = 8;
 const char* const CpuModuleName = "TRQ-3112";
@@ -61,11 +56,84 @@ QVBoxLayout* ClientLayout(QWidget* widget)
     return layout;
 }
 
+QFrame* Panel(const char* name, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    return frame;
+}
+
 } // namespace
+
+TChassisView::TChassisView(QWidget* owner, QMenu* portMenu, QTimer* pollTimer)
+    : QWidget(owner), PortInfoPopupMenu(portMenu), Timer1(pollTimer)
+{
+    setObjectName(QLatin1String("ClientArea"));
+    auto* clientLayout = ClientLayout(this);
+
+    // The chassis picture above, the shown module's front panel below it.
+    TopPanel = Panel("TopPanel", this);
+    auto* topLayout = new QVBoxLayout(TopPanel);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    ShowPanel = Panel("ShowPanel", TopPanel);
+    topLayout->addWidget(ShowPanel);
+    auto* showLayout = ClientLayout(ShowPanel);
+    auto* chassisRow = new QHBoxLayout;
+    chassisRow->setSpacing(0);
+    NamePanel = Panel("NamePanel", ShowPanel);
+    NamePanel->setFixedWidth(128);
+    DevicePanel = Panel("DevicePanel", ShowPanel);
+    DevicePanel->setFrameShadow(QFrame::Sunken);
+    chassisRow->addWidget(NamePanel);
+    chassisRow->addWidget(DevicePanel, 1);
+    showLayout->addLayout(chassisRow, 1);
+    PowerPanel = Panel("PowerPanel", ShowPanel);
+    PowerPanel->setFixedHeight(69);
+    showLayout->addWidget(PowerPanel);
+    clientLayout->addWidget(TopPanel, 1);
+
+    ButtonPanel = Panel("ButtonPanel", this);
+    ButtonPanel->setFixedHeight(93);
+    clientLayout->addWidget(ButtonPanel);
+
+    Indicator = new QLabel(DevicePanel);
+    Indicator->setObjectName(QLatin1String("Indicator"));
+    Indicator->setGeometry(IndicatorLeft, IndicatorTop(1), 16, 16);
+    Indicator->hide();
+    BuildChassisLayout();
+}
+
+TChassisView::~TChassisView()
+{
+    closing_ = true;
+    Release();
+}
+
+void TChassisView::FormCreate()
+{
+    SlotList = nullptr;
+    SlotListTail = nullptr;
+    FirstChassisBuild = true;
+    PortButtons = std::make_unique<QList<QAbstractButton*>>();
+    SlotForms = std::make_unique<QList<QWidget*>>();
+    Indicator->hide();
+    ModuleTypeNames = {"TRQ-3111", "TRQ-3112", "TRQ-3113", "TRQ-3114", "TRQ-3115", "TRQ-3116",
+                       "TRQ-3117", "TRQ-3118", "TRQ-3119", "TRQ-3120", "TRQ-3122"};
+}
+
+std::string TChassisView::StatusText() const { return ChassisHost() ? ChassisHost()->StatusText() : std::string(); }
+
+void TChassisView::SetStatusText(const std::string& text)
+{
+    if (ChassisHost())
+        ChassisHost()->SetStatusText(text);
+}
 
 // ---- Layout ----------------------------------------------------------------------------
 
-void TMainForm::BuildChassisLayout()
+void TChassisView::BuildChassisLayout()
 {
     // The chassis picture fills the device panel; the slot strips lie over its bays.
     ChassisImage = new QLabel(DevicePanel);
@@ -103,20 +171,20 @@ void TMainForm::BuildChassisLayout()
     UnitListView->hide();
     SetChassisUnitList(UnitListView);
 
-    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    connect(PortInfoPopupMenu, &QMenu::aboutToShow, this, &TMainForm::PortInfoPopupMenuPopup);
+    if (Timer1)
+        connect(Timer1.data(), &QTimer::timeout, this, &TChassisView::Timer1Timer);
 }
 
 // ---- Unit table ------------------------------------------------------------------------
 
-int TMainForm::ReadUnitTable()
+int TChassisView::ReadUnitTable()
 {
     if (!UnitRequest) {
         try {
             UnitRequest = new VhSNMPRequest2Edits(this);
             UnitRequest->Request.VarList = VhSNMPVarList(UnitTable, MVT_FMV, 1);
             UnitRequest->MaxRows = MaxUnitRows;
-            UnitRequest->SetMessageTarget(statusPanel0_);
+            UnitRequest->SetMessageTarget(ChassisHost() ? ChassisHost()->StatusTarget() : nullptr);
             UnitRequest->AttachListView(UnitListView, true);
             UnitRequest->OnGetComplete = [this](VhSNMPRequest2Controls*, VhSNMPError* error) {
                 unitReadCode_ = error->Code;
@@ -148,7 +216,7 @@ int TMainForm::ReadUnitTable()
     return UnitListView->topLevelItemCount();
 }
 
-TMainForm::UnitRows TMainForm::ReadUnitRows() const
+TChassisView::UnitRows TChassisView::ReadUnitRows() const
 {
     UnitRows rows;
     for (int row = 0; row < UnitListView->topLevelItemCount(); ++row) {
@@ -160,7 +228,7 @@ TMainForm::UnitRows TMainForm::ReadUnitRows() const
 
 // ---- Slot strips -----------------------------------------------------------------------
 
-void TMainForm::BuildUnits()
+void TChassisView::BuildUnits()
 {
     try {
         CreateSlotForm(CpuModuleName, "1");
@@ -185,7 +253,7 @@ void TMainForm::BuildUnits()
     }
 }
 
-void TMainForm::CreateSlotForm(const std::string& moduleName, const std::string& slotText)
+void TChassisView::CreateSlotForm(const std::string& moduleName, const std::string& slotText)
 {
     QWidget* created = nullptr;
     const auto name = std::find(ModuleTypeNames.begin(), ModuleTypeNames.end(), moduleName);
@@ -212,7 +280,7 @@ void TMainForm::CreateSlotForm(const std::string& moduleName, const std::string&
     }
 }
 
-void TMainForm::FreeSlotList()
+void TChassisView::FreeSlotList()
 {
     while (SlotList) {
         SlotEntry* next = SlotList->Next;
@@ -222,7 +290,7 @@ void TMainForm::FreeSlotList()
     SlotListTail = nullptr;
 }
 
-void TMainForm::CloseSlotForms()
+void TChassisView::CloseSlotForms()
 {
     try {
         if (SlotForms) {
@@ -236,7 +304,7 @@ void TMainForm::CloseSlotForms()
     }
 }
 
-bool TMainForm::HasSlotEntry(int slot, uint8_t modelIndex) const
+bool TChassisView::HasSlotEntry(int slot, uint8_t modelIndex) const
 {
     for (const SlotEntry* entry = SlotList; entry; entry = entry->Next)
         if (entry->Slot == slot && entry->ModuleIndex == modelIndex)
@@ -244,7 +312,7 @@ bool TMainForm::HasSlotEntry(int slot, uint8_t modelIndex) const
     return false;
 }
 
-void TMainForm::HideUnitLabels()
+void TChassisView::HideUnitLabels()
 {
     for (QLabel* label : UnitLabels) {
         label->hide();
@@ -254,13 +322,14 @@ void TMainForm::HideUnitLabels()
 
 // ---- First build and poll --------------------------------------------------------------
 
-void TMainForm::InitChassis()
+void TChassisView::InitChassis()
 {
     try {
         if (ReadUnitTable() > 0) {
             BuildUnits();
             HookPortButtons();
-            UpdateRmonMenus();
+            if (ChassisHost())
+                ChassisHost()->UnitTableRead();
         } else {
             HideUnitLabels();
             CloseModulePanel();
@@ -270,14 +339,14 @@ void TMainForm::InitChassis()
     }
 }
 
-void TMainForm::CreatePowerForm()
+void TChassisView::CreatePowerForm()
 {
     PowerForm = new TPowerForm(this);
     PowerPanel->layout()->addWidget(PowerForm);
     PowerForm->show();
 }
 
-void TMainForm::RefreshChassis()
+void TChassisView::RefreshChassis()
 {
     // A read of the unit table under way (a port window's) is not waited for: this may
     // run between two of its rows.
@@ -300,9 +369,8 @@ void TMainForm::RefreshChassis()
             FinishChassisWork();
             return;
         }
-        if (!MainRequest)
-            MainRequest = CreateMainRequest(this, ST_RmonState);
-        UpdateRmonMenus();
+        if (ChassisHost())
+            ChassisHost()->UnitTableRead();
         if (!PowerForm)
             CreatePowerForm();
         for (VhSNMPRequest2Edits* request : {PowerForm->PowerRequest, PowerForm->FanRequest})
@@ -315,7 +383,7 @@ void TMainForm::RefreshChassis()
     FinishChassisWork();
 }
 
-void TMainForm::RebuildChassis(int rows)
+void TChassisView::RebuildChassis(int rows)
 {
     const bool indicatorShown = !Indicator->isHidden();
     Indicator->hide();
@@ -337,7 +405,7 @@ void TMainForm::RebuildChassis(int rows)
     HookPortButtons();
 }
 
-void TMainForm::PollFailed(const std::string& message)
+void TChassisView::PollFailed(const std::string& message)
 {
     SetStatusText("");
     PollRunning = false;
@@ -356,9 +424,9 @@ void TMainForm::PollFailed(const std::string& message)
     SetStatusText(StatusText().empty() ? message : StatusText() + "!" + message);
 }
 
-void TMainForm::Timer1Timer()
+void TChassisView::Timer1Timer()
 {
-    if (!Timer1->isActive() || closing_ || ChassisBusy())
+    if (!Timer1 || !Timer1->isActive() || closing_ || Busy())
         return;
     ClosePending = false;
     PollRunning = true;
@@ -371,37 +439,30 @@ void TMainForm::Timer1Timer()
         Timer1->start();
 }
 
-void TMainForm::FinishChassisWork()
+void TChassisView::FinishChassisWork()
 {
-    if (!ClosePending || ChassisBusy())
+    if (!ClosePending || Busy())
         return;
     ClosePending = false;
-    PostMessageA(this, WM_CLOSE, 0, 0);
-}
-
-void TMainForm::RefreshPanel1Click()
-{
-    if (GetTag(menuBar()) > 0)
-        return;
-    if (MessageDlg("Refresh panel may take a long time. Are you sure?", mtConfirmation, mbOK | mbCancel) != mrOk)
-        return;
-    PopupProcessBarForm = new TPopupProcessBarForm(QCoreApplication::instance());
-    PopupProcessBarForm->exec();
-    delete std::exchange(PopupProcessBarForm, nullptr);
+    PostMessageA(this, WM_CLOSE, 0, 0); // the window's close, asked again
 }
 
 // ---- Front panel -----------------------------------------------------------------------
 
-void TMainForm::ShowModulePanel(int slot, uint8_t modelIndex)
+void TChassisView::ShowModulePanel(int slot, uint8_t modelIndex)
 {
     if (closing_)
         return;
-    // The latest click counts; a replacement under way carries it out when it is done.
+    // The latest click counts; a replacement under way carries it out when it is done,
+    // and the panel it is making reads no more.
     pendingPanel_ = {slot, modelIndex, true};
-    if (panelSwitching_)
+    if (panelSwitching_) {
+        if (CurrentPanelForm)
+            CurrentPanelForm->Stop();
         return;
+    }
     panelSwitching_ = true;
-    while (pendingPanel_.Set && !closing_) {
+    while (pendingPanel_.Set && !closing_ && !ClosePending) {
         pendingPanel_.Set = false;
         SwitchModulePanel(pendingPanel_.Slot, pendingPanel_.ModelIndex);
     }
@@ -409,7 +470,7 @@ void TMainForm::ShowModulePanel(int slot, uint8_t modelIndex)
     FinishChassisWork();
 }
 
-void TMainForm::SwitchModulePanel(int slot, uint8_t modelIndex)
+void TChassisView::SwitchModulePanel(int slot, uint8_t modelIndex)
 {
     // A click queued before a rebuild may name a module that has gone.
     if (!HasSlotEntry(slot, modelIndex))
@@ -444,7 +505,7 @@ void TMainForm::SwitchModulePanel(int slot, uint8_t modelIndex)
     }
 }
 
-void TMainForm::CloseModulePanel()
+void TChassisView::CloseModulePanel()
 {
     // Cleared first: a second close during the wait below finds no panel.
     TModulePanelForm* panel = std::exchange(CurrentPanelForm, nullptr);
@@ -460,7 +521,7 @@ void TMainForm::CloseModulePanel()
 
 // ---- Port buttons ----------------------------------------------------------------------
 
-void TMainForm::SetButtonDown(QAbstractButton* button, bool down)
+void TChassisView::SetButtonDown(QAbstractButton* button, bool down)
 {
     if (!button)
         return;
@@ -470,7 +531,7 @@ void TMainForm::SetButtonDown(QAbstractButton* button, bool down)
         button->setDown(down);
 }
 
-void TMainForm::ReleasePortButtons()
+void TChassisView::ReleasePortButtons()
 {
     if (!PortButtons)
         return;
@@ -478,77 +539,44 @@ void TMainForm::ReleasePortButtons()
         SetButtonDown(button, false);
 }
 
-void TMainForm::SetPortButtonsPopupMenu()
+void TChassisView::SetPortButtonsPopupMenu()
 {
     for (QAbstractButton* button : *PortButtons)
         SetPopupMenu(button, PortInfoPopupMenu);
 }
 
-void TMainForm::HookPortButtons()
+void TChassisView::HookPortButtons()
 {
     for (QAbstractButton* button : *PortButtons)
         SetOnClick(button, [this](QObject* sender) { PortButtonClick(sender); });
 }
 
-void TMainForm::PortButtonClick(QObject* sender)
+void TChassisView::PortButtonClick(QObject* sender)
 {
     for (QAbstractButton* button : *PortButtons)
         if (button != sender)
             button->setChecked(false);
 }
 
-// ---- Close -----------------------------------------------------------------------------
+// ---- The window's close ----------------------------------------------------------------
 
-void TMainForm::closeEvent(QCloseEvent* event)
+void TChassisView::DeferClose()
 {
-    if (closed_) {
-        event->accept();
-        return;
-    }
-    if (closeRunning_) {
-        event->ignore(); // the close under way carries on
-        return;
-    }
-    closeRunning_ = true;
-    bool canClose = true;
-    FormCloseQuery(this, canClose);
-    if (canClose)
-        FormClose(this);
-    closeRunning_ = false;
-    canClose ? event->accept() : event->ignore();
+    ClosePending = true;
+    // A walk of the unit table under way stops at its next reply: the close waits for one
+    // exchange at most, however many rows the switch would still send.
+    if (UnitRequest)
+        UnitRequest->Request.Enabled = 0;
+    // So does a front panel being made: its reads stop after the one under way.
+    if (panelSwitching_ && CurrentPanelForm)
+        CurrentPanelForm->Stop();
 }
 
-bool TMainForm::RequestsIdle() const
+void TChassisView::StopRequests()
 {
-    std::vector<const VhSNMPRequest2Controls*> requests = {UnitRequest, MainRequest};
-    if (PowerForm)
-        requests.insert(requests.end(), {PowerForm->PowerRequest, PowerForm->FanRequest});
-    if (CurrentPanelForm)
-        requests.push_back(CurrentPanelForm->LedRequest);
-    return std::all_of(requests.begin(), requests.end(),
-                       [](const VhSNMPRequest2Controls* request) { return !request || RequestIdle(request); });
-}
-
-void TMainForm::FormCloseQuery(QObject*, bool& canClose)
-{
-    setEnabled(false);
-    const int count = GetTag(menuBar());
-    SetTag(menuBar(), count == MaxCloseCount ? 1 : count + 1);
-    Timer1->stop();
-    if (ChassisBusy()) {
-        canClose = false;
-        ClosePending = true;
-        // A walk of the unit table under way stops at its next reply: the close waits for
-        // one exchange at most, however many rows the switch would still send.
-        if (UnitRequest)
-            UnitRequest->Request.Enabled = 0;
-        return;
-    }
-    // From here on nothing new starts; what runs ends.
     closing_ = true;
-    for (VhSNMPRequest2Edits* request : {UnitRequest, MainRequest})
-        if (request)
-            request->Request.Enabled = 0;
+    if (UnitRequest)
+        UnitRequest->Request.Enabled = 0;
     if (PowerForm)
         for (VhSNMPRequest2Edits* request : {PowerForm->PowerRequest, PowerForm->FanRequest})
             if (request)
@@ -557,40 +585,25 @@ void TMainForm::FormCloseQuery(QObject*, bool& canClose)
         CurrentPanelForm->LedRequest->Stop();
         CurrentPanelForm->LedRequest->Request.Enabled = 0;
     }
-    // The close may be asked while a reply of one of these requests is being handled
-    // (a walk lets messages run between its rows): waiting here would wait for itself.
-    // It is asked again once every request is idle.
-    canClose = RequestsIdle();
-    if (!canClose)
-        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
 }
 
-void TMainForm::RetryClose()
+bool TChassisView::RequestsIdle() const
 {
-    if (closed_)
-        return;
-    if (!RequestsIdle()) {
-        QTimer::singleShot(_SnmpEventProcessor::Interval, this, &TMainForm::RetryClose);
-        return;
-    }
-    close();
+    std::vector<const VhSNMPRequest2Controls*> requests = {UnitRequest};
+    if (PowerForm)
+        requests.insert(requests.end(), {PowerForm->PowerRequest, PowerForm->FanRequest});
+    if (CurrentPanelForm)
+        requests.push_back(CurrentPanelForm->LedRequest);
+    return std::all_of(requests.begin(), requests.end(),
+                       [](const VhSNMPRequest2Controls* request) { return !request || RequestIdle(request); });
 }
 
-void TMainForm::FormClose(QObject*)
+void TChassisView::Release()
 {
     closing_ = true;
-    closed_ = true;
-    ReleaseChassis();
-}
-
-void TMainForm::ReleaseChassis()
-{
-    Timer1->stop();
+    if (Timer1)
+        Timer1->stop();
     StopAndDeleteRequest(UnitRequest);
-    // A reply that comes while the request is ended no longer updates the window.
-    if (MainRequest)
-        MainRequest->OnGetComplete = nullptr;
-    StopAndDeleteRequest(MainRequest);
     FreeSlotList();
     CloseModulePanel();
     if (PortButtons)
