@@ -114,6 +114,7 @@ TEST(LongValue, AnAliasTooLongToShowIsShownInPartAndWrittenBackWhole)
     ASSERT_TRUE(probe);
     const double longest = probe->LongestMs();
     probe.reset();
+    RecordProperty("longest_cpu_gap_ms", std::to_string(longest));
     EXPECT_TRUE(mainsim::sim().setValue(AliasOid, "STRING", before));
     // Laying 65,000 characters out takes most of a second; showing a part takes little.
     EXPECT_LT(longest, 250) << "the message loop was held " << longest << " ms of CPU time";
