@@ -2,7 +2,7 @@
 # when one is missing, so a warm machine starts in seconds.
 TRQ_PACKAGES=(build-essential cmake ninja-build ccache pkg-config
               qt6-base-dev libgtest-dev libgmock-dev
-              libsnmp-dev snmp xvfb xauth locales
+              libsnmp-dev snmp snmpd xvfb xauth locales
               clang libclang-rt-14-dev)
 
 trq_install_deps() {

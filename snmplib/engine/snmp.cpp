@@ -94,9 +94,15 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
             startProbe(r);
             return SNMP_CLASS_SUCCESS; // sent once the engine ID is known
         }
-        // The probe of a synchronous request is waited for here.
-        if (Request* probe = findRequest(startProbe(r)))
+        // The probe of a synchronous request is waited for here, and ends here: no other
+        // request waits for it, and the event loop, which ends the others, may not run
+        // between synchronous calls.
+        if (Request* probe = findRequest(startProbe(r))) {
+            const unsigned long probeId = probe->id;
             waitFor(*probe);
+            if (Request* done = findRequest(probeId); done && done->state == State::Done)
+                erase(probeId);
+        }
         if (r.state == State::Done) { // the probe failed
             const int reason = r.reason;
             erase(r.id);

@@ -3,6 +3,7 @@
 #include "snmplib/engine/engine_p.h"
 
 #include <cstdio>
+#include <cstring>
 
 using namespace snmpengine;
 
@@ -25,6 +26,38 @@ void purgeNetSnmpUsers(const std::string& name)
 // net-snmp's decoding of incoming user-based-security messages, which ours wraps.
 SecmodInMsg* netSnmpUsmDecode = nullptr;
 
+// Gives every request in flight on the session a status to end with if its tries run
+// out, in place of "timed out".
+void markInFlight(const netsnmp_session* sess, int status)
+{
+    for (Snmp::Impl* engine : Process.Engines) {
+        for (auto& [key, session] : engine->sessions) {
+            if (!session->handle || snmp_sess_session(session->handle) != sess)
+                continue;
+            for (unsigned long id : session->inFlight)
+                if (Request* r = findRequest(id))
+                    r->reported = status;
+        }
+    }
+}
+
+// An unauthenticated answer (a report) from another engine than the one the session was
+// opened for, naming a user net-snmp holds no key for at that engine: the unknownEngineID
+// report of an agent that now runs under another engine ID (a switch replaced, or given
+// a new ID, behind the same address). net-snmp drops it, so the requests to the old ID
+// would end as "timed out" although the agent answered; they end as "unknown engine ID",
+// and the engine finds the new ID before the next request (see finish()).
+bool fromAnotherEngine(const struct snmp_secmod_incoming_params* parms, int result)
+{
+    const netsnmp_session* sess = parms->sess;
+    return (result == SNMPERR_USM_UNKNOWNSECURITYNAME || result == SNMPERR_USM_UNKNOWNENGINEID) &&
+           parms->secLevel == SNMP_SEC_LEVEL_NOAUTH && !(parms->msg_flags & SNMP_MSG_FLAG_RPRT_BIT) && sess &&
+           sess->securityEngineID && sess->securityEngineIDLen && parms->secEngineID && parms->secEngineIDLen &&
+           *parms->secEngineIDLen &&
+           (*parms->secEngineIDLen != sess->securityEngineIDLen ||
+            memcmp(parms->secEngineID, sess->securityEngineID, sess->securityEngineIDLen) != 0);
+}
+
 // An authenticated message (its digest checks out) that net-snmp refuses as not in the time
 // window: the agent's boots and time lie before what net-snmp knows of its engine. net-snmp
 // never accepts a lower boots, so an agent restarted under the same engine ID with its boots
@@ -36,19 +69,15 @@ SecmodInMsg* netSnmpUsmDecode = nullptr;
 int usmDecode(struct snmp_secmod_incoming_params* parms)
 {
     const int result = netSnmpUsmDecode(parms);
+    if (fromAnotherEngine(parms, result)) {
+        markInFlight(parms->sess, SNMPv3_USM_UNKNOWN_ENGINEID);
+        return result;
+    }
     if (result != SNMPERR_USM_NOTINTIMEWINDOW || parms->secLevel == SNMP_SEC_LEVEL_NOAUTH || !parms->secEngineID ||
         !parms->secEngineIDLen || *parms->secEngineIDLen == 0)
         return result;
     free_enginetime(parms->secEngineID, *parms->secEngineIDLen);
-    for (Snmp::Impl* engine : Process.Engines) {
-        for (auto& [key, session] : engine->sessions) {
-            if (!session->handle || snmp_sess_session(session->handle) != parms->sess)
-                continue;
-            for (unsigned long id : session->inFlight)
-                if (Request* r = findRequest(id))
-                    r->reported = SNMPv3_USM_NOT_IN_TIME_WINDOW;
-        }
-    }
+    markInFlight(parms->sess, SNMPv3_USM_NOT_IN_TIME_WINDOW);
     return result;
 }
 

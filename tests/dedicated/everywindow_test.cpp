@@ -5,7 +5,9 @@
 //  - a window closed while its read is out stays, with its requests, until the reply is in.
 // The windows come from the menu table: a window joins when its item does. A few generic
 // windows (a scalar group, a table, a table keyed by port) stand for the generic family in
-// the close case. Run in shards.
+// the close case. The window tests that run without the main window open the windows as
+// the menu does through a copy of its rows (windowopenings.h): the copy is checked here
+// against the menu and form tables. Run in shards.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -19,10 +21,12 @@
 #include "configwin/snmppanel.h"
 #include "dedicated/dedicatedform.h"
 #include "mainsim.h"
+#include "mainwin/formtable.h"
 #include "mainwin/mainunit.h"
 #include "mainwin/menudispatch.h"
 #include "mainwin/menutable.h"
 #include "snmplib/bind/request2edits.h"
+#include "windowopenings.h"
 #include "windowworld.h"
 
 namespace {
@@ -251,6 +255,42 @@ TEST_P(DedicatedWindow, AWindowClosedWhileItsReadIsOutStaysUntilTheReply)
         },
         [](QDialog* window) { return AnyReadOut(*dynamic_cast<TDedicatedForm*>(window)); },
         [](QDialog* window) { return !dynamic_cast<TDedicatedForm*>(window)->Requests().empty(); });
+}
+
+// What the window tests without the main window open is what the menu opens: every
+// dedicated window of l2windows/ and l3mgmtwindows/ that a menu item names, from that item,
+// with the item's owner and the form table's caption prefix and factory.
+TEST(WindowOpenings, AreTheMenuHandlersOwn)
+{
+    const std::set<std::string> mainWindowForms = {"TAboutForm", "TfrmConfigSNMP", "TModuleBasicConfigurationForm"};
+    std::set<std::string> named;
+    for (const Window& window : DedicatedWindows()) {
+        const TMenuItemDef& item = *window.Item;
+        if (mainWindowForms.count(item.Target))
+            continue;
+        SCOPED_TRACE(item.Name);
+        named.insert(item.Target);
+        const TWindowOpening* row = FindOpeningOfClass(item.Target);
+        ASSERT_NE(row, nullptr) << "no opening of " << item.Target;
+        EXPECT_EQ(FindOpeningOfItem(item.Name), row);
+        EXPECT_EQ(row->OwnerMainWindow, item.OwnerMainWindow);
+        const TFormFactory* factory = FindFormFactory(item.Target);
+        ASSERT_NE(factory, nullptr);
+        EXPECT_EQ(std::string(row->CaptionPrefix ? row->CaptionPrefix : "(none)"),
+                  std::string(factory->CaptionPrefix ? factory->CaptionPrefix : "(none)"));
+        EXPECT_EQ(row->Create, factory->Create);
+        EXPECT_EQ(row->Forget, factory->Forget);
+    }
+    for (const TWindowOpening& row : WindowOpenings())
+        EXPECT_TRUE(named.count(row.FormClass)) << row.FormClass << " is no dedicated window of the menu";
+}
+
+// The group forwarding window's test opens it from its factory: its menu entry is hidden.
+TEST(WindowOpenings, TheGroupForwardingEntryIsHidden)
+{
+    const QAction* item = mainsim::mainForm().MenuItem("TpGroupDestinationForwarded1");
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, DedicatedWindow, ::testing::ValuesIn(DedicatedWindows()), Named);

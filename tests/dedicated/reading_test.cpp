@@ -13,7 +13,7 @@ namespace {
 
 TEST(FirstRead, IsInSightUntilItHasEnded)
 {
-    ASSERT_TRUE(mainsim::sim().mute(true));
+    ASSERT_TRUE(wintest::sim().mute(true));
     bool seen = false;
     const bool opened = wintest::withWindowOf(
         "PortControl1",
@@ -32,7 +32,7 @@ TEST(FirstRead, IsInSightUntilItHasEnded)
             EXPECT_NE(form.cursor().shape(), Qt::BusyCursor);
         },
         [](TDedicatedForm& form) { return form.Created() && !form.IsIdle(); });
-    ASSERT_TRUE(mainsim::sim().mute(false));
+    ASSERT_TRUE(wintest::sim().mute(false));
     EXPECT_TRUE(opened);
     EXPECT_TRUE(seen);
 }

@@ -7,15 +7,15 @@
 #include <QTreeWidget>
 
 #include "configwin/stackingportuitform.h"
-#include "mainwin/mainunit.h"
-#include "mainwin/menutable.h"
+#include "modal.h"
 #include "screenshot.h"
 #include "simlibrary.h"
 #include "snmplib/textforms.h"
 
 namespace wintest {
 
-bool UseWindowWorld(const std::string& profile) { return mainsim::UseMainWindowOnSimulator(profile); }
+// The helpers both worlds share; each world implements UseWindowWorld, sim, withWindowOf
+// and withFactoryOf (mainwindowworld.cpp, standinworld.cpp).
 
 bool settled(TDedicatedForm& form) { return form.Created() && form.IsIdle(); }
 
@@ -24,13 +24,11 @@ bool waitIdle(TDedicatedForm& form, int milliseconds)
     return trqtest::waitUntil([&] { return settled(form); }, milliseconds);
 }
 
-namespace {
-
-bool RunModal(const std::function<void()>& open, const std::function<void(TDedicatedForm&)>& inside,
+bool runModal(const std::function<void()>& open, const std::function<void(TDedicatedForm&)>& inside,
               const std::function<bool(TDedicatedForm&)>& ready)
 {
     bool ran = false;
-    const bool opened = mainsim::withModal(
+    const bool opened = trqtest::withModal(
         open,
         [&](QDialog* window) {
             auto* form = dynamic_cast<TDedicatedForm*>(window);
@@ -45,40 +43,14 @@ bool RunModal(const std::function<void()>& open, const std::function<void(TDedic
     return opened && ran;
 }
 
-const TMenuItemDef* CompiledWindowItem(const std::string& formClass)
-{
-    for (const TMenuItemDef* item = MainMenuItems; item->Name; ++item)
-        if (item->Kind == MENU_COMPILED_WINDOW && item->Target && formClass == item->Target)
-            return item;
-    return nullptr;
-}
+bool waitUntil(const std::function<bool()>& done, int milliseconds) { return trqtest::waitUntil(done, milliseconds); }
 
-} // namespace
-
-bool withWindowOf(const std::string& menuItem, const std::function<void(TDedicatedForm&)>& inside,
-                  const std::function<bool(TDedicatedForm&)>& ready)
-{
-    QAction* action = mainsim::mainForm().MenuItem(menuItem);
-    if (!action)
-        return false;
-    return RunModal([action] { action->trigger(); }, inside, ready);
-}
-
-bool withFactoryOf(const std::string& formClass, const std::function<void(TDedicatedForm&)>& inside,
-                   const std::function<bool(TDedicatedForm&)>& ready)
-{
-    const TMenuItemDef* item = CompiledWindowItem(formClass);
-    if (!item)
-        return false;
-    return RunModal([item] { mainsim::mainForm().OpenCompiledWindow(*item); }, inside, ready);
-}
-
-void clearLog() { mainsim::sim().clearLog(); }
+void clearLog() { sim().clearLog(); }
 
 std::vector<trqtest::PduLogEntry> logged(const std::string& type)
 {
     std::vector<trqtest::PduLogEntry> out;
-    for (auto& entry : mainsim::sim().pduLog())
+    for (auto& entry : sim().pduLog())
         if (entry.type == type)
             out.push_back(entry);
     return out;
@@ -126,6 +98,18 @@ std::vector<std::string> columnTexts(const QTreeWidget* view, int column)
     for (int row = 0; row < view->topLevelItemCount(); ++row)
         out.push_back(view->topLevelItem(row)->text(column).toStdString());
     return out;
+}
+
+int rowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys)
+{
+    for (int r = 0; r < view->topLevelItemCount(); ++r) {
+        bool all = true;
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            all = all && view->topLevelItem(r)->text(static_cast<int>(k)).toStdString() == keys[k];
+        if (all)
+            return r;
+    }
+    return -1;
 }
 
 std::vector<int> tickedBoxes(const TStackingPortUitForm* grid)

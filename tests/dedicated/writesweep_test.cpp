@@ -28,6 +28,7 @@
 #include "configwin/editspanel.h"
 #include "configwin/listviewpanel.h"
 #include "configwin/snmplistviewpanel.h"
+#include "mainsim.h"
 #include "mainwin/catalogue.h"
 #include "mainwin/formtable.h"
 #include "platform/sysutils.h"

@@ -28,6 +28,7 @@
 #include "l2windows/stpportunit.h"
 #include "l2windows/tpgroupdestinationforwardedformunit.h"
 #include "l2windows/vlancurrenttableformunit.h"
+#include "mainsim.h"
 #include "mainwin/mainunit.h"
 #include "snmplib/engine/snmp.h"
 #include "snmplib/snmperror.h"

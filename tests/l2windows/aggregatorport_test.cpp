@@ -80,11 +80,11 @@ TEST(AggregatorPortTable, RefreshDuringAWalkIsIgnored)
 {
     ASSERT_TRUE(withWindow<TAggregatorPortTableForm>(Menu, [](TAggregatorPortTableForm& w) {
         clearLog();
-        mainsim::sim().delay(10);
+        wintest::sim().delay(10);
         w.GetBtn->click();
         EXPECT_FALSE(w.Done);
         w.GetBtn->click();
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(w.Done);
         int walks = 0;

@@ -83,17 +83,17 @@ TEST(VlanPortInformationWindow, SetWritesTheSelectedPortAndSelectsItAgain)
         EXPECT_EQ(w.IngressFiltering->currentText(), "true");
         EXPECT_TRUE(w.SetBtn->isEnabled());
 
-        ASSERT_TRUE(mainsim::sim().setValue(PortVlan + ".1.3", "GAUGE", "10"));
-        ASSERT_TRUE(mainsim::sim().setValue(PortVlan + ".3.3", "INTEGER", "2"));
+        ASSERT_TRUE(wintest::sim().setValue(PortVlan + ".1.3", "GAUGE", "10"));
+        ASSERT_TRUE(wintest::sim().setValue(PortVlan + ".3.3", "INTEGER", "2"));
 
         // Refresh during a walk only disables Set.
-        mainsim::sim().delay(20);
+        wintest::sim().delay(20);
         clearLog();
         w.RefreshBtn->click();
         w.RefreshBtn->click();
         EXPECT_FALSE(w.SetBtn->isEnabled());
         ASSERT_TRUE(waitIdle(w));
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         const auto walks = logged("getnext");
         ASSERT_FALSE(walks.empty());
         EXPECT_EQ(std::count_if(walks.begin(), walks.end(),

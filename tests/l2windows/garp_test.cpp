@@ -51,11 +51,11 @@ TEST(GarpTimers, RefreshDuringAWalkStartsNoSecondWalk)
 {
     ASSERT_TRUE(withWindow<TGARPForm>(Menu, [](TGARPForm& w) {
         clearLog();
-        mainsim::sim().delay(10);
+        wintest::sim().delay(10);
         w.RefreshBtn->click();
         w.RefreshBtn->click();
         w.RefreshBtn->click();
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(WalksStarted("1.3.6.1.2.1.17.1.4.1.1"), 1);
         const auto ports = columnTexts(w.LV_dot1dPortGarpEntry, TGARPForm::PortIndex);

@@ -151,7 +151,7 @@ TEST(IfxTable, BusyRules)
         selectRow(w.lvIfxInformation, 0);
         MessageRecorder boxes;
         clearLog();
-        mainsim::sim().delay(10);
+        wintest::sim().delay(10);
         // A fast double Refresh walks once: the rows are not doubled.
         w.btnRefresh->click();
         w.btnRefresh->click();
@@ -159,7 +159,7 @@ TEST(IfxTable, BusyRules)
         // The editor's Set during the walk: refused, the editor stays open.
         w.Editor->edtAlias->setText("x");
         w.Editor->btnSetClick();
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         ASSERT_EQ(boxes.Shown.size(), 1u);
         EXPECT_EQ(boxes.Shown[0].text, "Get data not complete");

@@ -1,16 +1,15 @@
 // Layer-2 control window: the servers' port rows following their states, the check-box
 // masks of "Set Checked", the set that would carry nothing, the timed second read of a
-// port, and the main window's RMON menus following the state when the window closes.
+// port, and the host reading the RMON state again when the window closes.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 #include "classlib/dialogs.h"
 #include "l2windows/layer2controlunit.h"
-#include "mainwin/mainunit.h"
+#include "standinhost.h"
 #include "windowworld.h"
 
 using namespace wintest;
@@ -46,7 +45,7 @@ void PutBack()
     for (const auto& [oid, value] : {std::pair{".2.0", "2"}, std::pair{".3.0", "2"}, std::pair{".4.0", "3"},
                                      std::pair{".5.0", "1"}, std::pair{".6.0", "1"}, std::pair{".14.1.0", "3"},
                                      std::pair{".14.2.0", "80"}, std::pair{".15.1.0", "2"}, std::pair{".15.2.0", "23"}})
-        ASSERT_TRUE(mainsim::sim().setValue(Control + oid, "INTEGER", value));
+        ASSERT_TRUE(wintest::sim().setValue(Control + oid, "INTEGER", value));
 }
 
 class Layer2ControlWindow : public ::testing::Test {
@@ -169,7 +168,7 @@ TEST_F(Layer2ControlWindow, SetCheckedWritesTheCheckedValuesAlone)
 
         // An agent refusal ends the operation: no read-back.
         w.VlanEdit->setText("9");
-        ASSERT_TRUE(mainsim::sim().failNextSet(10));
+        ASSERT_TRUE(wintest::sim().failNextSet(10));
         clearLog();
         w.SetButton->click();
         ASSERT_TRUE(waitIdle(w));
@@ -215,18 +214,11 @@ TEST_F(Layer2ControlWindow, AnUncheckedPortIsReadAgainAfterThePause)
     }));
 }
 
-TEST_F(Layer2ControlWindow, TheRmonMenusFollowTheStateWhenTheWindowCloses)
+TEST_F(Layer2ControlWindow, TheHostReadsTheRmonStateAgainWhenTheWindowCloses)
 {
-    auto rmonEnabled = [] {
-        bool all = true;
-        for (const char* name : {"Statistics1", "History1", "AlarmEvent1"}) {
-            const QAction* entry = mainsim::mainForm().MenuItem(name);
-            all = all && entry && entry->isEnabled();
-        }
-        return all;
-    };
-    mainsim::mainForm().UpdateRmonMenus();
-    ASSERT_TRUE(mainsim::waitUntil(rmonEnabled));
+    auto rmonEnabled = [] { return host().RmonState->text() == "enabled"; };
+    host().RmonStateChanged();
+    ASSERT_TRUE(wintest::waitUntil(rmonEnabled));
     ASSERT_TRUE(withWindow<TLayer2ControlForm>("DeviceControl1", [&](TLayer2ControlForm& w) {
         w.CheckBox3->setChecked(true);
         Choose(w.RmonComBo, "disabled");
@@ -236,10 +228,10 @@ TEST_F(Layer2ControlWindow, TheRmonMenusFollowTheStateWhenTheWindowCloses)
         EXPECT_EQ(Sets(), (std::vector<std::vector<std::string>>{{Control + ".4.0 INTEGER 2"}}));
         EXPECT_TRUE(rmonEnabled()) << "not before the window closes";
     }));
-    EXPECT_TRUE(mainsim::waitUntil([&] { return !rmonEnabled(); })); // the read the close started
-    ASSERT_TRUE(mainsim::sim().setValue(Control + ".4.0", "INTEGER", "3"));
-    mainsim::mainForm().UpdateRmonMenus();
-    EXPECT_TRUE(mainsim::waitUntil(rmonEnabled));
+    EXPECT_TRUE(wintest::waitUntil([&] { return !rmonEnabled(); })); // the read the close started
+    ASSERT_TRUE(wintest::sim().setValue(Control + ".4.0", "INTEGER", "3"));
+    host().RmonStateChanged();
+    EXPECT_TRUE(wintest::waitUntil(rmonEnabled));
 }
 
 } // namespace

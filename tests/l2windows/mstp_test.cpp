@@ -52,7 +52,7 @@ TEST(MstpPortState, LeavesTheHelloTimeOutUnderRstpAndReadsAfterTheReply)
 {
     for (const char* version : {"1", "2"}) {
         SCOPED_TRACE(version);
-        ASSERT_TRUE(mainsim::sim().setValue(Version, "INTEGER", version));
+        ASSERT_TRUE(wintest::sim().setValue(Version, "INTEGER", version));
         ASSERT_TRUE(withWindow<TMSTPPortStateForm>("mmiMSTPPortStaInf", [version](TMSTPPortStateForm& w) {
             EXPECT_EQ(w.windowTitle(), "Port State Information: 127.0.0.1");
             EXPECT_EQ(w.lblSTPVersion->text(), std::string(version) == "1" ? "rstp" : "mstp");
@@ -78,9 +78,9 @@ TEST(MstpPortState, LeavesTheHelloTimeOutUnderRstpAndReadsAfterTheReply)
                 snapshot(&w, "mstpportstate");
         }));
     }
-    mainsim::sim().setValue(Version, "INTEGER", "1");
-    mainsim::sim().setValue(PortState + "2.2", "INTEGER", "200");
-    mainsim::sim().setValue(PortState + "5.2", "INTEGER", "20000");
+    wintest::sim().setValue(Version, "INTEGER", "1");
+    wintest::sim().setValue(PortState + "2.2", "INTEGER", "200");
+    wintest::sim().setValue(PortState + "5.2", "INTEGER", "20000");
 }
 
 // A number beyond the INTEGER column's type and an emptied field are refused before
@@ -88,7 +88,7 @@ TEST(MstpPortState, LeavesTheHelloTimeOutUnderRstpAndReadsAfterTheReply)
 // largest INTEGER goes out exactly.
 TEST(MstpPortState, RefusesNumbersBeyondTheTypeAndEmptiedFieldsBeforeSending)
 {
-    ASSERT_TRUE(mainsim::sim().setValue(Version, "INTEGER", "2"));
+    ASSERT_TRUE(wintest::sim().setValue(Version, "INTEGER", "2"));
     ASSERT_TRUE(withWindow<TMSTPPortStateForm>("mmiMSTPPortStaInf", [](TMSTPPortStateForm& w) {
         const struct {
             QLineEdit* edit;
@@ -136,8 +136,8 @@ TEST(MstpPortState, RefusesNumbersBeyondTheTypeAndEmptiedFieldsBeforeSending)
         const auto sent = varbinds(sets[0]);
         EXPECT_NE(std::find(sent.begin(), sent.end(), PortState + "5.2 INTEGER 2147483647"), sent.end());
     }));
-    mainsim::sim().setValue(Version, "INTEGER", "1");
-    mainsim::sim().setValue(PortState + "5.2", "INTEGER", "20000");
+    wintest::sim().setValue(Version, "INTEGER", "1");
+    wintest::sim().setValue(PortState + "5.2", "INTEGER", "20000");
 }
 
 TEST(MstpPortInformation, WritesPathCostAndPriorityAtPortAndInstance)
@@ -163,8 +163,8 @@ TEST(MstpPortInformation, WritesPathCostAndPriorityAtPortAndInstance)
                                               "1.3.6.1.4.1.32473.12.15.2.5.1.5.2.1 INTEGER 64",
                                           }));
     }));
-    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.15.2.5.1.4.2.1", "INTEGER", "20000");
-    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.15.2.5.1.5.2.1", "INTEGER", "128");
+    wintest::sim().setValue("1.3.6.1.4.1.32473.12.15.2.5.1.4.2.1", "INTEGER", "20000");
+    wintest::sim().setValue("1.3.6.1.4.1.32473.12.15.2.5.1.5.2.1", "INTEGER", "128");
 }
 
 } // namespace

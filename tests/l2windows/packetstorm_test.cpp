@@ -47,15 +47,15 @@ TEST(PacketStormWindow, WritesAllNineUnitsAndTheTrapStateInOneSet)
         EXPECT_EQ(sets[0].errorStatus, 0);
         EXPECT_TRUE(logged("get").empty()) << "a scalar group is not read again";
 
-        ASSERT_TRUE(mainsim::sim().setValue(Storm + "1.0", "HEX", Served));
-        ASSERT_TRUE(mainsim::sim().setValue(Storm + "2.0", "INTEGER", "2"));
+        ASSERT_TRUE(wintest::sim().setValue(Storm + "1.0", "HEX", Served));
+        ASSERT_TRUE(wintest::sim().setValue(Storm + "2.0", "INTEGER", "2"));
     }));
 }
 
 TEST(PacketStormWindow, RefusesAListWithoutTheCpuUnit)
 {
     ASSERT_TRUE(withWindow<TPacketStormControlForm>("mmiTrafficCtrl", [](TPacketStormControlForm& w) {
-        ASSERT_TRUE(mainsim::sim().setValue(Storm + "1.0", "HEX", portListHex({2})));
+        ASSERT_TRUE(wintest::sim().setValue(Storm + "1.0", "HEX", portListHex({2})));
         w.btnGet->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Request->LastRead.Code, -519);
@@ -72,14 +72,14 @@ TEST(PacketStormWindow, RefusesAListWithoutTheCpuUnit)
             EXPECT_EQ(boxTexts(boxes), std::vector<std::string>{"Get data not complete"});
         }
 
-        ASSERT_TRUE(mainsim::sim().setValue(Storm + "1.0", "HEX", Served));
+        ASSERT_TRUE(wintest::sim().setValue(Storm + "1.0", "HEX", Served));
         w.btnGet->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Request->LastRead.Code, 0) << PanelText(w);
         EXPECT_EQ(tickedBoxes(w.Grids->Grid(0)), (std::vector<int>{0, 1, 512}));
 
         // A refused set is shown as its result line, as every window shows it.
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(PanelText(w).rfind("Set: ", 0), 0u) << PanelText(w);
@@ -91,7 +91,7 @@ TEST(PacketStormWindow, WaitsThreeSecondsAndStartsNothingMeanwhile)
 {
     ASSERT_TRUE(withWindow<TPacketStormControlForm>("mmiTrafficCtrl", [](TPacketStormControlForm& w) {
         const int reads = w.Request->ReadCount;
-        mainsim::sim().delay(1500);
+        wintest::sim().delay(1500);
         clearLog();
         bool fired = false;
         QTimer::singleShot(100, &w, [&] {
@@ -101,7 +101,7 @@ TEST(PacketStormWindow, WaitsThreeSecondsAndStartsNothingMeanwhile)
         });
         w.btnGet->click();
         ASSERT_TRUE(waitIdle(w));
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         EXPECT_TRUE(fired);
         EXPECT_EQ(w.Request->LastRead.Code, 0) << PanelText(w);
         EXPECT_EQ(w.Request->ReadCount, reads + 1);

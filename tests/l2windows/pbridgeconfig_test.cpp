@@ -45,8 +45,8 @@ TEST(PBridgeConfig, ReadsBothScalarsWithOneResultLineEach)
 
 TEST(PBridgeConfig, AnAgentWithoutTheObjectsGivesTwoErrorLines)
 {
-    mainsim::sim().removeValue(Capabilities);
-    mainsim::sim().removeValue(TrafficClasses);
+    wintest::sim().removeValue(Capabilities);
+    wintest::sim().removeValue(TrafficClasses);
     ASSERT_TRUE(withWindow<TPBridgeConfigForm>(Menu, [](TPBridgeConfigForm& w) {
         // Each read ends with a line that names the missing object's error.
         const QStringList lines = MemoLines(w);
@@ -56,8 +56,8 @@ TEST(PBridgeConfig, AnAgentWithoutTheObjectsGivesTwoErrorLines)
         EXPECT_EQ(w.Edit_DeviceCapabilities->text(), "");
         EXPECT_EQ(w.TrafficClassesState->text(), "");
     }));
-    mainsim::sim().setValue(Capabilities, "HEX", "52");
-    mainsim::sim().setValue(TrafficClasses, "INTEGER", "1");
+    wintest::sim().setValue(Capabilities, "HEX", "52");
+    wintest::sim().setValue(TrafficClasses, "INTEGER", "1");
 }
 
 } // namespace

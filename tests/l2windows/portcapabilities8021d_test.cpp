@@ -50,11 +50,11 @@ TEST(PortCapabilities8021d, RefreshDuringAWalkIsIgnoredAndTheFlagNeverSticks)
 {
     ASSERT_TRUE(withWindow<TPortCapabilities8021dForm>(Menu, [](TPortCapabilities8021dForm& w) {
         clearLog();
-        mainsim::sim().delay(10);
+        wintest::sim().delay(10);
         w.RefreshBtn->click();
         EXPECT_FALSE(w.Done);
         w.RefreshBtn->click();
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(w.Done);
         EXPECT_EQ(WalksStarted(), 1);
@@ -63,11 +63,11 @@ TEST(PortCapabilities8021d, RefreshDuringAWalkIsIgnoredAndTheFlagNeverSticks)
         EXPECT_EQ(ports.size(), 66u);
 
         // A walk that times out ends the gate too.
-        mainsim::sim().mute(true);
+        wintest::sim().mute(true);
         w.RefreshBtn->click();
         EXPECT_FALSE(w.Done);
         ASSERT_TRUE(waitIdle(w, 10000));
-        mainsim::sim().mute(false);
+        wintest::sim().mute(false);
         EXPECT_TRUE(w.Done);
         EXPECT_FALSE(w.Memo1->toPlainText().split('\n').last().contains("Ok!"));
         clearLog();

@@ -5,7 +5,7 @@
 
 #include "classlib/dialogs.h"
 #include "l2windows/portcontrolunit.h"
-#include "mainwin/mainunit.h"
+#include "standinhost.h"
 #include "simlibrary.h"
 #include "windowworld.h"
 
@@ -41,7 +41,7 @@ TEST(PortControlWindow, ListsEveryPortAndWritesOnePortBeforeReadingAgain)
         w.SetButton->click();
         EXPECT_FALSE(w.SetButton->isEnabled());
         ASSERT_TRUE(waitIdle(w));
-        const auto log = mainsim::sim().pduLog();
+        const auto log = wintest::sim().pduLog();
         ASSERT_FALSE(log.empty());
         EXPECT_EQ(log.front().type, "set") << "the read starts once the set's reply is in";
         EXPECT_EQ(varbinds(log.front()), (std::vector<std::string>{Control + ".3.66 INTEGER 2", Control + ".4.66 INTEGER 2",
@@ -50,13 +50,13 @@ TEST(PortControlWindow, ListsEveryPortAndWritesOnePortBeforeReadingAgain)
         EXPECT_EQ(w.ListView1->topLevelItem(Port66)->text(Admin), "disabled");
         EXPECT_FALSE(w.SetButton->isEnabled()) << "each read ends with Set disabled";
     }));
-    mainsim::sim().setValue(Control + ".3.66", "INTEGER", "3");
-    mainsim::sim().setValue(Control + ".5.66", "INTEGER", "2");
+    wintest::sim().setValue(Control + ".3.66", "INTEGER", "3");
+    wintest::sim().setValue(Control + ".5.66", "INTEGER", "2");
 }
 
 TEST(PortControlWindow, ANwayValueWithoutALabelIsNotWritten)
 {
-    mainsim::sim().setValue(Control + ".4.3", "INTEGER", "7");
+    wintest::sim().setValue(Control + ".4.3", "INTEGER", "7");
     ASSERT_TRUE(withWindow<TPortControlForm>("PortControl1", [](TPortControlForm& w) {
         selectRow(w.ListView1, 2);
         EXPECT_EQ(w.NwayComboBox->currentIndex(), -1);
@@ -68,7 +68,7 @@ TEST(PortControlWindow, ANwayValueWithoutALabelIsNotWritten)
         EXPECT_EQ(varbinds(sets[0]), (std::vector<std::string>{Control + ".3.3 INTEGER 3", Control + ".5.3 INTEGER 2",
                                                                Control + ".6.3 INTEGER 2"}));
     }));
-    mainsim::sim().setValue(Control + ".4.3", "INTEGER", "2");
+    wintest::sim().setValue(Control + ".4.3", "INTEGER", "2");
 }
 
 TEST(PortControlWindow, SetWithoutAPortIsRefusedAndSendsNothing)
@@ -115,7 +115,7 @@ TEST(PortControlWindow, RefreshAndSetDoNothingWhileAReadRuns)
 
 TEST(PortControlWindow, ClosingWaitsForTheOutstandingReplyOnly)
 {
-    mainsim::sim().delay(30);
+    wintest::sim().delay(30);
     // During the first walk, asked twice: the walk stops at its next reply.
     clearLog();
     ASSERT_TRUE(withWindowOf(
@@ -137,7 +137,7 @@ TEST(PortControlWindow, ClosingWaitsForTheOutstandingReplyOnly)
         w.close();
         w.close();
     }));
-    mainsim::sim().delay(0);
+    wintest::sim().delay(0);
     trqtest::pump(100); // late replies find nothing to reach
 }
 
@@ -145,9 +145,9 @@ TEST(PortControlWindow, LargeFontsMakeTheWindowAQuarterWiderAndHigher)
 {
     QSize normal, large;
     ASSERT_TRUE(withWindow<TPortControlForm>("PortControl1", [&](TPortControlForm& w) { normal = w.size(); }));
-    mainsim::mainForm().LargeFonts = true;
+    host().Large = true;
     ASSERT_TRUE(withWindow<TPortControlForm>("PortControl1", [&](TPortControlForm& w) { large = w.size(); }));
-    mainsim::mainForm().LargeFonts = false;
+    host().Large = false;
     EXPECT_EQ(large, QSize(normal.width() * 5 / 4, normal.height() * 5 / 4));
 }
 

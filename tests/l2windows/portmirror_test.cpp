@@ -99,7 +99,7 @@ TEST(PortMirror, RefusesBadTargetsAndWritesAllFourObjects)
         EXPECT_EQ(vbs[3], Mirror + "4.0 INTEGER 3");
         EXPECT_EQ(w.UnitEdit->text(), "3");
         EXPECT_EQ(w.PortEdit->text(), "5");
-        mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "65");
+        wintest::sim().setValue(Mirror + "1.0", "INTEGER", "65");
     }));
 }
 
@@ -119,7 +119,7 @@ TEST(PortMirror, UnitNineIsATargetAndAFailedSetKeepsTheResultLine)
         EXPECT_EQ(sets.front().errorStatus, 0);
 
         // The switch's target already on unit 9: Set without typing writes it unchanged.
-        ASSERT_TRUE(mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "520"));
+        ASSERT_TRUE(wintest::sim().setValue(Mirror + "1.0", "INTEGER", "520"));
         w.BT_Refresh->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.UnitEdit->text(), "9");
@@ -133,14 +133,14 @@ TEST(PortMirror, UnitNineIsATargetAndAFailedSetKeepsTheResultLine)
         EXPECT_EQ(varbinds(sets.front()).at(0), Mirror + "1.0 INTEGER 520");
 
         // A refused set is reported as every window reports it: its result line.
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         w.BT_Set->click();
         ASSERT_TRUE(waitIdle(w));
         const std::string line = StatusPanel0(w.StatusBar1)->text().toStdString();
         EXPECT_EQ(line.rfind("Set: ", 0), 0u) << line;
         EXPECT_NE(line.find("Receive at"), std::string::npos) << line;
         EXPECT_TRUE(boxes.Shown.empty());
-        mainsim::sim().setValue(Mirror + "1.0", "INTEGER", "65");
+        wintest::sim().setValue(Mirror + "1.0", "INTEGER", "65");
     }));
 }
 

@@ -75,7 +75,7 @@ TEST(PortSecurityDelete, RefusesInItsOrderAndWritesOneSet)
         }
 
         // A refused set is reported as every window reports it: its result line.
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         MessageRecorder boxes;
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));
@@ -113,7 +113,7 @@ TEST(TrafficSegmentation, WritesTheSelectedPortsForwardPorts)
         EXPECT_EQ(vbs.front().rfind("1.3.6.1.4.1.32473.11.78.1.2.14.1.1.2.65 HEX BF", 0), 0u) << vbs.front();
         EXPECT_FALSE(w.BT_Set->isEnabled());
         EXPECT_EQ(logged("getnext").size(), static_cast<std::size_t>(ports.size() + 1)); // one walk
-        mainsim::sim().setValue("1.3.6.1.4.1.32473.11.78.1.2.14.1.1.2.65", "HEX", std::string(128, 'F'));
+        wintest::sim().setValue("1.3.6.1.4.1.32473.11.78.1.2.14.1.1.2.65", "HEX", std::string(128, 'F'));
     }));
 }
 

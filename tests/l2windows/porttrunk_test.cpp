@@ -14,7 +14,7 @@
 #include "configwin/stackingportuitform.h"
 #include "dedicated/messagetarget.h"
 #include "l2windows/porttrunk.h"
-#include "mainwin/mainunit.h"
+#include "standinhost.h"
 #include "windowworld.h"
 
 using namespace wintest;
@@ -79,7 +79,7 @@ TEST(PortTrunkWindow, ShowsTheMasterAsUnitAndPort)
                      {"130", "3", "2"}, {"133", "3", "5"}, {"512", "8", "64"}};
         for (const auto& row : table) {
             SCOPED_TRACE(row.master);
-            ASSERT_TRUE(mainsim::sim().setValue(Entry + "3.2", "INTEGER", row.master));
+            ASSERT_TRUE(wintest::sim().setValue(Entry + "3.2", "INTEGER", row.master));
             w.BT_Get->click();
             ASSERT_TRUE(waitIdle(w));
             EXPECT_TRUE(w.UnitEdit->text().isEmpty());
@@ -87,7 +87,7 @@ TEST(PortTrunkWindow, ShowsTheMasterAsUnitAndPort)
             EXPECT_EQ(w.UnitEdit->text(), row.unit);
             EXPECT_EQ(w.PortEdit->text(), row.port);
         }
-        ASSERT_TRUE(mainsim::sim().setValue(Entry + "3.2", "INTEGER", "130"));
+        ASSERT_TRUE(wintest::sim().setValue(Entry + "3.2", "INTEGER", "130"));
 
         // No row: the entry is empty and Add is the write.
         selectRow(w.LV_PortTrunk, -1);
@@ -144,8 +144,8 @@ TEST(PortTrunkWindow, RefusesMasterAndMembersInOrderWithNothingSent)
         EXPECT_EQ(tickedBoxes(w.Grids->Grid(0)), (std::vector<int>{64, 65, 66, 67, 68, 69, 70, 71}));
 
         // A unit with a module without front-panel ports takes 24 ports, like a missing one.
-        ASSERT_TRUE(mainsim::sim().insertModule(6, "TRQ-3111"));
-        mainsim::mainForm().RefreshChassis();
+        ASSERT_TRUE(wintest::sim().insertModule(6, "TRQ-3111"));
+        host().ReadUnitTable();
         w.BT_Get->click();
         ASSERT_TRUE(waitIdle(w));
         for (const auto& [port, message] : {std::pair{"24", "You must choose master port!"},
@@ -156,8 +156,8 @@ TEST(PortTrunkWindow, RefusesMasterAndMembersInOrderWithNothingSent)
             ASSERT_EQ(boxes.Shown.size(), 1u);
             EXPECT_EQ(boxes.Shown.front().text, message) << port;
         }
-        ASSERT_TRUE(mainsim::sim().removeModule(6));
-        mainsim::mainForm().RefreshChassis();
+        ASSERT_TRUE(wintest::sim().removeModule(6));
+        host().ReadUnitTable();
     }));
 }
 
@@ -248,7 +248,7 @@ TEST(PortTrunkWindow, StartsNothingWhileTheWalkRuns)
     ASSERT_TRUE(withWindow<TPortTrunkForm>("PortTrunk1", [](TPortTrunkForm& w) {
         selectRow(w.LV_PortTrunk, -1);
         const int reads = w.Request->ReadCount;
-        mainsim::sim().delay(60);
+        wintest::sim().delay(60);
         clearLog();
         MessageRecorder boxes;
         bool fired = false;
@@ -262,7 +262,7 @@ TEST(PortTrunkWindow, StartsNothingWhileTheWalkRuns)
         });
         w.BT_Get->click();
         ASSERT_TRUE(waitIdle(w));
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         EXPECT_TRUE(fired);
         EXPECT_EQ(w.Request->ReadCount, reads + 1);
         EXPECT_TRUE(logged("set").empty());

@@ -184,7 +184,7 @@ TEST(ProtocolVlanWindow, NoClickStartsAnExchangeDuringTheSynchronousWalk)
 
         selectRow(w.ListView1, RowOf(w, "5"));
         MessageRecorder boxes;
-        mainsim::sim().delay(40);
+        wintest::sim().delay(40);
         clearLog();
         bool clicked = false;
         QTimer::singleShot(10, &w, [&] {
@@ -195,7 +195,7 @@ TEST(ProtocolVlanWindow, NoClickStartsAnExchangeDuringTheSynchronousWalk)
             w.DeleteClick();
         });
         w.GetClick(); // returns once the walk has ended
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(clicked);
         EXPECT_TRUE(logged("set").empty());
         EXPECT_EQ(logged("getnext").size(), oneWalk);
@@ -212,7 +212,7 @@ TEST(ProtocolVlanWindow, AnAgentRefusalShowsInTheStatusBarAndTheWindowStaysUsabl
         w.Index->setText("13");
         Choose(w.ProtocolType, "protocol-ip");
         Choose(w.RowStatus, "createAndGo");
-        ASSERT_TRUE(mainsim::sim().failNextSet(10));
+        ASSERT_TRUE(wintest::sim().failNextSet(10));
         clearLog();
         w.Add->click();
         ASSERT_TRUE(waitIdle(w));

@@ -11,7 +11,7 @@
 #include "classlib/dialogs.h"
 #include "dedicated/messagetarget.h"
 #include "l2windows/spanningtreealgorithmunit.h"
-#include "mainwin/mainunit.h"
+#include "standinhost.h"
 #include "snmplib/snmperror.h"
 #include "windowworld.h"
 
@@ -60,10 +60,10 @@ TEST(SpanningTreeSwitch, DisabledIsWrittenAtOnceAndCancelWritesNothing)
 TEST(SpanningTreeSwitch, EnablingRunsTheBoxWithThePollPausedThenReads)
 {
     const Ticks fast;
-    TMainForm* main = MainForm;
-    ASSERT_NE(main, nullptr);
-    main->Timer1->start();
-    ASSERT_TRUE(withWindow<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", [main](TSpanningTreeAlgorithmForm& w) {
+    QTimer* poll = host().PollTimer();
+    ASSERT_NE(poll, nullptr);
+    poll->start();
+    ASSERT_TRUE(withWindow<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", [poll](TSpanningTreeAlgorithmForm& w) {
         MessageRecorder boxes(IDOK);
         bool pollStoppedDuringBox = false;
         int lastStep = -1;
@@ -71,7 +71,7 @@ TEST(SpanningTreeSwitch, EnablingRunsTheBoxWithThePollPausedThenReads)
         probe.setInterval(2);
         QObject::connect(&probe, &QTimer::timeout, [&] {
             if (ProgressForm) {
-                pollStoppedDuringBox = !main->Timer1->isActive();
+                pollStoppedDuringBox = !poll->isActive();
                 lastStep = ProgressForm->ProgressBar->value();
                 EXPECT_EQ(ProgressForm->windowTitle(), "Enable STP Progress");
                 ProgressForm->close(); // refused until the box is done
@@ -85,11 +85,12 @@ TEST(SpanningTreeSwitch, EnablingRunsTheBoxWithThePollPausedThenReads)
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(pollStoppedDuringBox);
         EXPECT_GE(lastStep, 25);
-        EXPECT_TRUE(main->Timer1->isActive());
+        EXPECT_TRUE(poll->isActive());
+        poll->stop();
         EXPECT_EQ(logged("set").size(), 1u);
         EXPECT_EQ(w.ComboBox1->currentText(), "enabled");
-        EXPECT_EQ(mainsim::sim().walk(Switch).front().value, "3");
-        mainsim::sim().setValue(Switch, "INTEGER", "2");
+        EXPECT_EQ(wintest::sim().walk(Switch).front().value, "3");
+        wintest::sim().setValue(Switch, "INTEGER", "2");
     }));
 }
 
@@ -97,10 +98,10 @@ TEST(SpanningTreeSwitch, ARefusedSetStaysShownAndAClosePressedDuringTheBoxWaitsF
 {
     const Ticks fast;
     // The switch is on; the user turns it off and the switch answers genErr.
-    mainsim::sim().setValue(Switch, "INTEGER", "3");
+    wintest::sim().setValue(Switch, "INTEGER", "3");
     ASSERT_TRUE(withWindow<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", [](TSpanningTreeAlgorithmForm& w) {
         EXPECT_EQ(w.ComboBox1->currentText(), "enabled");
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         Choose(w.ComboBox1, "disabled");
         clearLog();
         w.SetButton->click();
@@ -114,9 +115,9 @@ TEST(SpanningTreeSwitch, ARefusedSetStaysShownAndAClosePressedDuringTheBoxWaitsF
         ASSERT_FALSE(genErr.empty());
         EXPECT_NE(Panel0(w).find(genErr), std::string::npos) << Panel0(w);
         EXPECT_EQ(w.ComboBox1->currentText(), "disabled") << "the user's choice stays shown";
-        EXPECT_EQ(mainsim::sim().walk(Switch).front().value, "3");
+        EXPECT_EQ(wintest::sim().walk(Switch).front().value, "3");
     }));
-    mainsim::sim().setValue(Switch, "INTEGER", "2");
+    wintest::sim().setValue(Switch, "INTEGER", "2");
     QPointer<TSpanningTreeAlgorithmForm> seen;
     ASSERT_TRUE(withWindow<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", [&](TSpanningTreeAlgorithmForm& w) {
         seen = &w;
@@ -126,7 +127,7 @@ TEST(SpanningTreeSwitch, ARefusedSetStaysShownAndAClosePressedDuringTheBoxWaitsF
         w.SetButton->click();
     }));
     EXPECT_TRUE(seen.isNull());
-    mainsim::sim().setValue(Switch, "INTEGER", "2");
+    wintest::sim().setValue(Switch, "INTEGER", "2");
 }
 
 } // namespace

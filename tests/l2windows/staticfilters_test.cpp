@@ -63,9 +63,9 @@ TEST(MulticastFilterWindow, SetWritesTheSelectedRowsPortsAndAStatusOnlyWhenShown
         w.SetBtn->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(OneSet(), (std::vector<std::string>{Multicast + ".3.20.1.0.94.0.0.7.0 HEX " + portListHex({3})}));
-        EXPECT_EQ(mainsim::sim().command("get " + Multicast + ".5.20.1.0.94.0.0.7.0").substr(0, 12), "OK INTEGER 4");
+        EXPECT_EQ(wintest::sim().command("get " + Multicast + ".5.20.1.0.94.0.0.7.0").substr(0, 12), "OK INTEGER 4");
 
-        ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".3" + group9, "HEX", portListHex({0, 1, 2})));
+        ASSERT_TRUE(wintest::sim().setValue(Multicast + ".3" + group9, "HEX", portListHex({0, 1, 2})));
     }));
 }
 
@@ -85,21 +85,21 @@ TEST(MulticastFilterWindow, DeleteWritesInvalidWithThePortsAndReadsTheTableAgain
         EXPECT_FALSE(w.btnDelete->isEnabled());
 
         // Set and Delete while a read runs are refused.
-        mainsim::sim().delay(30);
+        wintest::sim().delay(30);
         MessageRecorder boxes;
         clearLog();
         w.RefreshBtn->click();
         w.SetBtnClick();
         w.btnDeleteClick();
         ASSERT_TRUE(waitIdle(w));
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         EXPECT_TRUE(logged("set").empty());
         ASSERT_EQ(boxes.Shown.size(), 2u);
         EXPECT_EQ(boxes.Shown[0].text, "Get data not complete");
     }));
-    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".3" + Group10, "HEX", portListHex({64, 511})));
-    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".4" + Group10, "HEX", portListHex({})));
-    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".5" + Group10, "INTEGER", "3"));
+    ASSERT_TRUE(wintest::sim().setValue(Multicast + ".3" + Group10, "HEX", portListHex({64, 511})));
+    ASSERT_TRUE(wintest::sim().setValue(Multicast + ".4" + Group10, "HEX", portListHex({})));
+    ASSERT_TRUE(wintest::sim().setValue(Multicast + ".5" + Group10, "INTEGER", "3"));
 }
 
 TEST(UnicastFilterWindow, DeleteWritesTheSelectedRowsStatusAloneAndKeepsTheColumnMask)
@@ -144,8 +144,8 @@ TEST(UnicastFilterWindow, DeleteWritesTheSelectedRowsStatusAloneAndKeepsTheColum
         EXPECT_EQ(boxes.Shown[0].text, "Please select which entry you want to delete.");
         EXPECT_EQ(boxes.Shown[0].icon, MessageIcon::Warning);
     }));
-    ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".3" + Station6, "HEX", portListHex({64, 511})));
-    ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".4" + Station6, "INTEGER", "3"));
+    ASSERT_TRUE(wintest::sim().setValue(Unicast + ".3" + Station6, "HEX", portListHex({64, 511})));
+    ASSERT_TRUE(wintest::sim().setValue(Unicast + ".4" + Station6, "INTEGER", "3"));
 }
 
 // A row's keys are the switch's: an FDB ID or VLAN above 4094 (the hidden key edits' own
@@ -154,11 +154,11 @@ TEST(StaticFilterWindows, RowsAboveVlan4094AreChangedAndDeleted)
 {
     const std::string group = ".5000.1.0.94.0.0.5.0";   // VLAN 5000, 01005E000005, receive port 0
     const std::string station = ".5000.0.1.2.3.4.7.0"; // FDB 5000, 000102030407, receive port 0
-    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".3" + group, "HEX", portListHex({1})));
-    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".4" + group, "HEX", portListHex({})));
-    ASSERT_TRUE(mainsim::sim().setValue(Multicast + ".5" + group, "INTEGER", "3"));
-    ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".3" + station, "HEX", portListHex({2})));
-    ASSERT_TRUE(mainsim::sim().setValue(Unicast + ".4" + station, "INTEGER", "3"));
+    ASSERT_TRUE(wintest::sim().setValue(Multicast + ".3" + group, "HEX", portListHex({1})));
+    ASSERT_TRUE(wintest::sim().setValue(Multicast + ".4" + group, "HEX", portListHex({})));
+    ASSERT_TRUE(wintest::sim().setValue(Multicast + ".5" + group, "INTEGER", "3"));
+    ASSERT_TRUE(wintest::sim().setValue(Unicast + ".3" + station, "HEX", portListHex({2})));
+    ASSERT_TRUE(wintest::sim().setValue(Unicast + ".4" + station, "INTEGER", "3"));
     MessageRecorder boxes;
     ASSERT_TRUE(withWindow<TMulticastFilterInformationForm>("MulticastInformation1", [&](TMulticastFilterInformationForm& w) {
         ASSERT_EQ(columnTexts(w.LV_dot1qStaticMulticastEntry, 0), (std::vector<std::string>{"1", "10", "20", "5000"}));

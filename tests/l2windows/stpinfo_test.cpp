@@ -128,7 +128,7 @@ TEST(StpInfo, SetsEveryValueAndUnderMstpLeavesHelloTimeOut)
         for (int item : {2, 4, 5, 3, 6, 7, 8, 9, 10})
             all.push_back(Stp + std::to_string(item) + ".0");
         EXPECT_EQ(SetOids(), all);
-        EXPECT_EQ(mainsim::sim().walk(Stp + "4.0").front().value, "300");
+        EXPECT_EQ(wintest::sim().walk(Stp + "4.0").front().value, "300");
         EXPECT_EQ(w.ET_HelloTime->text(), "300");
 
         Choose(w.Combo_STPVersion, "mstp");
@@ -154,7 +154,7 @@ TEST(StpInfo, SetsEveryValueAndUnderMstpLeavesHelloTimeOut)
 TEST(StpInfo, ASetTheSwitchRefusesIsShownAndNotReadOver)
 {
     ASSERT_TRUE(withWindow<TSTP_Info>("mmiSTPCtrl", [](TSTP_Info& w) {
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         clearLog();
         w.BT_Set->click();
         ASSERT_TRUE(waitIdle(w));

@@ -90,7 +90,7 @@ TEST(StpPortTable, NumbersBeyondTheColumnsTypeAreRefusedBeforeSending)
                   sent[2].end());
         EXPECT_EQ(boxTexts(boxes), (std::vector<std::string>(2, "PathCost: Please enter a number between 0 and 2147483647!")));
     }));
-    mainsim::sim().setValue("1.3.6.1.4.1.32473.11.78.1.2.16.4.1.6.2", "INTEGER", "20000");
+    wintest::sim().setValue("1.3.6.1.4.1.32473.11.78.1.2.16.4.1.6.2", "INTEGER", "20000");
 }
 
 TEST(StpPortTable, TheEditorRefusesASetWhileTheTableIsWalked)
@@ -99,11 +99,11 @@ TEST(StpPortTable, TheEditorRefusesASetWhileTheTableIsWalked)
         selectRow(w.ListView1, 0);
         MessageRecorder boxes;
         clearLog();
-        mainsim::sim().delay(20);
+        wintest::sim().delay(20);
         w.RefreshButton->click();
         w.Editor->SetButton->click();
         w.StopButton->click();
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         ASSERT_EQ(boxes.Shown.size(), 1u);
         EXPECT_EQ(boxes.Shown.front().text, "Get data not complete");

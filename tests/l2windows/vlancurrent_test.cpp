@@ -42,14 +42,14 @@ TEST(VlanCurrentWindow, ShowsTheSelectedVlansPortsAndClearsThemAgain)
 TEST(VlanCurrentWindow, APortListTooShortForItsBoxesIsReportedInTheMemo)
 {
     const std::string egress20 = "1.3.6.1.2.1.17.7.1.4.2.1.4.0.20";
-    mainsim::sim().setValue(egress20, "HEX", "FF");
+    wintest::sim().setValue(egress20, "HEX", "FF");
     ASSERT_TRUE(withWindow<TVLanCurrentTableForm>("CurrentForm1", [](TVLanCurrentTableForm& w) {
         selectRow(w.LV_dot1qVlanCurrentEntry, 2);
         EXPECT_NE(w.Memo1->toPlainText().indexOf(
                       "Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!"),
                   -1);
     }));
-    mainsim::sim().setValue(egress20, "HEX", portListHex({0, 1, 2, 3, 192, 193, 194, 195, 196, 197, 198, 199, 200, 201,
+    wintest::sim().setValue(egress20, "HEX", portListHex({0, 1, 2, 3, 192, 193, 194, 195, 196, 197, 198, 199, 200, 201,
                                                           202, 203, 204, 205, 206, 207}));
 }
 

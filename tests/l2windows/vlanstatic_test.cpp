@@ -11,7 +11,7 @@
 
 #include "configwin/stackingportuitform.h"
 #include "l2windows/vlanstaticformunit.h"
-#include "mainwin/mainunit.h"
+#include "standinhost.h"
 #include "classlib/dialogs.h"
 #include "windowworld.h"
 
@@ -178,7 +178,7 @@ TEST(VlanStaticWindow, WhileEitherRequestIsBusyRefreshIsIgnoredAndWritesAreRefus
 {
     ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
         selectRow(w.LV_dot1qVlanStaticEntry, Vlan10);
-        mainsim::sim().delay(30);
+        wintest::sim().delay(30);
         MessageRecorder boxes;
         clearLog();
         w.RefreshBtn->click();
@@ -187,7 +187,7 @@ TEST(VlanStaticWindow, WhileEitherRequestIsBusyRefreshIsIgnoredAndWritesAreRefus
         w.SetBtn->click();
         w.DeleteBtn->click();
         ASSERT_TRUE(waitIdle(w));
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         EXPECT_TRUE(logged("set").empty());
         EXPECT_EQ(logged("get").size(), 1u) << "one read of the next free index";
         ASSERT_EQ(boxes.Shown.size(), 1u) << "Set and Delete stay disabled until a row is selected again";
@@ -228,15 +228,15 @@ TEST(VlanStaticWindow, OnlyTheGridOnScreenIsBuiltAtOpening)
 TEST(VlanStaticWindow, PortGridsFollowTheChassis)
 {
     // First open with the main window's unit list still empty: the grids wait for its read.
-    mainsim::mainForm().UnitListView->clear();
+    host().UnitList->clear();
     ASSERT_TRUE(withWindow<TVlanStaticForm>("StaticForm1", [](TVlanStaticForm& w) {
         EXPECT_EQ(visiblePages(GridOf(w, Untagged)).size(), 5u);
         EXPECT_EQ(visibleBoxCounts(GridOf(w, Untagged)), (std::vector<int>{24, 12, 12, 16, 2}));
 
         // A module leaves, another comes: after the chassis poll, Refresh shows them.
-        ASSERT_TRUE(mainsim::sim().removeModule(3));
-        ASSERT_TRUE(mainsim::sim().insertModule(6, "TRQ-3115"));
-        mainsim::mainForm().RefreshChassis();
+        ASSERT_TRUE(wintest::sim().removeModule(3));
+        ASSERT_TRUE(wintest::sim().insertModule(6, "TRQ-3115"));
+        host().ReadUnitTable();
         w.RefreshBtn->click();
         ASSERT_TRUE(waitIdle(w));
         for (Grid grid : {Egress, Forbidden, Untagged}) {
@@ -247,19 +247,19 @@ TEST(VlanStaticWindow, PortGridsFollowTheChassis)
         }
 
         // A second Refresh while the first waits for the unit list changes nothing twice.
-        mainsim::mainForm().UnitListView->clear();
-        mainsim::sim().delay(20);
+        host().UnitList->clear();
+        wintest::sim().delay(20);
         QTimer::singleShot(5, &w, [&w] { w.RefreshBtn->click(); });
         w.RefreshBtn->click();
         ASSERT_TRUE(waitIdle(w));
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         EXPECT_EQ(visiblePages(GridOf(w, Egress)), (std::vector<std::string>{"Unit1 TRQ-3120", "Unit2 TRQ-3114",
                                                                               "Unit4 TRQ-3118", "Unit5 TRQ-3122",
                                                                               "Unit6 TRQ-3115"}));
     }));
-    ASSERT_TRUE(mainsim::sim().removeModule(6));
-    ASSERT_TRUE(mainsim::sim().insertModule(3, "TRQ-3117"));
-    mainsim::mainForm().RefreshChassis();
+    ASSERT_TRUE(wintest::sim().removeModule(6));
+    ASSERT_TRUE(wintest::sim().insertModule(3, "TRQ-3117"));
+    host().ReadUnitTable();
 }
 
 } // namespace

@@ -132,7 +132,7 @@ TEST(ServerInformationWindow, AFailedWriteShowsItsErrorAndKeepsTheRows)
     ASSERT_TRUE(withFactory<TServerInformationForm>("TServerInformationForm", [](TServerInformationForm& w) {
         selectRow(w.ListView1, 0);
         w.KeyEdit->setText("other");
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         clearLog();
         w.EditButton->click();
         EXPECT_EQ(logged("set").size(), 1u);
@@ -201,7 +201,7 @@ TEST(ServerControlWindow, MembershipIsAddedAndRemovedAtTheLengthPrefixedInstance
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(Sets(), (std::vector<std::vector<std::string>>{{Members + ".4" + instance + " INTEGER 1"},
                                                                   {Members + ".4" + instance + " INTEGER 2"}}));
-        EXPECT_EQ(mainsim::sim().command("get " + Members + ".4" + instance).substr(0, 3), "ERR");
+        EXPECT_EQ(wintest::sim().command("get " + Members + ".4" + instance).substr(0, 3), "ERR");
         EXPECT_EQ(StatusPanel0(w.stbResult)->text().toStdString().rfind("Set: (VhSNMP++) Ok!", 0), 0u);
     }));
 }

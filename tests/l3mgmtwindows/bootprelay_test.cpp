@@ -52,7 +52,7 @@ bool AddServer(TBOOTCtrlTableForm& w, const std::string& name, const std::string
 
 int RowOf(TBOOTCtrlTableForm& w, const std::string& name, const std::string& server)
 {
-    return mainsim::RowWithKeys(w.ListView1, {name, server});
+    return wintest::rowWithKeys(w.ListView1, {name, server});
 }
 
 TEST(BootpRelayWindow, AddsAServerAndRemovesTheSelectedOne)

@@ -19,15 +19,15 @@ namespace {
 
 const std::string Cpu = "1.3.6.1.4.1.32473.12.19.";
 
-std::string Served(const std::string& oid) { return mainsim::sim().walk(oid).front().value; }
+std::string Served(const std::string& oid) { return wintest::sim().walk(oid).front().value; }
 
 void Restore()
 {
-    mainsim::sim().setValue(Cpu + "1.1.0", "INTEGER", "3");
-    mainsim::sim().setValue(Cpu + "2.1.0", "INTEGER", "50");
-    mainsim::sim().setValue(Cpu + "2.2.0", "INTEGER", "30");
-    mainsim::sim().setValue(Cpu + "2.3.0", "INTEGER", "1");
-    mainsim::sim().setValue(Cpu + "2.4.0", "INTEGER", "2");
+    wintest::sim().setValue(Cpu + "1.1.0", "INTEGER", "3");
+    wintest::sim().setValue(Cpu + "2.1.0", "INTEGER", "50");
+    wintest::sim().setValue(Cpu + "2.2.0", "INTEGER", "30");
+    wintest::sim().setValue(Cpu + "2.3.0", "INTEGER", "1");
+    wintest::sim().setValue(Cpu + "2.4.0", "INTEGER", "2");
 }
 
 TEST(CpuProtection, ReadsTheGroupAndWritesOnlyTheTickedFields)
@@ -150,7 +150,7 @@ TEST(CpuProtection, ARefusedSetKeepsItsTextAndTheEntries)
     ASSERT_TRUE(withWindow<TCPUProtectionForm>("mmiCPUProt", [](TCPUProtectionForm& w) {
         w.ckRising->click();
         w.edtRising->setText("75");
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         clearLog();
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));

@@ -27,22 +27,22 @@ void Choose(QComboBox* combo, const char* text)
     emit combo->activated(index);
 }
 
-std::string Served(const std::string& oid) { return mainsim::sim().walk(oid).front().value; }
+std::string Served(const std::string& oid) { return wintest::sim().walk(oid).front().value; }
 
 // Puts the switch back as the profile has it.
 void Restore()
 {
-    mainsim::sim().setValue(Control, "INTEGER", "1");
-    mainsim::sim().setValue(Protocol, "INTEGER", "2");
-    mainsim::sim().setValue(Mode, "INTEGER", "1");
+    wintest::sim().setValue(Control, "INTEGER", "1");
+    wintest::sim().setValue(Protocol, "INTEGER", "2");
+    wintest::sim().setValue(Mode, "INTEGER", "1");
 }
 
 TEST(AuthenticationSetting, ReadsTheGroupAndTheStateGovernsTheOtherBoxes)
 {
     // None of the values is the first of its list: each shown one was read.
-    mainsim::sim().setValue(Control, "INTEGER", "2");
-    mainsim::sim().setValue(Protocol, "INTEGER", "4");
-    mainsim::sim().setValue(Mode, "INTEGER", "2");
+    wintest::sim().setValue(Control, "INTEGER", "2");
+    wintest::sim().setValue(Protocol, "INTEGER", "4");
+    wintest::sim().setValue(Mode, "INTEGER", "2");
     ASSERT_TRUE(withWindow<TAuthenticationSettingForm>("Configuration2", [](TAuthenticationSettingForm& w) {
         EXPECT_EQ(w.windowTitle(), "802.1X Authentication Setting: 127.0.0.1");
         EXPECT_EQ(w.cbxAuthCtrl->currentText(), "disabled");
@@ -137,7 +137,7 @@ TEST(AuthenticationSetting, RefusesWhatCannotBeWrittenAndSendsNothing)
 
 TEST(AuthenticationSetting, AValueWithoutALabelLeavesTheBoxEmptyAndSetRefuses)
 {
-    mainsim::sim().setValue(Protocol, "INTEGER", "3");
+    wintest::sim().setValue(Protocol, "INTEGER", "3");
     ASSERT_TRUE(withWindow<TAuthenticationSettingForm>("Configuration2", [](TAuthenticationSettingForm& w) {
         EXPECT_EQ(w.cbxAuthProtocol->currentIndex(), -1);
         clearLog();
@@ -154,7 +154,7 @@ TEST(AuthenticationSetting, AValueWithoutALabelLeavesTheBoxEmptyAndSetRefuses)
 TEST(AuthenticationSetting, ARefusedSetIsShownAndNotReadOver)
 {
     ASSERT_TRUE(withWindow<TAuthenticationSettingForm>("Configuration2", [](TAuthenticationSettingForm& w) {
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         clearLog();
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));

@@ -41,7 +41,7 @@ void RunEditor(THostTableForm& w, QPushButton* opener, const std::function<void(
 
 int RowOf(THostTableForm& w, const std::string& address, const std::string& tos)
 {
-    return mainsim::RowWithKeys(w.ListView1, {address, tos});
+    return wintest::rowWithKeys(w.ListView1, {address, tos});
 }
 
 TEST(OspfHostRules, AddressRefusalsAndTheDottedQuad)
@@ -152,7 +152,7 @@ TEST(OspfHostWindow, AddsEditsAndDeletesAHost)
 TEST(OspfHostWindow, AFailedDeleteIsShownAndKeepsTheRow)
 {
     ASSERT_TRUE(withWindow<THostTableForm>(Menu, [](THostTableForm& w) {
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         selectRow(w.ListView1, RowOf(w, "10.1.1.5", "0"));
         w.DeleteButton->click();
         ASSERT_TRUE(waitIdle(w));

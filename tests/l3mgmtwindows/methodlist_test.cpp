@@ -222,7 +222,7 @@ TEST(LoginMethodListWindow, AFailedSetShowsItsErrorAndResetsTheEditors)
     ASSERT_TRUE(withWindow<TLoginMethodListForm>(LoginMenu, [](TLoginMethodListForm& w) {
         selectRow(w.ListView1, 1);
         w.ComboBoxType2->setCurrentIndex(3);
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         clearLog();
         w.RunHandler([&w] { w.EditButtonClick(); });
         EXPECT_EQ(logged("set").size(), 1u);

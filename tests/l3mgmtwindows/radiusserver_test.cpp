@@ -245,7 +245,7 @@ TEST(RadiusServerWindow, AddChecksEveryValueFirstAndRemovesAHalfMadeRow)
         bool armed = false;
         w.Request->OnEndOfWrite = [&armed](const VhSNMPError&) {
             if (!armed)
-                armed = mainsim::sim().failNextSet(10);
+                armed = wintest::sim().failNextSet(10);
         };
         MessageRecorder boxes;
         clearLog();
@@ -264,16 +264,16 @@ TEST(RadiusServerWindow, AddChecksEveryValueFirstAndRemovesAHalfMadeRow)
         EXPECT_EQ(boxTexts(boxes),
                   (std::vector<std::string>{"The server's values were refused: the new row was removed again."}));
         EXPECT_EQ(FindRowByCaption(w.ListView1, "RadiusServerIndex-third"), -1);
-        EXPECT_EQ(mainsim::sim().command("get " + Entry + ".6.3").rfind("OK", 0), std::string::npos);
+        EXPECT_EQ(wintest::sim().command("get " + Entry + ".6.3").rfind("OK", 0), std::string::npos);
     }));
 }
 
 TEST(RadiusServerWindow, AFailedCreateStopsTheAddAndAWriteWaitsForTheRead)
 {
     // A server the window has not listed yet: createAndGo meets it and must not overwrite it.
-    ASSERT_TRUE(mainsim::sim().setValue(Entry + ".2.3", "IPADDRESS", "10.9.9.9"));
-    ASSERT_TRUE(mainsim::sim().setValue(Entry + ".3.3", "STRING", "theirs"));
-    ASSERT_TRUE(mainsim::sim().setValue(Entry + ".6.3", "INTEGER", "1"));
+    ASSERT_TRUE(wintest::sim().setValue(Entry + ".2.3", "IPADDRESS", "10.9.9.9"));
+    ASSERT_TRUE(wintest::sim().setValue(Entry + ".3.3", "STRING", "theirs"));
+    ASSERT_TRUE(wintest::sim().setValue(Entry + ".6.3", "INTEGER", "1"));
     ASSERT_TRUE(withWindow<TRadiusServerForm>(Menu, [](TRadiusServerForm& w) {
         // The window read before the row came: take it out of the list view.
         const int third = FindRowByCaption(w.ListView1, "RadiusServerIndex-third");
@@ -291,7 +291,7 @@ TEST(RadiusServerWindow, AFailedCreateStopsTheAddAndAWriteWaitsForTheRead)
         ASSERT_EQ(sets.size(), 1u) << "no second write after a refused create";
         EXPECT_EQ(varbinds(sets[0]), (std::vector<std::string>{Entry + ".6.3 INTEGER 4"}));
         EXPECT_EQ(sets[0].errorStatus, 12);
-        EXPECT_EQ(mainsim::sim().command("get " + Entry + ".2.3").substr(0, 23), "OK IPADDRESS 10.9.9.9");
+        EXPECT_EQ(wintest::sim().command("get " + Entry + ".2.3").substr(0, 23), "OK IPADDRESS 10.9.9.9");
         EXPECT_NE(w.Memo1->toPlainText().toStdString().find("Set: "), std::string::npos);
 
         // While the table is read, the editor writes nothing.

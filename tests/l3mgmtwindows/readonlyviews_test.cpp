@@ -111,10 +111,10 @@ TEST(IgmpSourceList, StopEndsTheWalkAndRefreshWalksAgainFromAnEmptyList)
     ASSERT_TRUE(withFactory<TIGMPSrcListForm>("TIGMPSrcListForm", [](TIGMPSrcListForm& w) {
         EXPECT_EQ(w.Request->Request.Timeout, 200);
         ASSERT_NE(w.StopButton, nullptr);
-        mainsim::sim().delay(300);
+        wintest::sim().delay(300);
         QTimer::singleShot(450, &w, [&w] { w.StopButton->click(); });
         w.RefreshButton->click(); // returns once the walk ends
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_LT(w.ListView->topLevelItemCount(), 3);
 
@@ -128,9 +128,9 @@ TEST(IgmpSourceList, StopEndsTheWalkAndRefreshWalksAgainFromAnEmptyList)
 TEST(IgmpSourceList, ASilentAgentEndsTheWalkWithTheTimeOutInTheMemo)
 {
     ASSERT_TRUE(withFactory<TIGMPSrcListForm>("TIGMPSrcListForm", [](TIGMPSrcListForm& w) {
-        mainsim::sim().mute(true);
+        wintest::sim().mute(true);
         w.RefreshButton->click();
-        mainsim::sim().mute(false);
+        wintest::sim().mute(false);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(memoHas(w.Memo1, TimedOut)) << w.Memo1->toPlainText().toStdString();
     }));
@@ -140,14 +140,14 @@ TEST(MacStatistics, ATimedOutRefreshIsShownNotAnEmptyTable)
 {
     ASSERT_TRUE(withWindow<TMacStatisticTableForm>("StatisticTable1", [](TMacStatisticTableForm& w) {
         // The first read shows the switch's rows, and no failure.
-        const auto served = mainsim::sim().walk("1.3.6.1.4.1.32473.12.3.6.2.1.1");
+        const auto served = wintest::sim().walk("1.3.6.1.4.1.32473.12.3.6.2.1.1");
         ASSERT_FALSE(served.empty());
         EXPECT_EQ(columnTexts(w.ListView, 0).size(), served.size());
         EXPECT_FALSE(memoHas(w.Memo1, TimedOut));
         w.Request->Request.Timeout = 30;
-        mainsim::sim().mute(true);
+        wintest::sim().mute(true);
         w.RefreshButton->click();
-        mainsim::sim().mute(false);
+        wintest::sim().mute(false);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(memoHas(w.Memo1, TimedOut)) << w.Memo1->toPlainText().toStdString();
     }));
@@ -166,7 +166,7 @@ TEST(PortCapability, DecodesTheAuthenticatorBit)
 
 TEST(EquipmentBasicInformation, ShowsTheStackingObjectsAndTheFixedCapacity)
 {
-    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.11.1.1.0", "HEX", "00");
+    wintest::sim().setValue("1.3.6.1.4.1.32473.12.11.1.1.0", "HEX", "00");
     ASSERT_TRUE(withWindow<TEquipmentBasicInfoForm>("Test1", [](TEquipmentBasicInfoForm& w) {
         EXPECT_EQ(w.windowTitle(), "Equipment Basic Information :127.0.0.1");
         EXPECT_EQ(w.Edit1->text(), "Redundant Power and Stacking");
@@ -176,14 +176,14 @@ TEST(EquipmentBasicInformation, ShowsTheStackingObjectsAndTheFixedCapacity)
         EXPECT_EQ(w.edtTopology->text(), "Duplex Chain");
         snapshot(&w, "equipmentbasicinfo");
 
-        mainsim::sim().setValue("1.3.6.1.4.1.32473.12.11.1.9.3.0", "INTEGER", "3");
+        wintest::sim().setValue("1.3.6.1.4.1.32473.12.11.1.9.3.0", "INTEGER", "3");
         w.BitBtn1->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(w.Edit3->text(), "3");
         EXPECT_EQ(w.Edit1->text(), "Redundant Power and Stacking");
     }));
-    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.11.1.1.0", "HEX", "C0");
-    mainsim::sim().setValue("1.3.6.1.4.1.32473.12.11.1.9.3.0", "INTEGER", "5");
+    wintest::sim().setValue("1.3.6.1.4.1.32473.12.11.1.1.0", "HEX", "C0");
+    wintest::sim().setValue("1.3.6.1.4.1.32473.12.11.1.9.3.0", "INTEGER", "5");
 }
 
 } // namespace

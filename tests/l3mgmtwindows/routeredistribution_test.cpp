@@ -20,7 +20,7 @@ constexpr char Menu[] = "RouteRedistributionTable1";
 
 int RowOf(TRouteRedistributForm& w, const std::string& source, const std::string& destination)
 {
-    return mainsim::RowWithKeys(w.ListView1, {source, destination});
+    return wintest::rowWithKeys(w.ListView1, {source, destination});
 }
 
 // The captions of the enabled Type buttons.

@@ -28,9 +28,9 @@ std::vector<int> Suites(TSSLStateForm& w)
 
 void Restore()
 {
-    mainsim::sim().setValue(Ssl + "1.0", "INTEGER", "2");
-    mainsim::sim().setValue(Ssl + "2.0", "GAUGE", "600");
-    mainsim::sim().setValue(Ssl + "3.0", "HEX", "F0");
+    wintest::sim().setValue(Ssl + "1.0", "INTEGER", "2");
+    wintest::sim().setValue(Ssl + "2.0", "GAUGE", "600");
+    wintest::sim().setValue(Ssl + "3.0", "HEX", "F0");
 }
 
 TEST(SslState, DecodesTheCipherSuites)
@@ -55,14 +55,14 @@ TEST(SslState, DecodesTheCipherSuites)
                 w.edtCipherSuites->setText(c.octets);
                 w.DecodeCipherSuites();
             } else {
-                ASSERT_TRUE(mainsim::sim().setValue(Ssl + "3.0", "HEX", c.octets));
+                ASSERT_TRUE(wintest::sim().setValue(Ssl + "3.0", "HEX", c.octets));
                 w.btnRefresh->click();
                 ASSERT_TRUE(waitIdle(w));
             }
             EXPECT_EQ(Suites(w), c.boxes);
         }
         // Not one octet: the boxes stay as they were.
-        ASSERT_TRUE(mainsim::sim().setValue(Ssl + "3.0", "HEX", "8000"));
+        ASSERT_TRUE(wintest::sim().setValue(Ssl + "3.0", "HEX", "8000"));
         w.btnRefresh->click();
         ASSERT_TRUE(waitIdle(w));
         EXPECT_EQ(Suites(w), (std::vector<int>{1, 0, 1, 0}));
@@ -72,7 +72,7 @@ TEST(SslState, DecodesTheCipherSuites)
 
 TEST(SslState, AValueOfAnotherLengthLeavesTheBoxesEmptyAndSetRefuses)
 {
-    ASSERT_TRUE(mainsim::sim().setValue(Ssl + "3.0", "HEX", "F000"));
+    ASSERT_TRUE(wintest::sim().setValue(Ssl + "3.0", "HEX", "F000"));
     ASSERT_TRUE(withWindow<TSSLStateForm>("mmiSSLMgmt", [](TSSLStateForm& w) {
         EXPECT_EQ(Suites(w), (std::vector<int>{-1, -1, -1, -1}));
         clearLog();
@@ -127,7 +127,7 @@ TEST(SslState, EncodesTheBoxesAndSendsTheThreeObjectsInOneSet)
         EXPECT_EQ(logged("set")[0].varbinds.back().value, "00");
 
         // A set the switch refuses shows its text in panel 0.
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         w.btnSet->click();
         ASSERT_TRUE(waitIdle(w));
         const std::string panel = StatusPanel0(w.StatusBar1)->text().toStdString();

@@ -76,7 +76,7 @@ void SetChecked(TSummerTimeForm& w)
 
 void Restore()
 {
-    auto& sim = mainsim::sim();
+    auto& sim = wintest::sim();
     sim.setValue(St + "1.0", "INTEGER", "1");
     sim.setValue(St + "2.0", "INTEGER", "60");
     sim.setValue(St + "3.0", "HEX", "00 00 01 03 02 00");
@@ -122,7 +122,7 @@ TEST(SummerTime, ReadsTheStatusThenWhatItUses)
         EXPECT_EQ(Oids(gets[1]), (std::vector<std::string>{St + "1.0", St + "2.0", St + "3.0", St + "4.0"}));
 
         // An annual rule on the switch: its pair is read and shown.
-        mainsim::sim().setValue(St + "1.0", "INTEGER", "2");
+        wintest::sim().setValue(St + "1.0", "INTEGER", "2");
         clearLog();
         w.EditorPanel->ButtonPanel->RefreshButton->click();
         ASSERT_TRUE(waitIdle(w));
@@ -134,7 +134,7 @@ TEST(SummerTime, ReadsTheStatusThenWhatItUses)
         snapshot(&w, "summertime_annual");
 
         // Disabled: status and offset alone.
-        mainsim::sim().setValue(St + "1.0", "INTEGER", "0");
+        wintest::sim().setValue(St + "1.0", "INTEGER", "0");
         clearLog();
         w.EditorPanel->ButtonPanel->RefreshButton->click();
         ASSERT_TRUE(waitIdle(w));
@@ -211,7 +211,7 @@ TEST(SummerTime, AFailedStatusSetStopsTheWriteAndIsShown)
 {
     ASSERT_TRUE(withWindow<TSummerTimeForm>("mmiSummerTime", [](TSummerTimeForm& w) {
         Tick(w, {0, 1, 2, 3});
-        ASSERT_TRUE(mainsim::sim().failNextSet(5));
+        ASSERT_TRUE(wintest::sim().failNextSet(5));
         clearLog();
         SetChecked(w);
         EXPECT_EQ(logged("set").size(), 1u);

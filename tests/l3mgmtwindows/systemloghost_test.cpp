@@ -52,7 +52,7 @@ void Choose(QComboBox* combo, const char* text)
 // Back to the two servers of the profile.
 void Restore()
 {
-    auto& sim = mainsim::sim();
+    auto& sim = wintest::sim();
     for (int column = 1; column <= 7; ++column)
         for (int index : {3, 4})
             sim.removeValue(Entry + std::to_string(column) + "." + std::to_string(index));
@@ -122,7 +122,7 @@ TEST(SystemLogHost, DeleteWhileReadingIsRefused)
 {
     ASSERT_TRUE(withWindow<TSystemLogHostForm>("SystemLogServer1", [](TSystemLogHostForm& w) {
         // The first row of a slow walk is there (and selected) while the rest is on its way.
-        mainsim::sim().delay(300);
+        wintest::sim().delay(300);
         w.GetButton->click();
         QElapsedTimer clock;
         clock.start();
@@ -139,7 +139,7 @@ TEST(SystemLogHost, DeleteWhileReadingIsRefused)
             ASSERT_EQ(boxes.Shown.size(), 1u);
             EXPECT_EQ(boxes.Shown.front().text, "Get data not complete");
         }
-        mainsim::sim().delay(0);
+        wintest::sim().delay(0);
         ASSERT_TRUE(waitIdle(w));
         EXPECT_TRUE(logged("set").empty());
     }));

@@ -3,10 +3,12 @@
 // folders know nothing of the main window); the QtCore-only code (the host-OS services,
 // the library core and its engine, the value-label lists, the catalogue data) reaches no
 // Qt Gui or Widgets header and no folder above it, directly or through the headers it
-// includes; and no file outside the engine layer reaches net-snmp.
+// includes; no file outside the engine layer reaches net-snmp; and the window tests that
+// build without the main window include nothing of it.
 // The build enforces most of it (the core's targets link QtCore only, checked below on
 // this very binary); this test names the file and the include that break a rule.
 #include <link.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -316,6 +318,90 @@ TEST(Layers, ABadIncludeIsNamed)
                                        [&](const std::string& p) { return p.find(c.problem) != std::string::npos; });
         EXPECT_TRUE(named) << c.label << ":\n" << Joined(problems);
     }
+}
+
+// ---- The window tests without the main window ----
+
+// The first include, followed through the test-support headers it reaches, that belongs to
+// the main window (a header of mainwin/ or of its tests, tests/mainwin/), with the headers
+// that lead to it; "" when there is none. Quoted includes resolve as the tests' include
+// paths do: the file's own folder, the tree, tests/ and its support and window-world folders.
+std::string MainWindowInclude(const fs::path& root, const fs::path& file, std::set<fs::path>& seen, std::string& via)
+{
+    if (!seen.insert(file).second)
+        return std::string();
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    for (const Include& inc : ParseIncludes(text.str())) {
+        if (inc.Angle)
+            continue;
+        if (StartsWith(inc.Name, "mainwin/") || fs::exists(root / "tests/mainwin" / inc.Name))
+            return inc.Name;
+        for (const fs::path& folder : {file.parent_path(), root / "tests/support", root / "tests/dedicated"}) {
+            const fs::path header = folder / inc.Name;
+            if (!fs::exists(header))
+                continue;
+            if (const std::string found = MainWindowInclude(root, header, seen, via); !found.empty()) {
+                via = inc.Name + (via.empty() ? "" : " -> " + via);
+                return found;
+            }
+            break;
+        }
+    }
+    return std::string();
+}
+
+std::vector<std::string> MainWindowIncludes(const fs::path& root, const std::vector<fs::path>& files)
+{
+    std::vector<std::string> out;
+    for (const fs::path& file : files) {
+        std::set<fs::path> seen;
+        std::string via;
+        if (const std::string found = MainWindowInclude(root, file, seen, via); !found.empty())
+            out.push_back(fs::relative(file, root).string() + ": includes \"" + found + "\"" +
+                          (via.empty() ? "" : " through \"" + via + "\""));
+    }
+    return out;
+}
+
+// The sources of the window tests that build without the main window (tests/CMakeLists.txt
+// lists them) include nothing of it.
+TEST(Layers, TheWindowTestsIncludeNothingOfTheMainWindow)
+{
+    const char* source = std::getenv("TRQ_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    std::ifstream list(TRQ_WITHOUT_MAINWIN_SOURCES);
+    std::vector<fs::path> files;
+    for (std::string line; std::getline(list, line);)
+        if (EndsWith(line, ".cpp") || EndsWith(line, ".h"))
+            files.emplace_back(line);
+    ASSERT_FALSE(files.empty()) << TRQ_WITHOUT_MAINWIN_SOURCES;
+    const std::vector<std::string> problems = MainWindowIncludes(source, files);
+    EXPECT_TRUE(problems.empty()) << Joined(problems);
+}
+
+TEST(Layers, AWindowTestThatIncludesTheMainWindowIsNamed)
+{
+    const fs::path root = fs::temp_directory_path() / ("trq-layers-" + std::to_string(::getpid()));
+    fs::create_directories(root / "tests/mainwin");
+    fs::create_directories(root / "tests/dedicated");
+    fs::create_directories(root / "tests/l2windows");
+    const auto write = [&](const char* name, const char* text) { std::ofstream(root / name) << text; };
+    write("tests/mainwin/mainsim.h", "");
+    write("tests/dedicated/world.h", "#include \"mainsim.h\"\n");
+    write("tests/dedicated/clean.h", "#include \"dedicated/units.h\"\n#include <QWidget>\n");
+    write("tests/l2windows/a_test.cpp", "#include \"mainwin/mainunit.h\"\n");
+    write("tests/l2windows/b_test.cpp", "#include \"clean.h\"\n#include \"world.h\"\n");
+    write("tests/l2windows/c_test.cpp", "#include \"clean.h\"\n");
+    const std::vector<std::string> problems =
+        MainWindowIncludes(root, {root / "tests/l2windows/a_test.cpp", root / "tests/l2windows/b_test.cpp",
+                                  root / "tests/l2windows/c_test.cpp"});
+    fs::remove_all(root);
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "tests/l2windows/a_test.cpp: includes \"mainwin/mainunit.h\"",
+                            "tests/l2windows/b_test.cpp: includes \"mainsim.h\" through \"world.h\"",
+                        }));
 }
 
 // This binary links the QtCore-only targets and nothing else of the program: none of them
