@@ -56,7 +56,7 @@ private:
 
 std::string Served(const std::string& oid)
 {
-    for (const auto& vb : mainsim::sim().walk(oid))
+    for (const auto& vb : sim().walk(oid))
         if (vb.oid == oid)
             return vb.value;
     return {};
@@ -65,7 +65,7 @@ std::string Served(const std::string& oid)
 TEST(LongValue, AnAliasTooLongToShowIsShownInPartAndWrittenBackWhole)
 {
     const std::string before = Served(AliasOid);
-    ASSERT_TRUE(mainsim::sim().setValue(AliasOid, "STRING", Long)) << mainsim::sim().lastError;
+    ASSERT_TRUE(sim().setValue(AliasOid, "STRING", Long)) << sim().lastError;
     std::unique_ptr<LoopProbe> probe; // from the fill to the close
     ASSERT_TRUE(withWindow<TIfxForm>("IFXTable1", [&](TIfxForm& w) {
         ASSERT_EQ(columnTexts(w.lvIfxInformation, TIfxForm::Alias)[Row].size(), Long.size());
@@ -97,7 +97,7 @@ TEST(LongValue, AnAliasTooLongToShowIsShownInPartAndWrittenBackWhole)
             }
         EXPECT_TRUE(sent) << "the alias was left out of the set";
         // A short alias read again: the edit is the user's again.
-        ASSERT_TRUE(mainsim::sim().setValue(AliasOid, "STRING", "short"));
+        ASSERT_TRUE(sim().setValue(AliasOid, "STRING", "short"));
         w.btnRefreshClick();
         ASSERT_TRUE(waitIdle(w));
         selectRow(w.lvIfxInformation, Row);
@@ -105,7 +105,7 @@ TEST(LongValue, AnAliasTooLongToShowIsShownInPartAndWrittenBackWhole)
         EXPECT_FALSE(w.Editor->edtAlias->isReadOnly());
         EXPECT_FALSE(w.Request->ShowsInPart(w.Editor->edtAlias));
         // Long again, then the window closes with it shown.
-        ASSERT_TRUE(mainsim::sim().setValue(AliasOid, "STRING", Long));
+        ASSERT_TRUE(sim().setValue(AliasOid, "STRING", Long));
         w.btnRefreshClick();
         ASSERT_TRUE(waitIdle(w));
         selectRow(w.lvIfxInformation, Row);
@@ -115,7 +115,7 @@ TEST(LongValue, AnAliasTooLongToShowIsShownInPartAndWrittenBackWhole)
     const double longest = probe->LongestMs();
     probe.reset();
     RecordProperty("longest_cpu_gap_ms", std::to_string(longest));
-    EXPECT_TRUE(mainsim::sim().setValue(AliasOid, "STRING", before));
+    EXPECT_TRUE(sim().setValue(AliasOid, "STRING", before));
     // Laying 65,000 characters out takes most of a second; showing a part takes little.
     EXPECT_LT(longest, 250) << "the message loop was held " << longest << " ms of CPU time";
 }
