@@ -103,8 +103,9 @@ void TStackingPortUitForm::BuildUnitPages(const std::string& unitName, int, int 
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     sheetLayout->addWidget(scroll);
     UnitScrollBoxes[unit] = scroll;
+    // The boxes go onto the page before it joins the window: one join for the page, not
+    // one for each box.
     auto* page = new QWidget;
-    scroll->setWidget(page);
 
     // The presence of the file alone decides; what it holds is not read.
     if (QFileInfo::exists(QStringLiteral("DeviceInfo.ini")))
@@ -120,6 +121,7 @@ void TStackingPortUitForm::BuildUnitPages(const std::string& unitName, int, int 
         check->hide();
         PortCheckBoxes.append(check);
     }
+    scroll->setWidget(page);
     FitPage(scroll);
     UnitPageControl->setTabVisible(index, false);
 }

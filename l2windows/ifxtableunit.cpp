@@ -73,8 +73,10 @@ void TIfxForm::btnEditClick()
     const int row = SelectedRow(lvIfxInformation);
     if (!Request || !Editor || row < 0)
         return;
-    // The editor opens on the switch's alias, not on what an earlier edit left unwritten.
-    Editor->edtAlias->setText(lvIfxInformation->topLevelItem(row)->text(Alias));
+    // The editor opens on the switch's alias, not on what an earlier edit left unwritten
+    // (a long one shown in part, as the binding shows it).
+    Request->ReadSelectedRow();
+    Request->UpdateControls(Alias);
     Editor->CaptionForEdit("Ifx Edit Table: ");
     // The editor asks for the write; the row's writable columns go in one set, the table
     // is read again after its reply.

@@ -29,6 +29,11 @@ constexpr int MsgListRange = 11;
 
 bool IsPlaceHolder(const QString& text) { return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)"); }
 
+bool IsShownInPart(const _EditConstraint_s& rec, const QString& text)
+{
+    return !rec.ShownInPart.isEmpty() && text == rec.ShownInPart;
+}
+
 bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // Position of the first character the type does not allow, or -1.
@@ -237,6 +242,15 @@ bool VhEditConstraint::SetAcceptedText(QLineEdit* edit, const std::string& text)
     return true;
 }
 
+bool VhEditConstraint::SetShownInPart(QLineEdit* edit, const QString& shown)
+{
+    _EditConstraint_s* rec = FindConstraint(edit);
+    if (!rec)
+        return false;
+    rec->ShownInPart = shown;
+    return true;
+}
+
 void VhEditConstraint::EditChange(QObject* sender)
 {
     auto* edit = qobject_cast<QLineEdit*>(sender);
@@ -248,6 +262,10 @@ void VhEditConstraint::EditChange(QObject* sender)
     _EditConstraint_s* rec = FindConstraint(edit);
     if (!rec || text.isEmpty())
         return;
+    if (IsShownInPart(*rec, text)) {
+        rec->ChangeHook.CallSaved(edit);
+        return;
+    }
     // Setting the text below runs this handler again, and with it the window's handler,
     // which may delete this object: nothing of it is used after that.
     const QPointer<QWidget> owner = Owner;
@@ -336,7 +354,7 @@ std::string VhEditConstraint::ExitCheck(const _EditConstraint_s& rec, const std:
 std::string VhEditConstraint::CheckText(const QLineEdit* edit) const
 {
     const _EditConstraint_s* rec = FindConstraint(edit);
-    if (!rec || IsPlaceHolder(edit->text()))
+    if (!rec || IsPlaceHolder(edit->text()) || IsShownInPart(*rec, edit->text()))
         return {};
     const std::string text = fromQt(edit->text());
     if (text.empty())
@@ -366,7 +384,7 @@ void VhEditConstraint::EditExit(QObject* sender)
     if (!edit || IsPlaceHolder(edit->text()))
         return;
     _EditConstraint_s* rec = FindConstraint(edit);
-    if (!rec)
+    if (!rec || IsShownInPart(*rec, edit->text()))
         return;
     const std::string text = fromQt(edit->text());
     std::string message;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <QPointer>
+#include <QString>
 
 #include "classlib/events.h"
 
@@ -38,6 +39,7 @@ struct _EditConstraint_s {
     uint16_t LengthFlags = 0; // ECF_*
     char ExitChar = 0;        // 0: none
     std::string AcceptedText; // the last text that passed the exit check (bytes)
+    QString ShownInPart;      // a value from the switch shown in part (request2edits.h); none: empty
     TNotifyHook ChangeHook;   // keeps the edit's previous change handler
     TNotifyHook ExitHook;     // keeps the edit's previous exit handler
 };
@@ -64,6 +66,10 @@ public:
     // The text becomes the edit's accepted text (call it whenever the edit is filled with a
     // value, so that a failed check puts that value back). False without a record.
     bool SetAcceptedText(QLineEdit* edit, const std::string& text);
+    // The edit shows a value from the switch in part, as shown (empty: no longer). That text
+    // is not the user's: it is neither filtered nor checked, like a place-holder, though the
+    // window's change handler still runs. False without a record.
+    bool SetShownInPart(QLineEdit* edit, const QString& shown);
     void SetOwner(QWidget* owner) { Owner = owner; }
     QWidget* GetOwner() const { return Owner; }
 

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -140,6 +141,22 @@ void Merge(OctetStr& whole, const OctetStr& part, int32_t offset)
     whole = OctetStr(bytes);
 }
 
+// Tells a function of the events of the objects it watches; lets every event through.
+class EventWatch : public QObject {
+public:
+    explicit EventWatch(std::function<void(QObject*, QEvent*)> onEvent) : OnEvent(std::move(onEvent)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        OnEvent(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> OnEvent;
+};
+
 QString ControlText(const QWidget* control)
 {
     if (const auto* edit = qobject_cast<const QLineEdit*>(control))
@@ -259,6 +276,18 @@ VhSNMPRequest2Edits::VhSNMPRequest2Edits(QWidget* owner)
     : VhSNMPRequest2Controls(owner), EditConstraints(std::make_unique<VhEditConstraint>(owner, true)),
       RowTimer(std::make_unique<QTimer>())
 {
+    // An edit showing a value in part stays read-only whatever its window makes of it; it
+    // gets the state its window gave it last when the part goes.
+    InPartFilter = std::make_unique<EventWatch>([this](QObject* watched, QEvent* event) {
+        if (event->type() != QEvent::ReadOnlyChange)
+            return;
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        TInPart* part = edit ? FindInPart(edit) : nullptr;
+        if (part && !edit->isReadOnly()) {
+            part->WasReadOnly = false;
+            edit->setReadOnly(true);
+        }
+    });
     RowTimer->setSingleShot(true);
     QObject::connect(RowTimer.get(), &QTimer::timeout, [this] { ShowPendingRows(); });
 }
@@ -267,6 +296,8 @@ VhSNMPRequest2Edits::~VhSNMPRequest2Edits()
 {
     // The hooks give the handlers back before anything else of this object goes.
     ListViewHook.Release();
+    while (!InPart.empty())
+        EndInPart(InPart.front()->Control.data());
     for (const auto& binding : Bindings) {
         binding->Removed = true;
         binding->SavedHandlers.clear();
@@ -483,9 +514,12 @@ void VhSNMPRequest2Edits::RemoveControls(int column)
         const std::shared_ptr<ControlBinding> binding = std::move(*it);
         it = Bindings.erase(it);
         binding->Removed = true;
-        for (const QPointer<QWidget>& control : binding->Controls)
+        for (const QPointer<QWidget>& control : binding->Controls) {
+            if (control)
+                EndInPart(control);
             if (auto* edit = qobject_cast<QLineEdit*>(control.data()))
                 EditConstraints->RemoveConstraint(edit);
+        }
         binding->SavedHandlers.clear();
     }
 }
@@ -514,10 +548,113 @@ void VhSNMPRequest2Edits::UpdateControls(int column)
     }
 }
 
+VhSNMPRequest2Edits::TInPart* VhSNMPRequest2Edits::FindInPart(const QWidget* control)
+{
+    for (const auto& part : InPart)
+        if (control && part->Control == control)
+            return part.get();
+    return nullptr;
+}
+
+const VhSNMPRequest2Edits::TInPart* VhSNMPRequest2Edits::FindInPart(const QWidget* control) const
+{
+    return const_cast<VhSNMPRequest2Edits*>(this)->FindInPart(control);
+}
+
+bool VhSNMPRequest2Edits::ShowsInPart(const QWidget* control) const
+{
+    const TInPart* part = FindInPart(control);
+    return part && ControlText(control) == part->Shown;
+}
+
+std::string VhSNMPRequest2Edits::ControlValue(const QWidget* control) const
+{
+    const QString text = ControlText(control);
+    if (const TInPart* part = FindInPart(control); part && text == part->Shown)
+        return part->Value;
+    return fromQt(text);
+}
+
+void VhSNMPRequest2Edits::EndInPart(QWidget* control)
+{
+    // A null control ends a part whose control has gone.
+    for (auto it = InPart.begin(); it != InPart.end(); ++it) {
+        if ((*it)->Control.data() != control)
+            continue;
+        const std::unique_ptr<TInPart> part = std::move(*it);
+        InPart.erase(it);
+        QObject::disconnect(part->Changed);
+        if (auto* edit = qobject_cast<QLineEdit*>(part->Control.data())) {
+            edit->removeEventFilter(InPartFilter.get());
+            if (EditConstraints)
+                EditConstraints->SetShownInPart(edit, QString());
+            edit->setReadOnly(part->WasReadOnly);
+        }
+        if (part->Control)
+            part->Control->setToolTip(part->WasToolTip);
+        return;
+    }
+}
+
+bool VhSNMPRequest2Edits::ShowInPart(QWidget* control, const std::string& text)
+{
+    // An edit cuts what is longer than its maximum length: such a value is shown in part too.
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    const int fits = edit ? std::min(EditTextLimit, edit->maxLength()) : EditTextLimit;
+    const int limit = std::max(0, std::min(EditTextLimit, fits - 1));
+    if (text.size() <= static_cast<std::size_t>(fits)) {
+        EndInPart(control);
+        return false;
+    }
+    TInPart* part = FindInPart(control);
+    if (!part) {
+        InPart.push_back(std::make_unique<TInPart>());
+        part = InPart.back().get();
+        part->Control = control;
+        part->WasReadOnly = edit && edit->isReadOnly();
+        part->WasToolTip = control->toolTip();
+    }
+    QObject::disconnect(part->Changed);
+    part->Shown = toQt(text.substr(0, static_cast<std::size_t>(limit))) + QChar(0x2026);
+    part->Value = text;
+    const QString shown = part->Shown;
+    control->setToolTip(QStringLiteral("Shown in part: the value has %1 characters.").arg(text.size()));
+    if (!edit) {
+        if (auto* label = qobject_cast<QLabel*>(control))
+            SetPlainText(label, shown);
+        return true;
+    }
+    if (EditConstraints)
+        EditConstraints->SetShownInPart(edit, shown);
+    edit->setReadOnly(true);
+    edit->installEventFilter(InPartFilter.get());
+    const QPointer<QLineEdit> guard(edit);
+    const std::weak_ptr<int> alive = AliveToken();
+    edit->setText(shown); // the window's handlers run here
+    if (alive.expired() || !guard)
+        return true;
+    edit->setCursorPosition(0);
+    // A text the window puts in instead is its own: the edit is the window's again.
+    if (TInPart* now = FindInPart(edit); now && edit->text() == shown)
+        now->Changed = QObject::connect(edit, &QLineEdit::textChanged, InPartFilter.get(), [this, edit] {
+            if (const TInPart* p = FindInPart(edit); p && edit->text() != p->Shown)
+                EndInPart(edit);
+        });
+    else
+        EndInPart(edit);
+    return true;
+}
+
+void VhSNMPRequest2Edits::ShowInLabel(QLabel* label, const std::string& text)
+{
+    if (!ShowInPart(label, text))
+        SetPlainText(label, toQt(text));
+}
+
 void VhSNMPRequest2Edits::ShowInEdit(QWidget* control, const std::string& text)
 {
     auto* edit = qobject_cast<QLineEdit*>(control);
-    if (!edit)
+    if (!edit || ShowInPart(edit, text))
         return;
     const QPointer<QLineEdit> guard(edit);
     edit->setText(toQt(text));
@@ -553,7 +690,7 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
     if (!first)
         return; // the window has deleted the control
     switch (KindOf(first)) {
-    case Kind::Label: SetPlainText(static_cast<QLabel*>(first), toQt(text)); break;
+    case Kind::Label: ShowInLabel(static_cast<QLabel*>(first), text); break;
     case Kind::CheckBox:
         if (!b.Numbers.empty()) {
             for (std::size_t i = 0; i < b.Numbers.size() && i < b.Controls.size(); ++i) {
@@ -588,7 +725,7 @@ void VhSNMPRequest2Edits::FillBinding(ControlBinding& b)
                     rest.erase(0, 1);
             }
             if (auto* label = qobject_cast<QLabel*>(b.Controls[1].data()))
-                SetPlainText(label, toQt(rest));
+                ShowInLabel(label, rest);
             else
                 ShowInEdit(b.Controls[1], rest);
         }
@@ -674,7 +811,7 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
     if (!first)
         return false;
     switch (KindOf(first)) {
-    case Kind::Label: piece = fromQt(static_cast<QLabel*>(first)->text()); return true;
+    case Kind::Label: piece = ControlValue(first); return true;
     case Kind::CheckBox: {
         const bool checked = static_cast<QCheckBox*>(first)->isChecked();
         if (list) {
@@ -700,7 +837,7 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
         if (b.Controls.size() >= 2) {
             if (b.Format == SNMP_SYNTAX_OBJECTID)
                 piece += '.';
-            piece += fromQt(ControlText(b.Controls[1]));
+            piece += ControlValue(b.Controls[1]);
         }
         return true;
     }
@@ -720,7 +857,7 @@ bool VhSNMPRequest2Edits::ReadBinding(const ControlBinding& b, const VhOptionLis
     const std::size_t count = b.Controls.size();
     std::vector<std::string> texts;
     for (const QPointer<QWidget>& control : b.Controls)
-        texts.push_back(fromQt(ControlText(control)));
+        texts.push_back(ControlValue(control));
     if (count == 1) {
         piece = texts[0];
         return true;

@@ -21,6 +21,13 @@
 // back when the binding goes (RemoveControls, destruction). Edits bound through an input
 // format get its constraint (VhEditConstraint); the value a binding puts into an edit is
 // what a failed exit check puts back.
+//
+// A value longer than EditTextLimit characters is shown in an edit or a label in part: its
+// first EditTextLimit characters and an ellipsis, the edit read-only. Laying a text out costs
+// in proportion to its length (a switch can send 65,000 octets) and an edit holds at most
+// 32,767 characters, so the whole value would hold the message loop and come back cut. The
+// binding keeps the value and reads it back exactly as it was given for as long as the
+// control shows that part; a shorter value, or a text the window puts in, ends it.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -144,6 +151,10 @@ public:
     // since they last ran.
     static constexpr int RowIntervalMs = 200;
     static constexpr int PumpIntervalMs = 20;
+    // The longest value an edit or a label shows whole (see above).
+    static constexpr int EditTextLimit = 1000;
+    // Whether the control shows a value in part.
+    bool ShowsInPart(const QWidget* control) const;
     // The rows held back, into the list view.
     void ShowPendingRows();
     // The selected row into the items of the columns; false when no row is selected.
@@ -179,6 +190,25 @@ private:
     void FillBinding(ControlBinding& binding);
     void FillEdits(ControlBinding& binding, const std::string& text, const OctetStr& octets);
     void ShowInEdit(QWidget* control, const std::string& text);
+    void ShowInLabel(QLabel* label, const std::string& text);
+    // A control's text as the value it stands for: the value kept when it shows one in part.
+    std::string ControlValue(const QWidget* control) const;
+
+    // A value shown in part in an edit or a label.
+    struct TInPart {
+        QPointer<QWidget> Control;
+        QString Shown;        // the text shown
+        std::string Value;    // the value as it was given
+        bool WasReadOnly = false; // the edit's state before
+        QString WasToolTip;
+        QMetaObject::Connection Changed;
+    };
+    // Shows the value in part in the control; false when it is short enough to show whole.
+    bool ShowInPart(QWidget* control, const std::string& text);
+    // The control shows its own text again: the edit gets its state back.
+    void EndInPart(QWidget* control);
+    TInPart* FindInPart(const QWidget* control);
+    const TInPart* FindInPart(const QWidget* control) const;
     // What the binding's controls say, by its first control; false when they give nothing
     // (no choice made, a control gone). selector: the control chooses among value labels.
     bool ReadBinding(const ControlBinding& binding, const VhOptionList* options, std::string& piece,
@@ -193,4 +223,6 @@ private:
     QElapsedTimer RowsShown;              // since rows last went into the list view
     QElapsedTimer MessagesRun;            // since a synchronous walk last let messages run
     std::unique_ptr<QTimer> RowTimer;     // shows rows held back when no further row comes
+    std::vector<std::unique_ptr<TInPart>> InPart; // controls showing a value in part
+    std::unique_ptr<QObject> InPartFilter;        // keeps their edits read-only
 };
