@@ -120,12 +120,16 @@ int TPowerForm::PowerStateImageIndex(const std::string& label)
 
 void TPowerForm::ShowPower(int image, int index)
 {
+    if (PowerImageIndexes[image] == index)
+        return; // the picture shown already: nothing to repaint
     PowerImageIndexes[image] = index;
     PowerImages[image]->setPixmap(PowerPicture(index));
 }
 
 void TPowerForm::ShowFan(int image, int index)
 {
+    if (FanImageIndexes[image] == index)
+        return;
     FanImageIndexes[image] = index;
     FanImages[image]->setPixmap(FanPicture(index));
 }

@@ -7,6 +7,7 @@
 TShape::TShape(QWidget* parent) : QWidget(parent)
 {
     resize(65, 65);
+    UpdateOpaque();
 }
 
 void TShape::SetShape(TShapeType shape)
@@ -14,7 +15,21 @@ void TShape::SetShape(TShapeType shape)
     if (shape == ShapeType)
         return;
     ShapeType = shape;
+    UpdateOpaque();
     update();
+}
+
+bool TShape::Covers() const
+{
+    return ShapeType == stRectangle || (ShapeType == stSquare && width() == height());
+}
+
+void TShape::UpdateOpaque() { setAttribute(Qt::WA_OpaquePaintEvent, Covers()); }
+
+void TShape::resizeEvent(QResizeEvent* event)
+{
+    UpdateOpaque();
+    QWidget::resizeEvent(event);
 }
 
 void TShape::SetBrushColor(uint32_t color)
@@ -36,6 +51,14 @@ void TShape::SetPenColor(uint32_t color)
 void TShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (Covers()) {
+        // Whole pixels: the outline on the edge pixels, the fill inside (two plain fills
+        // are the cheapest way to draw it, and an LED is drawn at every blink).
+        painter.fillRect(rect(), ToQColor(Pen));
+        if (Brush != Pen && width() > 2 && height() > 2)
+            painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(Brush));
+        return;
+    }
     const bool round = ShapeType == stRoundRect || ShapeType == stRoundSquare || ShapeType == stEllipse ||
                        ShapeType == stCircle;
     painter.setRenderHint(QPainter::Antialiasing, round);

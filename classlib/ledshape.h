@@ -4,7 +4,9 @@
 //
 // Colours are the class library's (classlib/colors.h). A colour change repaints the shape
 // only when the colour differs, so a binding may set the same colour many times a second
-// at no cost.
+// at no cost. A shape that covers its whole rectangle (a rectangle, a square control that
+// is square) paints as an opaque control: a new colour repaints its own pixels and not the
+// panels beneath it.
 #include <cstdint>
 
 #include <QWidget>
@@ -26,8 +28,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Whether the figure covers every pixel of the control.
+    bool Covers() const;
+    void UpdateOpaque();
+
     TShapeType ShapeType = stRectangle;
     uint32_t Brush = 0x00FFFFFF; // white
     uint32_t Pen = 0x00000000;   // black

@@ -20,6 +20,7 @@
 #include "classlib/formstyle.h"
 #include "classlib/screen.h"
 #include "classlib/speedbutton.h"
+#include "classlib/statuspanels.h"
 #include "mainwin/frmconfigsnmp.h"
 #include "mainwin/mainrequest.h"
 #include "mainwin/menutable.h"
@@ -152,17 +153,13 @@ void TMainForm::BuildLayout()
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QLatin1String("StatusBar"));
     bar->setSizeGripEnabled(false);
-    statusPanel0_ = new QLabel(bar);
-    statusPanel0_->setObjectName(QLatin1String("StatusBarPanel0"));
-    statusPanel0_->setMinimumWidth(50);
-    statusPanel0_->setTextFormat(Qt::PlainText); // it shows what the switch said
-    bar->addWidget(statusPanel0_, 1);
-    notice_ = new QLabel(bar);
-    notice_->setObjectName(QLatin1String("StatusBarNotice"));
-    notice_->setTextFormat(Qt::PlainText);
-    notice_->setMinimumWidth(50);
-    bar->addWidget(notice_, 1);
+    // Panel 0 (what the switch said) and the notice share the bar, one at a time.
+    auto* panels = new TStatusPanels(bar);
+    panels->setObjectName(QLatin1String("StatusBarPanels"));
+    statusPanel0_ = panels->AddPanel(QLatin1String("StatusBarPanel0"), 50);
+    notice_ = panels->AddPanel(QLatin1String("StatusBarNotice"), 50);
     notice_->hide();
+    bar->addWidget(panels, 1);
     setStatusBar(bar);
 
     // Single border: the client area keeps its size; the menu bar lies above it.

@@ -122,6 +122,13 @@ void _SnmpEventProcessor::Wake()
         Timer->start();
 }
 
+void _SnmpEventProcessor::Rest()
+{
+    // Inside the handler the timer is restarted, or not, as the handler ends.
+    if (Timer && !InHandler && Timer->isActive() && !SNMPRequestsOutstanding())
+        Timer->stop();
+}
+
 void _SnmpEventProcessor::OnTimer()
 {
     if (!Timer)
@@ -161,4 +168,5 @@ void SnmpAsyncCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* da
     block.reset();
     if (request && handler)
         (request->*handler)(reason, pdu, target, operation, completion);
+    SnmpEventProcessor.Rest();
 }

@@ -68,6 +68,9 @@ public:
     // A request was registered: the timer ticks again (not inside its own handler, which
     // starts it again as it ends).
     void Wake();
+    // A reply was handed over: with nothing left outstanding the timer stops at once instead
+    // of ticking once more for nothing.
+    void Rest();
     static constexpr int Interval = 20; // milliseconds
 
 private:

@@ -83,11 +83,7 @@ void VhSNMPRequest2Leds::ResetLeds()
 
 void VhSNMPRequest2Leds::ValueToLeds(LedBinding* led)
 {
-    const VhSNMPVarItem* item = Request.VarList.GetItem(led->Column);
-    std::string text = item->Value;
-    if (item->Options)
-        text = item->Options->TextToValue(text);
-    const std::string octets = TextToOctets(text, item->Syntax).str();
+    const std::string& octets = OctetsOf(*Request.VarList.GetItem(led->Column));
     const VhSNMPLedColorMapList& map = *led->ColorMap;
 
     // Outside the value: the absent colour (or -519), whatever the mode. Inside, a pair
@@ -104,10 +100,26 @@ void VhSNMPRequest2Leds::ValueToLeds(LedBinding* led)
     led->Blink = state.Blink ? 1 : 0;
 }
 
+const std::string& VhSNMPRequest2Leds::OctetsOf(const VhSNMPVarItem& item)
+{
+    // Every LED of a module reads the same value: it is converted once.
+    if (item.Value != Converted.Value || item.Options != Converted.Options || item.Syntax != Converted.Syntax) {
+        std::string text = item.Value;
+        if (item.Options)
+            text = item.Options->TextToValue(text);
+        Converted.Octets = TextToOctets(text, item.Syntax).str();
+        Converted.Value = item.Value;
+        Converted.Options = item.Options;
+        Converted.Syntax = item.Syntax;
+    }
+    return Converted.Octets;
+}
+
 void VhSNMPRequest2Leds::ShowRow()
 {
     if (Stopped)
         return;
+    Converted = {}; // a value label list may have changed since the last value
     BlinkCount = 0;
     for (auto& led : Leds) {
         ValueToLeds(led.get());

@@ -99,6 +99,14 @@ public:
 
 private:
     void BlinkStep();
+    // The octets of an item's value (its value label turned into the value first).
+    const std::string& OctetsOf(const VhSNMPVarItem& item);
+    struct {
+        std::string Value;
+        const VhOptionList* Options = nullptr;
+        unsigned Syntax = 0;
+        std::string Octets;
+    } Converted; // the last value converted, and its octets
     void Paint(LedBinding& led, uint32_t color);
     // No exchange of this request is under way.
     bool Idle() const { return Busy == 0 && Request.Pending == 0; }
