@@ -100,17 +100,7 @@ std::vector<std::string> columnTexts(const QTreeWidget* view, int column)
     return out;
 }
 
-int rowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys)
-{
-    for (int r = 0; r < view->topLevelItemCount(); ++r) {
-        bool all = true;
-        for (std::size_t k = 0; k < keys.size(); ++k)
-            all = all && view->topLevelItem(r)->text(static_cast<int>(k)).toStdString() == keys[k];
-        if (all)
-            return r;
-    }
-    return -1;
-}
+int rowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys) { return trqtest::rowWithKeys(view, keys); }
 
 std::vector<int> tickedBoxes(const TStackingPortUitForm* grid)
 {

@@ -44,6 +44,7 @@
 #include "snmplib/textforms.h"
 #include "snmplib/varlist.h"
 #include "simlibrary.h"
+#include "support/modal.h"
 
 namespace mainsim {
 
@@ -146,30 +147,10 @@ bool waitUntil(const std::function<bool()>& done, int milliseconds) { return trq
 bool withModal(const std::function<void()>& open, const std::function<void(QDialog*)>& inside,
                const std::function<bool(QDialog*)>& ready)
 {
-    bool opened = false;
-    QElapsedTimer clock;
-    QTimer watch;
-    watch.setInterval(10);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!window || !window->isVisible() || opened)
-            return;
-        if (!clock.isValid())
-            clock.start();
+    return trqtest::withModal(open, inside, ready ? ready : [](QDialog* window) {
         auto* generic = qobject_cast<TConfigForm*>(window);
-        const bool isReady = ready ? ready(window) : (!generic || firstReadDone(generic));
-        if (!isReady && clock.elapsed() < ReadyWithin)
-            return;
-        opened = true;
-        watch.stop();
-        const QPointer<QDialog> guard(window);
-        inside(window);
-        if (guard && guard->isVisible())
-            guard->close();
-    });
-    watch.start();
-    open();
-    return opened;
+        return !generic || firstReadDone(generic);
+    }, ReadyWithin);
 }
 
 bool withModal(QAction* item, const std::function<void(QDialog*)>& inside, const std::function<bool(QDialog*)>& ready)
@@ -269,17 +250,7 @@ TSNMPListViewPanel* TablePanel(QDialog* window)
 }
 
 // The list-view row whose first columns (the keys) show these texts; -1 if none.
-int RowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys)
-{
-    for (int r = 0; r < view->topLevelItemCount(); ++r) {
-        bool all = true;
-        for (std::size_t k = 0; k < keys.size(); ++k)
-            all = all && view->topLevelItem(r)->text(static_cast<int>(k)).toStdString() == keys[k];
-        if (all)
-            return r;
-    }
-    return -1;
-}
+int RowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys) { return trqtest::rowWithKeys(view, keys); }
 
 void SelectRow(QTreeWidget* view, int row)
 {

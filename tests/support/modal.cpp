@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace trqtest {
 
@@ -33,6 +34,18 @@ bool withModal(const std::function<void()>& open, const std::function<void(QDial
     watch.start();
     open();
     return opened;
+}
+
+int rowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys)
+{
+    for (int r = 0; r < view->topLevelItemCount(); ++r) {
+        bool all = true;
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            all = all && view->topLevelItem(r)->text(static_cast<int>(k)).toStdString() == keys[k];
+        if (all)
+            return r;
+    }
+    return -1;
 }
 
 } // namespace trqtest

@@ -3,8 +3,11 @@
 // runs the window's own message loop, so the checks run from a watch inside that loop, never
 // inside a handler that pumps messages.
 #include <functional>
+#include <string>
+#include <vector>
 
 class QDialog;
+class QTreeWidget;
 
 namespace trqtest {
 
@@ -17,5 +20,8 @@ inline constexpr int ModalReadyWithin = 60000;
 // open() returned. A window inside() leaves open is closed.
 bool withModal(const std::function<void()>& open, const std::function<void(QDialog* window)>& inside,
                const std::function<bool(QDialog* window)>& ready, int readyWithin = ModalReadyWithin);
+
+// The first row of view whose leading columns read keys, or -1.
+int rowWithKeys(const QTreeWidget* view, const std::vector<std::string>& keys);
 
 } // namespace trqtest
