@@ -1,11 +1,11 @@
 #pragma once
 // The chassis's installed units, for the windows that pick ports.
 //
-// The main window keeps one row per installed unit in its hidden report list view
+// The chassis view keeps one row per installed unit in its hidden report list view
 // UnitListView (column 0 the unit id, 1 the unit's first port number, 2 the module's
 // model name), read from the switch's unit table at start-up and at every chassis poll.
-// It registers that view here, so that the port chooser and the port-list windows, which
-// sit below the main window, can read it without knowing the main window.
+// It registers that view here, so that the port chooser and the port-list windows can read
+// it without knowing the chassis view.
 #include <string>
 
 class QTreeWidget;
