@@ -39,6 +39,7 @@ public:
         connect(header, &QObject::destroyed, this, [this] { Header = nullptr; });
         header->viewport()->installEventFilter(this);
         view->viewport()->installEventFilter(this);
+        view->installEventFilter(this);
     }
 
     static ColumnSharer* Of(QAbstractItemView* view)
@@ -67,6 +68,19 @@ public:
             Header->resizeSection(c, Shown(c) ? Header->sectionSizeHint(c) : 0);
         }
         Sharing = false;
+    }
+
+    // Measures and shares the values now, or when the view is first shown: a view not in
+    // sight (a list kept hidden, a page not chosen) is not measured at every fill.
+    void Fit()
+    {
+        if (!View->isVisible()) {
+            Waiting = true;
+            return;
+        }
+        Waiting = false;
+        Measure();
+        Share();
     }
 
     void Measure()
@@ -103,11 +117,15 @@ public:
     }
 
 protected:
-    // Only mouse and resize events are looked at: the others include those a view sends
-    // while it is being destroyed, when it is no longer a view.
+    // Only mouse, resize and show events are looked at: the others include those a view
+    // sends while it is being destroyed, when it is no longer a view.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         switch (event->type()) {
+        case QEvent::Show:
+            if (watched == View && Waiting)
+                Fit();
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             if (Header && watched == Header->viewport())
@@ -210,6 +228,7 @@ private:
     bool Sharing = false;
     bool Again = false;
     bool Dragging = false;
+    bool Waiting = false; // values filled in while the view was not in sight
 };
 
 } // namespace
@@ -222,10 +241,8 @@ void SetColumns(QAbstractItemView* view, const QStringList& captions, const std:
 
 void FitValues(QAbstractItemView* view)
 {
-    if (ColumnSharer* sharer = ColumnSharer::Of(view)) {
-        sharer->Measure();
-        sharer->Share();
-    }
+    if (ColumnSharer* sharer = ColumnSharer::Of(view))
+        sharer->Fit();
 }
 
 void ShortTextDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const

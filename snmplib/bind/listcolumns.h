@@ -29,7 +29,8 @@ inline constexpr int CellTextLimit = 1000;
 // them are hidden (no width, texts kept); the shown ones fit their headers.
 void SetColumns(QAbstractItemView* view, const QStringList& captions, const std::vector<bool>& hidden);
 
-// Measures the values (the rows in sight and at most 100 more) and shares the view's width.
+// Measures the values (the rows in sight and at most 100 more) and shares the view's width;
+// a view not in sight is measured when it is next shown.
 void FitValues(QAbstractItemView* view);
 
 // A delegate for cells that lays out at most CellTextLimit characters of a text.

@@ -223,9 +223,11 @@ void WalkIntoView(QWidget& window)
         header = list.horizontalHeader();
     EXPECT_EQ(header->sectionSize(0), 0);
     EXPECT_GT(header->sectionSize(1), 0);
-    // Once the walk has ended, a shown column is as wide as its values; one the user widened
-    // keeps its width through the next walk.
+    // Once the walk has ended, a shown column is as wide as its values, measured when the
+    // view comes into sight; one the user widened keeps its width through the next walk.
     const QFontMetrics metrics(list.font());
+    list.resize(2000, 300);
+    window.show();
     EXPECT_GE(header->sectionSize(2), metrics.horizontalAdvance(model->index(1, 2).data().toString()));
     EXPECT_GE(header->sectionSize(3), metrics.horizontalAdvance(model->index(1, 3).data().toString()));
     header->resizeSection(2, 333);
