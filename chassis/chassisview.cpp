@@ -27,14 +27,6 @@
 
 namespace {
 
-const VhSNMPObjectDesc UnitTable[] = {
-    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.1", "swUnitMgmtId", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
-    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.3", "swUnitMgmtStartPort", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
-    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.9", "swUnitMgmtModuleName", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY,
-     nullptr},
-    {},
-};
-
 // Columns of UnitListView.
 constexpr int UnitIdColumn = 0;
 constexpr int ModuleNameColumn = 2;
@@ -182,7 +174,7 @@ int TChassisView::ReadUnitTable()
     if (!UnitRequest) {
         try {
             UnitRequest = new VhSNMPRequest2Edits(this);
-            UnitRequest->Request.VarList = VhSNMPVarList(UnitTable, MVT_FMV, 1);
+            UnitRequest->Request.VarList = VhSNMPVarList(ChassisUnitTable, MVT_FMV, 1);
             UnitRequest->MaxRows = MaxUnitRows;
             UnitRequest->SetMessageTarget(ChassisHost() ? ChassisHost()->StatusTarget() : nullptr);
             UnitRequest->AttachListView(UnitListView, true);

@@ -5,6 +5,14 @@
 
 #include "platform/sysutils.h"
 
+const VhSNMPObjectDesc ChassisUnitTable[] = {
+    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.1", "swUnitMgmtId", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
+    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.3", "swUnitMgmtStartPort", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
+    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.9", "swUnitMgmtModuleName", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY,
+     nullptr},
+    {},
+};
+
 namespace {
 
 QPointer<QTreeWidget>& Registered()

@@ -8,7 +8,13 @@
 // it without knowing the chassis view.
 #include <string>
 
+#include "snmplib/varlist.h"
+
 class QTreeWidget;
+
+// The switch's unit table, as the list is read from it: unit id, first port number, module
+// name (the list's three columns).
+extern const VhSNMPObjectDesc ChassisUnitTable[];
 
 // Registers the unit list (null: none). The view is forgotten when it is destroyed.
 void SetChassisUnitList(QTreeWidget* unitListView);

@@ -21,17 +21,8 @@
 
 namespace {
 
-void aimDefaults(trqtest::SimProcess& simulator)
-{
-    VhSNMPDefaults.Device.Address = "127.0.0.1";
-    VhSNMPDefaults.Device.Port = static_cast<uint16_t>(simulator.port());
-    VhSNMPDefaults.Security.Version = 1;
-    VhSNMPDefaults.Security.ReadCommunity = "mardle";
-    VhSNMPDefaults.Security.WriteCommunity = "quillon";
-}
-
 [[maybe_unused]] const bool g_environment =
-    trqtest::UseSimulatorWithLibrary([] { return trqtest::SimOptions{}; }, aimDefaults);
+    trqtest::UseSimulatorWithLibrary([] { return trqtest::SimOptions{}; }, trqtest::AimDefaultsAt);
 
 class TestHost : public TChassisHost {
 public:

@@ -17,19 +17,8 @@ namespace cwtest {
 
 namespace {
 
-void aimDefaults(trqtest::SimProcess& simulator)
-{
-    // As start-up does from the command line: every request built from now on talks to
-    // the simulator.
-    VhSNMPDefaults.Device.Address = "127.0.0.1";
-    VhSNMPDefaults.Device.Port = static_cast<uint16_t>(simulator.port());
-    VhSNMPDefaults.Security.Version = 1;
-    VhSNMPDefaults.Security.ReadCommunity = "mardle";
-    VhSNMPDefaults.Security.WriteCommunity = "quillon";
-}
-
-[[maybe_unused]] const bool g_environment =
-    trqtest::UseSimulatorWithLibrary([] { return trqtest::SimOptions{"test.profile", "", {}}; }, aimDefaults);
+[[maybe_unused]] const bool g_environment = trqtest::UseSimulatorWithLibrary(
+    [] { return trqtest::SimOptions{"test.profile", "", {}}; }, trqtest::AimDefaultsAt);
 
 constexpr unsigned RW = SNMP_ACCESS_READWRITE;
 constexpr unsigned RO = SNMP_ACCESS_READONLY;

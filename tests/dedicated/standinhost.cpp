@@ -17,14 +17,6 @@
 
 namespace {
 
-// The switch's unit table, as the main window reads it: a row per line card.
-const VhSNMPObjectDesc UnitTable[] = {
-    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.1", "swUnitMgmtId", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
-    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.3", "swUnitMgmtStartPort", SNMP_SYNTAX_INTEGER, SNMP_ACCESS_READONLY, nullptr},
-    {"1.3.6.1.4.1.32473.12.11.1.9.5.1.9", "swUnitMgmtModuleName", SNMP_SYNTAX_DISPLAYSTR, SNMP_ACCESS_READONLY,
-     nullptr},
-    {},
-};
 constexpr int MaxUnitRows = 8;
 
 const VhSNMPObjectDesc RmonStateTable[] = {
@@ -59,7 +51,7 @@ TStandInHost::TStandInHost(std::string address) : Address(std::move(address)), W
     SetChassisUnitList(UnitList);
 
     unitRequest_ = new VhSNMPRequest2Edits(Window.get());
-    unitRequest_->Request.VarList = VhSNMPVarList(UnitTable, MVT_FMV, 1);
+    unitRequest_->Request.VarList = VhSNMPVarList(ChassisUnitTable, MVT_FMV, 1);
     unitRequest_->MaxRows = MaxUnitRows;
     unitRequest_->SetMessageTarget(Status);
     unitRequest_->AttachListView(UnitList, true);

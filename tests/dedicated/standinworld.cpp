@@ -32,11 +32,7 @@ public:
         if (::testing::Test::HasFatalFailure())
             return;
         trqtest::SimProcess& simulator = trqtest::LibrarySim();
-        VhSNMPDefaults.Device.Address = Address;
-        VhSNMPDefaults.Device.Port = static_cast<uint16_t>(simulator.port());
-        VhSNMPDefaults.Security.Version = 1;
-        VhSNMPDefaults.Security.ReadCommunity = "mardle";
-        VhSNMPDefaults.Security.WriteCommunity = "quillon";
+        trqtest::AimDefaultsAt(simulator);
         g_host = std::make_unique<TStandInHost>(Address);
         SetWindowHost(g_host.get());
         g_host->ReadUnitTable();

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "snmplib/defaults.h"
 #include "snmplib/snmpinit.h"
 
 namespace trqtest {
@@ -69,6 +70,15 @@ void pump(int milliseconds)
     clock.start();
     while (clock.elapsed() < milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+}
+
+void AimDefaultsAt(SimProcess& simulator)
+{
+    VhSNMPDefaults.Device.Address = "127.0.0.1";
+    VhSNMPDefaults.Device.Port = static_cast<uint16_t>(simulator.port());
+    VhSNMPDefaults.Security.Version = 1;
+    VhSNMPDefaults.Security.ReadCommunity = "mardle";
+    VhSNMPDefaults.Security.WriteCommunity = "quillon";
 }
 
 } // namespace trqtest

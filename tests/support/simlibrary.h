@@ -17,6 +17,10 @@ bool UseSimulatorWithLibrary(std::function<SimOptions()> options,
 // The binary's simulator (valid once the environment is set up).
 SimProcess& LibrarySim();
 
+// Aims every request built from now on at the simulator, over SNMPv2c with its read and
+// write communities, as start-up does from the command line.
+void AimDefaultsAt(SimProcess& simulator);
+
 // Runs the message loop (the library's event timer pumps the engine) until done() or the
 // time is up (a ceiling for a loaded machine, never a wait); the result of done().
 bool waitUntil(const std::function<bool()>& done, int milliseconds = 60000);
