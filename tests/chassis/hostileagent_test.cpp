@@ -205,38 +205,50 @@ TEST_F(HostileAgent, AModuleNameHoldingMarkupIsShownAsItStands)
     ASSERT_TRUE(sim.setValue(ModuleNameOfUnit1, "STRING", "TRQ-3120"));
 }
 
-// How long this thread has waited for a processor (ns), from the kernel's scheduler
-// statistics; 0 where they cannot be read.
-qint64 RunQueueWaitNs()
+// How long this thread has run on a processor and waited for one (ns), from the kernel's
+// scheduler statistics; zeros where they cannot be read.
+struct SchedTimes {
+    qint64 Running = 0;
+    qint64 Waiting = 0;
+};
+SchedTimes ThreadSchedTimes()
 {
     std::ifstream stats("/proc/thread-self/schedstat");
     long long running = 0, waiting = 0;
-    return stats >> running >> waiting ? waiting : 0;
+    if (!(stats >> running >> waiting))
+        return {};
+    return {running, waiting};
 }
 
 // A switch that stops answering never holds up the message loop: a poll against a muted
 // switch lets the loop run every few milliseconds while each of its reads waits, the RMON
-// state's among them. A gap counts the time the thread ran or was blocked, not the time a
-// loaded machine kept it waiting for a processor.
+// state's among them. A gap blocked off the processor (waiting on a socket) is the fault
+// looked for and stays under 50 ms; the time the thread spent running in a gap depends on
+// the machine (a sanitizer build beside other work runs many times slower) and only has to
+// stay far below a time-out. Time a loaded machine kept the thread waiting for a processor
+// counts in neither.
 TEST_F(HostileAgent, ASilentSwitchNeverHoldsUpTheMessageLoop)
 {
     start();
     ASSERT_TRUE(trqtest::waitUntil([&] { return allIdle(); }));
     ASSERT_TRUE(sim.mute(true));
     QElapsedTimer clock;
-    qint64 last = 0, longest = 0, lastWait = RunQueueWaitNs();
+    qint64 last = 0, longestBlocked = 0, longestHeld = 0;
+    SchedTimes lastTimes;
     bool ranWhileRmonRead = false;
     QTimer ticker;
     ticker.setInterval(5);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const qint64 now = clock.elapsed();
-        const qint64 wait = RunQueueWaitNs();
-        longest = std::max(longest, now - last - (wait - lastWait) / 1000000);
+        const SchedTimes times = ThreadSchedTimes();
+        const qint64 held = now - last - (times.Waiting - lastTimes.Waiting) / 1000000;
+        longestHeld = std::max(longestHeld, held);
+        longestBlocked = std::max(longestBlocked, held - (times.Running - lastTimes.Running) / 1000000);
         last = now;
-        lastWait = wait;
+        lastTimes = times;
         ranWhileRmonRead = ranWhileRmonRead || (form->MainRequest && !RequestIdle(form->MainRequest));
     });
-    lastWait = RunQueueWaitNs();
+    lastTimes = ThreadSchedTimes();
     clock.start();
     ticker.start();
     poll();
@@ -244,7 +256,8 @@ TEST_F(HostileAgent, ASilentSwitchNeverHoldsUpTheMessageLoop)
     ticker.stop();
     ASSERT_TRUE(sim.mute(false));
     EXPECT_TRUE(ranWhileRmonRead);
-    EXPECT_LT(longest, 50) << "the message loop stood still " << longest << " ms";
+    EXPECT_LT(longestBlocked, 50) << "the message loop waited " << longestBlocked << " ms off the processor";
+    EXPECT_LT(longestHeld, 500) << "the message loop stood still " << longestHeld << " ms";
     EXPECT_NE(status().find("timed out"), std::string::npos) << status();
 }
 
